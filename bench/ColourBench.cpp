@@ -1,0 +1,164 @@
+// Speed of the colour conversions, and of the per-pixel work of one redraw of
+// the hue/saturation plane and luminance bar. Each benchmark fails when the
+// code it measures allocates.
+#include "AllocationCounter.h"
+#include "colour/HSLConversion.h"
+#include "colour/RColor.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdint>
+
+namespace
+{
+
+// A fixed spread of inputs, so no branch of the conversions is favoured.
+constexpr int InputCount = 4096;
+
+std::uint32_t NextRandom(std::uint32_t& state)
+{
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+}
+
+const std::array<RGBTriple, InputCount>& SomeColours()
+{
+    static const auto colours = []
+    {
+        std::array<RGBTriple, InputCount> result{};
+        std::uint32_t state = 1;
+        for (RGBTriple& c : result)
+        {
+            const std::uint32_t v = NextRandom(state);
+            c = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                 static_cast<std::uint8_t>(v >> 16)};
+        }
+        return result;
+    }();
+    return colours;
+}
+
+struct ScaleTriple
+{
+    int Hue, Saturation, Luminance;
+};
+
+const std::array<ScaleTriple, InputCount>& SomeScaleValues()
+{
+    static const auto values = []
+    {
+        std::array<ScaleTriple, InputCount> result{};
+        std::uint32_t state = 7;
+        for (ScaleTriple& t : result)
+        {
+            const std::uint32_t v = NextRandom(state);
+            t = {static_cast<int>(v % 240), static_cast<int>((v >> 8) % 240),
+                 static_cast<int>((v >> 16) % 240)};
+        }
+        return result;
+    }();
+    return values;
+}
+
+// Runs the timed loop, then fails the benchmark if anything was allocated.
+template <typename Body>
+void RunWithoutAllocation(benchmark::State& state, std::int64_t itemsPerIteration, Body body)
+{
+    const std::size_t before = AllocationCount();
+    for (auto _ : state)
+        body();
+    if (AllocationCount() != before)
+        state.SkipWithError("the measured code allocated");
+    state.SetItemsProcessed(state.iterations() * itemsPerIteration);
+}
+
+void BM_UpdateHSL(benchmark::State& state)
+{
+    const auto& colours = SomeColours();
+    RunWithoutAllocation(state, InputCount,
+                         [&]
+                         {
+                             for (const RGBTriple& c : colours)
+                                 benchmark::DoNotOptimize(UpdateHSL(c.Red, c.Green, c.Blue));
+                         });
+}
+BENCHMARK(BM_UpdateHSL);
+
+void BM_UpdateRGB(benchmark::State& state)
+{
+    static std::array<HSLTriple, InputCount> inputs{};
+    const auto& values = SomeScaleValues();
+    for (int i = 0; i < InputCount; ++i)
+        inputs[i] = {FromHSLScale(values[i].Hue, HueRange),
+                     FromHSLScale(values[i].Saturation, UnitRange),
+                     FromHSLScale(values[i].Luminance, UnitRange)};
+    RunWithoutAllocation(state, InputCount,
+                         [&]
+                         {
+                             for (const HSLTriple& t : inputs)
+                                 benchmark::DoNotOptimize(
+                                     UpdateRGB(t.Hue, t.Saturation, t.Luminance));
+                         });
+}
+BENCHMARK(BM_UpdateRGB);
+
+void BM_SetHSL(benchmark::State& state)
+{
+    const auto& values = SomeScaleValues();
+    RColor color(0);
+    RunWithoutAllocation(state, InputCount,
+                         [&]
+                         {
+                             for (const ScaleTriple& t : values)
+                             {
+                                 color.SetHSL(t.Hue, t.Saturation, t.Luminance);
+                                 benchmark::DoNotOptimize(color.GetColor());
+                             }
+                         });
+}
+BENCHMARK(BM_SetHSL);
+
+// The pixels of one redraw, in drawing order: the 82 x 82 plane column by
+// column at luminance 127, then the 12 x 82 bar for the current colour's hue
+// and saturation, one scratch descriptor made black at the start.
+constexpr int PlaneSize = 82;
+constexpr int BarWidth = 12;
+std::array<ColorValue, PlaneSize * PlaneSize> PlanePixels;
+std::array<ColorValue, BarWidth * PlaneSize> BarPixels;
+
+void DrawPixels(const RColor& current)
+{
+    RColor p(0);
+    for (int x = 0; x < PlaneSize; ++x)
+        for (int y = 0; y < PlaneSize; ++y)
+        {
+            p.SetHSL(x * 239 / PlaneSize, (PlaneSize - y) * 239 / PlaneSize, 127);
+            PlanePixels[static_cast<std::size_t>(y * PlaneSize + x)] = p.GetColor();
+        }
+    const int hue = current.GetHue();
+    const int saturation = current.GetSat();
+    for (int x = 0; x < BarWidth; ++x)
+        for (int y = 0; y < PlaneSize; ++y)
+        {
+            p.SetHSL(hue, saturation, (PlaneSize - y) * 239 / PlaneSize);
+            BarPixels[static_cast<std::size_t>(y * BarWidth + x)] = p.GetColor();
+        }
+}
+
+void BM_RedrawPixelLoop(benchmark::State& state)
+{
+    RColor cornflower(0);
+    cornflower.SetRGB(100, 149, 237);
+    RunWithoutAllocation(state, PlaneSize * PlaneSize + BarWidth * PlaneSize,
+                         [&]
+                         {
+                             DrawPixels(cornflower);
+                             benchmark::ClobberMemory();
+                         });
+}
+BENCHMARK(BM_RedrawPixelLoop)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

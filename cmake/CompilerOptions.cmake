@@ -1,0 +1,23 @@
+# Options every Tintwell target shares: warnings, exact floating point, and the
+# optional sanitizers.
+
+# The colour model's results depend on single-precision rounding at fixed
+# points, so no excess precision and no contraction into fused multiply-adds.
+add_compile_options(-ffp-contract=off)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$" OR
+   (CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$" AND CMAKE_SIZEOF_VOID_P EQUAL 4))
+    # 32-bit x86 would otherwise compute in the x87's 80-bit registers.
+    add_compile_options(-msse2 -mfpmath=sse)
+endif()
+
+if(TINTWELL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Warnings for our own targets only; third-party headers come in as system headers.
+function(tintwell_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                           -Wconversion -Wno-sign-conversion)
+endfunction()
