@@ -1,7 +1,5 @@
 #include "colour/RColor.h"
 
-#include "colour/HSLConversion.h"
-
 #include <algorithm>
 
 const RHexFormat HexFormats[HexFormatCount] = {
@@ -33,27 +31,6 @@ void RColor::SetColor(ColorValue value)
     SetRGB(RedOfValue(value), GreenOfValue(value), BlueOfValue(value));
 }
 
-void RColor::SetRGB(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
-{
-    Red = red;
-    Green = green;
-    Blue = blue;
-}
-
-void RColor::UpdateHSLFields() const
-{
-    const HSLTriple hsl = UpdateHSL(Red, Green, Blue);
-    Hue = hsl.Hue;
-    Saturation = hsl.Saturation;
-    Luminance = hsl.Luminance;
-}
-
-void RColor::UpdateRGBFields()
-{
-    const RGBTriple rgb = UpdateRGB(Hue, Saturation, Luminance);
-    SetRGB(rgb.Red, rgb.Green, rgb.Blue);
-}
-
 int RColor::GetHue() const
 {
     UpdateHSLFields();
@@ -70,34 +47,6 @@ int RColor::GetLum() const
 {
     UpdateHSLFields();
     return ToHSLScale(Luminance, UnitRange);
-}
-
-void RColor::SetHue(int index)
-{
-    UpdateHSLFields();
-    Hue = FromHSLScale(index, HueRange);
-    UpdateRGBFields();
-}
-
-void RColor::SetSat(int index)
-{
-    UpdateHSLFields();
-    Saturation = FromHSLScale(index, UnitRange);
-    UpdateRGBFields();
-}
-
-void RColor::SetLum(int index)
-{
-    UpdateHSLFields();
-    Luminance = FromHSLScale(index, UnitRange);
-    UpdateRGBFields();
-}
-
-void RColor::SetHSL(int hue, int saturation, int luminance)
-{
-    SetHue(hue);
-    SetSat(saturation);
-    SetLum(luminance);
 }
 
 void RColor::SetHexFormat(int index)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "colour/HSLConversion.h"
 #include "text/RString.h"
 
 #include <cstdint>
@@ -102,3 +103,55 @@ private:
     mutable float Luminance;
     std::int32_t HexFormat;
 };
+
+// The writes are inline because drawing the plane and the bar calls SetHSL for
+// every pixel, and each pixel's colour waits for the one drawn before it.
+
+inline void RColor::UpdateHSLFields() const
+{
+    const HSLTriple hsl = UpdateHSL(Red, Green, Blue);
+    Hue = hsl.Hue;
+    Saturation = hsl.Saturation;
+    Luminance = hsl.Luminance;
+}
+
+inline void RColor::UpdateRGBFields()
+{
+    const RGBTriple rgb = UpdateRGB(Hue, Saturation, Luminance);
+    SetRGB(rgb.Red, rgb.Green, rgb.Blue);
+}
+
+inline void RColor::SetRGB(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    Red = red;
+    Green = green;
+    Blue = blue;
+}
+
+inline void RColor::SetHue(int index)
+{
+    UpdateHSLFields();
+    Hue = FromHSLScale(index, HueRange);
+    UpdateRGBFields();
+}
+
+inline void RColor::SetSat(int index)
+{
+    UpdateHSLFields();
+    Saturation = FromHSLScale(index, UnitRange);
+    UpdateRGBFields();
+}
+
+inline void RColor::SetLum(int index)
+{
+    UpdateHSLFields();
+    Luminance = FromHSLScale(index, UnitRange);
+    UpdateRGBFields();
+}
+
+inline void RColor::SetHSL(int hue, int saturation, int luminance)
+{
+    SetHue(hue);
+    SetSat(saturation);
+    SetLum(luminance);
+}
