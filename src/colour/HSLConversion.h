@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cfloat>
 #include <cstdint>
 
 // Conversions between red, green and blue bytes and hue, saturation and
@@ -11,6 +12,13 @@
 // conversion to an integer truncates toward zero. Carrying the intermediates
 // in double instead would change many results by one, so the rounding points
 // are part of the behaviour, not an implementation detail.
+
+// A build that evaluates in wider registers (the x87) or lets the optimiser
+// reassociate would silently move results by one, so it must not compile.
+static_assert(FLT_EVAL_METHOD == 0, "build with SSE arithmetic: -msse2 -mfpmath=sse or /arch:SSE2");
+#if defined(__FAST_MATH__)
+#error "the colour conversions must not be built with -ffast-math"
+#endif
 
 struct RGBTriple
 {
