@@ -16,48 +16,43 @@ namespace
 // A fixed spread of inputs, so no branch of the conversions is favoured.
 constexpr int InputCount = 4096;
 
-std::uint32_t NextRandom(std::uint32_t& state)
-{
-    state = state * 1664525u + 1013904223u;
-    return state >> 8;
-}
-
-const std::array<RGBTriple, InputCount>& SomeColours()
-{
-    static const auto colours = []
-    {
-        std::array<RGBTriple, InputCount> result{};
-        std::uint32_t state = 1;
-        for (RGBTriple& c : result)
-        {
-            const std::uint32_t v = NextRandom(state);
-            c = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                 static_cast<std::uint8_t>(v >> 16)};
-        }
-        return result;
-    }();
-    return colours;
-}
-
 struct ScaleTriple
 {
     int Hue, Saturation, Luminance;
 };
 
+// InputCount values made from a fixed pseudo-random sequence, the same every run.
+template <typename T, typename Make>
+std::array<T, InputCount> MakeInputs(std::uint32_t seed, Make make)
+{
+    std::array<T, InputCount> result{};
+    for (T& item : result)
+    {
+        seed = seed * 1664525u + 1013904223u;
+        item = make(seed >> 8);
+    }
+    return result;
+}
+
+const std::array<RGBTriple, InputCount>& SomeColours()
+{
+    static const auto colours = MakeInputs<RGBTriple>(
+        1, [](std::uint32_t v)
+        {
+            return RGBTriple{static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                             static_cast<std::uint8_t>(v >> 16)};
+        });
+    return colours;
+}
+
 const std::array<ScaleTriple, InputCount>& SomeScaleValues()
 {
-    static const auto values = []
-    {
-        std::array<ScaleTriple, InputCount> result{};
-        std::uint32_t state = 7;
-        for (ScaleTriple& t : result)
+    static const auto values = MakeInputs<ScaleTriple>(
+        7, [](std::uint32_t v)
         {
-            const std::uint32_t v = NextRandom(state);
-            t = {static_cast<int>(v % 240), static_cast<int>((v >> 8) % 240),
-                 static_cast<int>((v >> 16) % 240)};
-        }
-        return result;
-    }();
+            return ScaleTriple{static_cast<int>(v % 240), static_cast<int>((v >> 8) % 240),
+                               static_cast<int>((v >> 16) % 240)};
+        });
     return values;
 }
 

@@ -31,7 +31,8 @@ extern const RNamedColor NamedColors[NamedColorCount];
 // itself, blue first.
 extern const RHexFormat HexFormats[HexFormatCount];
 
-// The colour being edited, held as three bytes plus a hex-notation index.
+// A colour held as three bytes plus a hex-notation index: the one being
+// edited, or the scratch colour that turns scale values into pixels.
 // Hue, saturation and luminance are derived from the bytes at the start of
 // every operation that reads or writes one of them; nothing of an earlier HSL
 // value survives except through the bytes, so writing an HSL value can move
