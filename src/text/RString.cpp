@@ -26,6 +26,16 @@ RString::RString(const char* text)
         TheText = text;
 }
 
+RString::RString(const char* text, int length)
+{
+    if (text == nullptr || length <= 0)
+        return;
+    // memchr stops at the first zero, so a shorter text is never read past.
+    const auto* zero = static_cast<const char*>(std::memchr(text, '\0', static_cast<std::size_t>(length)));
+    TheText.assign(text, zero != nullptr ? static_cast<std::size_t>(zero - text)
+                                         : static_cast<std::size_t>(length));
+}
+
 RString::RString(char c)
 {
     // A zero character would end the text, so it gives the empty text.

@@ -12,6 +12,9 @@ public:
     RString() = default;
     // A copy of a zero-terminated text; a null pointer gives the empty text.
     RString(const char* text); // NOLINT(google-explicit-constructor): texts pass freely
+    // The first length characters of text, or fewer when a zero character or
+    // the end comes first; a null pointer or a negative length gives the empty text.
+    RString(const char* text, int length);
     // The text of one character.
     explicit RString(char c);
     // The value in decimal, as "%d" prints it.
