@@ -10,7 +10,11 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$" OR
     add_compile_options(-msse2 -mfpmath=sse)
 endif()
 
-if(TINTWELL_SANITIZE)
+if(TINTWELL_FUZZ)
+    # Coverage for the fuzzer in every file; only the fuzz targets link it.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+elseif(TINTWELL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
