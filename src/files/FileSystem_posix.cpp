@@ -25,6 +25,20 @@ bool HasMode(const char* path, mode_t kind)
     return path != nullptr && ::stat(path, &info) == 0 && (info.st_mode & S_IFMT) == kind;
 }
 
+// One read or write, made again only when a signal interrupted it before any
+// byte moved.
+template <typename Call>
+std::int32_t Transfer(std::int32_t count, Call call)
+{
+    if (count < 0)
+        return -1;
+    ssize_t moved;
+    do
+        moved = call();
+    while (moved < 0 && errno == EINTR);
+    return static_cast<std::int32_t>(moved);
+}
+
 } // namespace
 
 FileHandle OpenNewForWriting(const char* path)
@@ -42,24 +56,12 @@ FileHandle OpenExistingForReading(const char* path, bool readOnly)
 
 std::int32_t ReadBytes(FileHandle file, void* buffer, std::int32_t count)
 {
-    if (count < 0)
-        return -1;
-    ssize_t got;
-    do
-        got = ::read(ToDescriptor(file), buffer, static_cast<size_t>(count));
-    while (got < 0 && errno == EINTR);
-    return static_cast<std::int32_t>(got);
+    return Transfer(count, [&] { return ::read(ToDescriptor(file), buffer, static_cast<size_t>(count)); });
 }
 
 std::int32_t WriteBytes(FileHandle file, const void* buffer, std::int32_t count)
 {
-    if (count < 0)
-        return -1;
-    ssize_t put;
-    do
-        put = ::write(ToDescriptor(file), buffer, static_cast<size_t>(count));
-    while (put < 0 && errno == EINTR);
-    return static_cast<std::int32_t>(put);
+    return Transfer(count, [&] { return ::write(ToDescriptor(file), buffer, static_cast<size_t>(count)); });
 }
 
 bool FlushToDisk(FileHandle file)

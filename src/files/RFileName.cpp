@@ -43,8 +43,7 @@ RFileName::RFileName(const RString& path)
 
 RFileName::~RFileName()
 {
-    if (File != FileSystem::NoFile)
-        FileSystem::CloseFileHandle(File);
+    CloseOpenFile();
 }
 
 RFileName::Parts RFileName::Split(const RString& path)
@@ -234,7 +233,7 @@ bool RFileName::Open(bool binary, FileSystem::FileHandle file)
 
 bool RFileName::OpenWrite()
 {
-    CloseIn(BinaryMode);
+    CloseOpenFile();
     if (Path.IsEmpty())
         return false;
     MakeFolders(); // an open that then fails says enough
@@ -243,7 +242,7 @@ bool RFileName::OpenWrite()
 
 bool RFileName::OpenRead(bool readOnly)
 {
-    CloseIn(BinaryMode);
+    CloseOpenFile();
     if (!FileExists())
         return false;
     return Open(true, FileSystem::OpenExistingForReading(Path.Text(), readOnly));
@@ -251,7 +250,7 @@ bool RFileName::OpenRead(bool readOnly)
 
 bool RFileName::CreateText()
 {
-    CloseIn(BinaryMode);
+    CloseOpenFile();
     if (Path.IsEmpty())
         return false;
     MakeFolders();
@@ -278,21 +277,25 @@ bool RFileName::Flush()
     return File != FileSystem::NoFile && FileSystem::FlushToDisk(File);
 }
 
-bool RFileName::CloseIn(bool binary)
+void RFileName::CloseOpenFile()
 {
-    if (File == FileSystem::NoFile || BinaryMode != binary)
-        return false;
-    FileSystem::CloseFileHandle(File);
+    if (File != FileSystem::NoFile)
+        FileSystem::CloseFileHandle(File);
     File = FileSystem::NoFile;
-    return true;
 }
 
 bool RFileName::Close()
 {
-    return CloseIn(true);
+    if (File == FileSystem::NoFile || !BinaryMode)
+        return false;
+    CloseOpenFile();
+    return true;
 }
 
 bool RFileName::CloseText()
 {
-    return CloseIn(false);
+    if (File == FileSystem::NoFile || BinaryMode)
+        return false;
+    CloseOpenFile();
+    return true;
 }

@@ -96,7 +96,7 @@ private:
     // joined path is split again so that parts and flags are all fresh.
     bool Accept(const Parts& parts, bool resplit);
     bool Open(bool binary, FileSystem::FileHandle file);
-    bool CloseIn(bool binary);
+    void CloseOpenFile();
 
     RString Path;
     RString Drive;

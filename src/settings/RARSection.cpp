@@ -62,14 +62,19 @@ bool RARSection::ReadFrom(RFileName& file, int depth)
 
 bool RARSection::WriteTo(RFileName& file)
 {
-    if (!WriteText(file, Name))
+    if (!WriteText(file, Name) || !WriteEach(file, Children))
         return false;
-    for (const auto& child : Children)
-        if (!WriteInt32(file, TagSection) || !child->WriteTo(file))
-            return false;
     for (const auto& variable : Variables)
         if (!WriteInt32(file, TagVariable) || !WriteText(file, variable->Name) ||
             !WriteText(file, variable->Value))
             return false;
     return WriteInt32(file, TagEnd);
+}
+
+bool RARSection::WriteEach(RFileName& file, const RObjectList<RARSection>& sections)
+{
+    for (const auto& section : sections)
+        if (!WriteInt32(file, TagSection) || !section->WriteTo(file))
+            return false;
+    return true;
 }

@@ -35,6 +35,8 @@ public:
     bool ReadFrom(RFileName& file, int depth);
     // Writes the body: the name, all children, then all variables.
     bool WriteTo(RFileName& file);
+    // Writes each section of sections as a section tag and its body.
+    static bool WriteEach(RFileName& file, const RObjectList<RARSection>& sections);
 
     RString Name;
     RObjectList<RARSection> Children;

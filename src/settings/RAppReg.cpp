@@ -140,12 +140,7 @@ void RAppReg::WriteInt(const RString& name, std::int32_t value)
 
 bool RAppReg::WriteTree(RFileName& file)
 {
-    if (!WriteInt32(file, Signature))
-        return false;
-    for (const auto& profile : Profiles)
-        if (!WriteInt32(file, TagSection) || !profile->WriteTo(file))
-            return false;
-    return true;
+    return WriteInt32(file, Signature) && RARSection::WriteEach(file, Profiles);
 }
 
 bool RAppReg::Save()
@@ -157,7 +152,7 @@ bool RAppReg::Save()
     RString newPath(FileName.GetPath());
     newPath.Append(".new");
     RFileName newFile(newPath);
-    if (newFile.GetPath().IsEmpty() || !newFile.OpenWrite())
+    if (!newFile.OpenWrite())
         return false;
     bool written = WriteTree(newFile) && newFile.Flush();
     newFile.Close();
