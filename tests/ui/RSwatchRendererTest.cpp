@@ -1,0 +1,121 @@
+#include "ui/RSwatchRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+
+struct RGB
+{
+    int R, G, B;
+};
+
+RColor ColorOf(int r, int g, int b)
+{
+    RColor color(0);
+    color.SetRGB(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                 static_cast<std::uint8_t>(b));
+    return color;
+}
+
+// The drawing as written: a fresh black scratch colour, the plane column by
+// column, then the bar continuing from it, every pixel through SetHSL.
+struct FreshDrawing
+{
+    std::vector<ColorValue> Plane, Bar;
+
+    explicit FreshDrawing(const RColor& current, RSwatchLayout size = {})
+        : Plane(static_cast<std::size_t>(size.PlaneWidth * size.PlaneHeight)),
+          Bar(static_cast<std::size_t>(size.BarWidth * size.BarHeight))
+    {
+        RColor p(0);
+        for (int x = 0; x < size.PlaneWidth; ++x)
+            for (int y = 0; y < size.PlaneHeight; ++y)
+            {
+                p.SetHSL(x * 239 / size.PlaneWidth, (size.PlaneHeight - y) * 239 / size.PlaneHeight, 127);
+                Plane[static_cast<std::size_t>(y * size.PlaneWidth + x)] = p.GetColor();
+            }
+        const int hc = current.GetHue(), sc = current.GetSat();
+        for (int x = 0; x < size.BarWidth; ++x)
+            for (int y = 0; y < size.BarHeight; ++y)
+            {
+                p.SetHSL(hc, sc, (size.BarHeight - y) * 239 / size.BarHeight);
+                Bar[static_cast<std::size_t>(y * size.BarWidth + x)] = p.GetColor();
+            }
+    }
+};
+
+// The reused plane and the repeated bar columns must be exactly what drawing
+// afresh gives, whatever was drawn before.
+TEST(SwatchRenderer, EveryPixelEqualsAFreshDrawing)
+{
+    RSwatchRenderer renderer;
+    int differing = 0;
+    for (int hue = 0; hue <= 239; hue += 7)
+        for (int saturation = 0; saturation <= 239; saturation += 17)
+        {
+            RColor current(0);
+            current.SetHSL(hue, saturation, (hue * 3 + saturation) % 240);
+            const RSwatchPicture& picture = renderer.Render(current);
+            const FreshDrawing fresh(current);
+            differing += picture.Plane != fresh.Plane;
+            differing += picture.Bar != fresh.Bar;
+        }
+    EXPECT_EQ(differing, 0);
+
+    const RSwatchLayout odd{50, 30, 7, 41};
+    RSwatchRenderer other(odd);
+    const RColor orange = ColorOf(255, 165, 0);
+    const FreshDrawing fresh(orange, odd);
+    EXPECT_EQ(other.Render(orange).Plane, fresh.Plane);
+    EXPECT_EQ(other.Render(orange).Bar, fresh.Bar);
+}
+
+TEST(SwatchRenderer, MarkerAndArrow)
+{
+    const struct
+    {
+        RGB Color;
+        int MarkerX, MarkerY, ArrowY;
+    } rows[] = {
+        {{255, 0, 0}, 82, 0, 41},       {{0, 0, 0}, 0, 82, 82},
+        {{255, 255, 255}, 0, 82, 0},    {{100, 149, 237}, 49, 17, 28},
+    };
+    RSwatchRenderer renderer;
+    for (const auto& row : rows)
+    {
+        const RSwatchPicture& picture =
+            renderer.Render(ColorOf(row.Color.R, row.Color.G, row.Color.B));
+        EXPECT_EQ(picture.MarkerX, row.MarkerX) << row.Color.R;
+        EXPECT_EQ(picture.MarkerY, row.MarkerY) << row.Color.R;
+        EXPECT_EQ(picture.ArrowY, row.ArrowY) << row.Color.R;
+    }
+    // Black's bar is a grey ramp from white down to near black.
+    const RSwatchPicture& black = renderer.Render(ColorOf(0, 0, 0));
+    EXPECT_EQ(black.BarPixel(0, 0), 0x00FFFFFFu);
+    EXPECT_EQ(black.BarPixel(11, 81), 0x00020202u);
+}
+
+TEST(SwatchRenderer, ClickPositionsTruncateTowardZero)
+{
+    const RSwatchLayout layout;
+    const struct
+    {
+        int X, Y, Hue, Saturation;
+    } plane[] = {
+        {0, 0, 0, 239}, {81, 81, 236, 2}, {200, 40, 582, 122}, {40, -10, 116, 268},
+        {40, 200, 116, -343}, {-1, 40, -2, 122},
+    };
+    for (const auto& row : plane)
+    {
+        EXPECT_EQ(PlaneClickHue(row.X, layout), row.Hue) << row.X;
+        EXPECT_EQ(PlaneClickSaturation(row.Y, layout), row.Saturation) << row.Y;
+    }
+    EXPECT_EQ(BarClickLuminance(0, layout), 239);
+    EXPECT_EQ(BarClickLuminance(81, layout), 2);
+    EXPECT_EQ(BarClickLuminance(83, layout), -2);
+}
+
+} // namespace
