@@ -56,18 +56,6 @@ const std::array<ScaleTriple, InputCount>& SomeScaleValues()
     return values;
 }
 
-// Runs the timed loop, then fails the benchmark if anything was allocated.
-template <typename Body>
-void RunWithoutAllocation(benchmark::State& state, std::int64_t itemsPerIteration, Body body)
-{
-    const std::size_t before = AllocationCount();
-    for (auto _ : state)
-        body();
-    if (AllocationCount() != before)
-        state.SkipWithError("the measured code allocated");
-    state.SetItemsProcessed(state.iterations() * itemsPerIteration);
-}
-
 void BM_UpdateHSL(benchmark::State& state)
 {
     const auto& colours = SomeColours();
@@ -155,5 +143,3 @@ void BM_RedrawPixelLoop(benchmark::State& state)
 BENCHMARK(BM_RedrawPixelLoop)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

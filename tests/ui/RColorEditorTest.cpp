@@ -64,7 +64,9 @@ protected:
         for (const auto& box : boxes)
         {
             if (box.Which != typedInto)
+            {
                 EXPECT_EQ(Shown(box.Which), std::to_string(box.Value));
+            }
         }
         EXPECT_EQ(View.Swatch, c.GetColor());
         EXPECT_EQ(View.Hex, std::string(c.GetHexValue().Text()));
