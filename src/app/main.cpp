@@ -1,0 +1,35 @@
+// Start-up: the application, its title, the main window, the event loop.
+#include "app/TerminationRequests.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tintwell"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(TTWMainForm::Caption));
+    QApplication::setWindowIcon(QIcon(":/tintwell/icon.xpm"));
+    try
+    {
+        TTWMainForm form;
+        // The desktop session ending, or a request to terminate, saves as a
+        // close does: once, whichever comes first.
+        QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
+                         [&form] { form.SaveSettings(); });
+        QObject::connect(&application, &QCoreApplication::aboutToQuit, &form,
+                         [&form] { form.SaveSettings(); });
+        WatchTerminationRequests([&form] { form.close(); });
+        form.show();
+        QApplication::exec();
+    }
+    catch (const std::exception& failure)
+    {
+        QMessageBox::critical(nullptr, QString::fromLatin1(TTWMainForm::Caption),
+                              QString::fromUtf8(failure.what()));
+    }
+    return 0;
+}

@@ -1,0 +1,70 @@
+#include "ui/qt/RSwatchImage.h"
+
+#include "ui/qt/QtColor.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+RSwatchImage::RSwatchImage(Kind kind, QWidget* parent) : QWidget(parent), Which(kind)
+{
+}
+
+void RSwatchImage::Show(const RSwatchPicture& picture)
+{
+    const RSwatchLayout& size = picture.Layout;
+    if (Which != Kind::Arrow)
+    {
+        const bool plane = Which == Kind::Plane;
+        const int width = plane ? size.PlaneWidth : size.BarWidth;
+        const int height = plane ? size.PlaneHeight : size.BarHeight;
+        if (Pixels.width() != width || Pixels.height() != height)
+            Pixels = QImage(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+        {
+            auto* line = reinterpret_cast<QRgb*>(Pixels.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                line[x] = ToQRgb(plane ? picture.PlanePixel(x, y) : picture.BarPixel(x, y));
+        }
+    }
+    MarkerX = picture.MarkerX;
+    MarkerY = Which == Kind::Arrow ? picture.ArrowY : picture.MarkerY;
+    BarWidth = size.BarWidth;
+    update();
+}
+
+void RSwatchImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    switch (Which)
+    {
+    case Kind::Plane:
+        painter.drawImage(0, 0, Pixels);
+        // The box from (x - 5, y - 5) to (x + 5, y + 5), right and bottom edges
+        // excluded: Qt's outline covers one pixel more than the rectangle's size.
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QRect(MarkerX - 5, MarkerY - 5, 9, 9));
+        break;
+    case Kind::Bar:
+        painter.drawImage(0, 0, Pixels);
+        break;
+    case Kind::Arrow:
+    {
+        // Wipes the old arrow, then points at the bar; the wide end lies at
+        // the bar's width, beyond this image's right edge, and is cut off.
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::black);
+        const QPoint corners[] = {{0, MarkerY}, {BarWidth, MarkerY - 5}, {BarWidth, MarkerY + 5}};
+        painter.drawPolygon(corners, 3);
+        break;
+    }
+    }
+}
+
+void RSwatchImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    emit MouseUp(at.x(), at.y());
+}

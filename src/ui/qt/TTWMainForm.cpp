@@ -1,0 +1,317 @@
+#include "ui/qt/TTWMainForm.h"
+
+#include "shell/ShellOpen.h"
+#include "ui/qt/QtColor.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/RShape.h"
+#include "ui/qt/RSwatchImage.h"
+#include "ui/qt/RUpDown.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+// Resources compiled into a static library are registered by hand.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(tintwell);
+}
+
+namespace
+{
+
+// The colour that stands in until a colour was saved: the toolkit's button
+// face as a system-colour reference, whose low bytes give 15, 0, 0.
+constexpr std::int32_t NoColorSaved = static_cast<std::int32_t>(0x8000000F);
+
+// Clicks on the logo: a label has no click signal of its own.
+class ClickFilter : public QObject
+{
+public:
+    ClickFilter(QObject* parent, std::function<void()> onClick)
+        : QObject(parent), OnClick(std::move(onClick))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QWidget*>(watched)->rect().contains(
+                static_cast<QMouseEvent*>(event)->position().toPoint()))
+            OnClick();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> OnClick;
+};
+
+} // namespace
+
+TTWMainForm::TTWMainForm(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    InitResources();
+    setObjectName("TWMainForm");
+    setWindowTitle(QString::fromLatin1(Caption));
+    setWindowIcon(QIcon(":/tintwell/icon.xpm"));
+    setFixedSize(352, 255);
+    // The layout is in pixels, made for a dialog font of Arial's widths; the
+    // metric-compatible free fonts keep every text inside its control, and
+    // the desktop's own font stands in where none of them is installed.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial"), font.family()});
+    font.setPixelSize(11);
+    setFont(font);
+    setBackgroundRole(QPalette::Window);
+
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+
+    TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
+    TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
+}
+
+TTWMainForm::~TTWMainForm() = default;
+
+void TTWMainForm::ConnectHandlers()
+{
+    const struct
+    {
+        QLineEdit* Edit;
+        RUpDown* Spin;
+        void (RColorEditor::*Change)();
+        void (RColorEditor::*Click)();
+    } boxes[] = {
+        {RedEdit, RedUpDown, &RColorEditor::RedEditChange, &RColorEditor::RedUpDownClick},
+        {GrnEdit, GrnUpDown, &RColorEditor::GrnEditChange, &RColorEditor::GrnUpDownClick},
+        {BluEdit, BluUpDown, &RColorEditor::BluEditChange, &RColorEditor::BluUpDownClick},
+        {HueEdit, HueUpDown, &RColorEditor::HueEditChange, &RColorEditor::HueUpDownClick},
+        {SatEdit, SatUpDown, &RColorEditor::SatEditChange, &RColorEditor::SatUpDownClick},
+        {LumEdit, LumUpDown, &RColorEditor::LumEditChange, &RColorEditor::LumUpDownClick},
+    };
+    // textChanged runs inside setText too, which the editor relies on.
+    for (const auto& box : boxes)
+    {
+        connect(box.Edit, &QLineEdit::textChanged, this, [this, change = box.Change] { (TheEditor.*change)(); });
+        connect(box.Spin, &RUpDown::Clicked, this, [this, click = box.Click] { (TheEditor.*click)(); });
+    }
+    // activated is the user's choice alone; a selection by the program raises nothing.
+    connect(ColorNameCB, &QComboBox::activated, this, [this] { TheEditor.ColorNameCBChange(); });
+    connect(HexFormatCB, &QComboBox::activated, this, [this] { TheEditor.HexFormatCBChange(); });
+    connect(ColorDlgSelectSBtn, &QPushButton::clicked, this, [this] { TheEditor.ColorDlgSelectSBtnClick(); });
+    connect(HueSatImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); });
+    connect(LumImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.LumImageMouseUp(x, y); });
+    connect(LumArrowImage, &RSwatchImage::MouseUp, this,
+            [this](int x, int y) { TheEditor.LumArrowImageMouseUp(x, y); });
+    SidebarImage->installEventFilter(new ClickFilter(this, [this] { QLImageClick(); }));
+    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+    // Escape anywhere in the window presses Close.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, CloseBtn,
+            &QPushButton::click);
+}
+
+void TTWMainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!FirstShown)
+    {
+        FirstShown = true;
+        FormShow();
+    }
+}
+
+void TTWMainForm::FormShow()
+{
+    // 1. The HSL spins run 0..239 from now on.
+    for (RUpDown* spin : {HueUpDown, SatUpDown, LumUpDown})
+        spin->SetRange(0, 239);
+    // 2. The saved colour (only its low three bytes count) and notation.
+    RColor& color = TheEditor.Color();
+    TheAppReg->SetSection("Options");
+    color.SetColor(static_cast<ColorValue>(TheAppReg->ReadInt("LastColor", NoColorSaved)));
+    int notation = TheAppReg->ReadInt("HexFormat", 0);
+    RColor::CheckHexFormat(notation);
+    color.SetHexFormat(notation);
+    HexFormatCB->setCurrentIndex(notation);
+    // 4. The names in table order, not sorted.
+    ColorNameCB->clear();
+    for (int i = 0; i < NamedColorCount; ++i)
+        ColorNameCB->addItem(QString::fromLatin1(RColor::GetColorName(i)));
+    // 5. Every view.
+    TheEditor.RefreshColor();
+    TheEditor.RefreshRGBEdits();
+    TheEditor.RefreshHSLEdits();
+    RedEdit->setFocus();
+}
+
+void TTWMainForm::SaveSettings()
+{
+    if (!TheAppReg)
+        return;
+    TheAppReg->SaveWindow();
+    TheAppReg->SetSection("Options");
+    TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
+    TheAppReg->WriteInt("HexFormat", HexFormatCB->currentIndex());
+    TheAppReg.reset(); // writes the file
+}
+
+void TTWMainForm::closeEvent(QCloseEvent* event)
+{
+    SaveSettings();
+    event->accept();
+}
+
+void TTWMainForm::CloseBtnClick()
+{
+    close();
+}
+
+void TTWMainForm::QLImageClick()
+{
+    ShellOpen(ProductPage);
+}
+
+QLineEdit* TTWMainForm::EditOf(REditBox box) const
+{
+    switch (box)
+    {
+    case REditBox::RedEdit: return RedEdit;
+    case REditBox::GrnEdit: return GrnEdit;
+    case REditBox::BluEdit: return BluEdit;
+    case REditBox::HueEdit: return HueEdit;
+    case REditBox::SatEdit: return SatEdit;
+    case REditBox::LumEdit: return LumEdit;
+    }
+    return RedEdit;
+}
+
+RString TTWMainForm::GetEditText(REditBox box) const
+{
+    return ToRString(EditOf(box)->text());
+}
+
+void TTWMainForm::SetEditText(REditBox box, const RString& text)
+{
+    EditOf(box)->setText(ToQString(text));
+}
+
+int TTWMainForm::GetColorNameIndex() const
+{
+    return ColorNameCB->currentIndex();
+}
+
+void TTWMainForm::SelectColorName(int index)
+{
+    ColorNameCB->setCurrentIndex(index);
+}
+
+int TTWMainForm::GetHexFormatIndex() const
+{
+    return HexFormatCB->currentIndex();
+}
+
+void TTWMainForm::SetHexText(const RString& text)
+{
+    RGBHexEdit->setText(ToQString(text));
+}
+
+void TTWMainForm::SetSwatchColor(ColorValue color)
+{
+    TheShape->SetFill(color);
+}
+
+void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)
+{
+    for (RSwatchImage* image : {HueSatImage, LumImage, LumArrowImage})
+        image->Show(picture);
+}
+
+void TTWMainForm::ProcessPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+bool TTWMainForm::RunColorDialog(ColorValue& color)
+{
+    QColorDialog dialog(ToQColor(color), this);
+    dialog.setObjectName("TheColorDialog");
+    // The toolkit's own dialog, which always shows its custom colours.
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    color = FromQColor(dialog.selectedColor());
+    return true;
+}
+
+int TTWMainForm::GetLeft() const
+{
+    return frameGeometry().x();
+}
+
+int TTWMainForm::GetTop() const
+{
+    return frameGeometry().y();
+}
+
+int TTWMainForm::GetWidth() const
+{
+    return frameGeometry().width();
+}
+
+int TTWMainForm::GetHeight() const
+{
+    return frameGeometry().height();
+}
+
+int TTWMainForm::GetWindowState() const
+{
+    if (isMinimized())
+        return StateMinimized;
+    return isMaximized() ? StateMaximized : StateNormal;
+}
+
+void TTWMainForm::SetLeft(int left)
+{
+    move(left, frameGeometry().y());
+}
+
+void TTWMainForm::SetTop(int top)
+{
+    move(frameGeometry().x(), top);
+}
+
+void TTWMainForm::SetWidth(int width)
+{
+    // The window has a fixed size; a stored outer size cannot change it.
+    static_cast<void>(width);
+}
+
+void TTWMainForm::SetHeight(int height)
+{
+    static_cast<void>(height);
+}
+
+void TTWMainForm::SetWindowState(int state)
+{
+    // Anything but the three known states shows the window normally.
+    if (state == StateMinimized)
+        setWindowState(Qt::WindowMinimized);
+    else if (state == StateMaximized)
+        setWindowState(Qt::WindowMaximized);
+    else
+        setWindowState(Qt::WindowNoState);
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "settings/PlaceableWindow.h"
+#include "settings/RAppReg.h"
+#include "ui/RColorEditor.h"
+#include "ui/RColorEditorView.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RShape;
+class RSwatchImage;
+class RUpDown;
+
+// The main window: one colour shown as a swatch, in RGB and HSL boxes, as a
+// name, as hex text in a chosen notation, and in the hue/saturation plane
+// and luminance bar. The editing logic is the headless RColorEditor; this
+// form gives it the controls and keeps the settings between runs.
+class TTWMainForm : public QWidget, public RColorEditorView, public RPlaceableWindow
+{
+    Q_OBJECT
+public:
+    static constexpr const char* Caption = "Quenlar Tintwell";
+    static constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
+    static constexpr const char* ProductPage = "https://www.quenlar.example/Products/Tintwell/Index.htm";
+
+    explicit TTWMainForm(QWidget* parent = nullptr);
+    ~TTWMainForm() override;
+
+    // The saving steps of a close; run once, by the first of a close, the end
+    // of the desktop session or the end of the event loop.
+    void SaveSettings();
+
+    // RColorEditorView
+    RString GetEditText(REditBox box) const override;
+    void SetEditText(REditBox box, const RString& text) override;
+    int GetColorNameIndex() const override;
+    void SelectColorName(int index) override;
+    int GetHexFormatIndex() const override;
+    void SetHexText(const RString& text) override;
+    void SetSwatchColor(ColorValue color) override;
+    void ShowSwatches(const RSwatchPicture& picture) override;
+    void ProcessPendingEvents() override;
+    bool RunColorDialog(ColorValue& color) override;
+
+    // RPlaceableWindow: the outer bounds, frame included, and the state.
+    int GetLeft() const override;
+    int GetTop() const override;
+    int GetWidth() const override;
+    int GetHeight() const override;
+    int GetWindowState() const override;
+    void SetLeft(int left) override;
+    void SetTop(int top) override;
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    void SetWindowState(int state) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void SetTabOrder();
+    QLineEdit* EditOf(REditBox box) const;
+
+    void FormShow();
+    void CloseBtnClick();
+    void QLImageClick();
+
+    // Controls, named as the window's layout names them.
+    QFrame* SidePanel = nullptr;
+    QLabel* KeyIconImage = nullptr;
+    QFrame* QuenlarLogoPanel = nullptr;
+    QLabel* SidebarImage = nullptr;
+    QFrame* MainPanel = nullptr;
+    QLabel* Label2 = nullptr;
+    RShape* TheShape = nullptr;
+    QLabel* Label9 = nullptr;
+    QComboBox* ColorNameCB = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* RGBHexEdit = nullptr;
+    QComboBox* HexFormatCB = nullptr;
+    QGroupBox* RGBGroup = nullptr;
+    QLineEdit* RedEdit = nullptr;
+    QLineEdit* GrnEdit = nullptr;
+    QLineEdit* BluEdit = nullptr;
+    RUpDown* RedUpDown = nullptr;
+    RUpDown* GrnUpDown = nullptr;
+    RUpDown* BluUpDown = nullptr;
+    QGroupBox* HSLEditGroup = nullptr;
+    QLineEdit* HueEdit = nullptr;
+    QLineEdit* SatEdit = nullptr;
+    QLineEdit* LumEdit = nullptr;
+    RUpDown* HueUpDown = nullptr;
+    RUpDown* SatUpDown = nullptr;
+    RUpDown* LumUpDown = nullptr;
+    QFrame* SwatchPanel = nullptr;
+    RSwatchImage* HueSatImage = nullptr;
+    RSwatchImage* LumImage = nullptr;
+    RSwatchImage* LumArrowImage = nullptr;
+    QPushButton* ColorDlgSelectSBtn = nullptr;
+    QPushButton* MouseSelectSBtn = nullptr;
+    QFrame* BtnPanel = nullptr;
+    QPushButton* AboutBtn = nullptr;
+    QPushButton* HelpBtn = nullptr;
+    QPushButton* CloseBtn = nullptr;
+
+    std::unique_ptr<RAppReg> TheAppReg;
+    RColorEditor TheEditor{*this};
+    bool FirstShown = false;
+};
