@@ -1,0 +1,296 @@
+// The real main window under an X server: what a user sees and does.
+#include "ui/RSwatchRenderer.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include "support/TestFolder.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+
+namespace
+{
+
+class Running
+{
+public:
+    TestFolder& Folder;
+    std::unique_ptr<TTWMainForm> Form = std::make_unique<TTWMainForm>();
+
+    explicit Running(TestFolder& folder) : Folder(folder)
+    {
+        Form->show();
+        QVERIFY2(QTest::qWaitForWindowExposed(Form.get()), "the window did not show");
+        Form->activateWindow();
+        // Without a window manager activation may not be reported; focus still works.
+        static_cast<void>(QTest::qWaitForWindowActive(Form.get(), 1000));
+    }
+
+    template <typename T = QWidget>
+    T* Find(const char* name) const
+    {
+        T* widget = Form->findChild<T*>(QString::fromLatin1(name));
+        if (widget == nullptr)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString Text(const char* edit) const { return Find<QLineEdit>(edit)->text(); }
+    QString Rgb() const { return Text("RedEdit") + "," + Text("GrnEdit") + "," + Text("BluEdit"); }
+    QString Hsl() const { return Text("HueEdit") + "," + Text("SatEdit") + "," + Text("LumEdit"); }
+
+    void Type(const char* edit, const QString& text)
+    {
+        QLineEdit* box = Find<QLineEdit>(edit);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+    // A choice in a list, as the user makes it.
+    void Choose(const char* list, int index)
+    {
+        QComboBox* combo = Find<QComboBox>(list);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void Close() { QTest::mouseClick(Find<QPushButton>("CloseBtn"), Qt::LeftButton); }
+    // Answers the colour dialog once it is open.
+    void AnswerColorDialog(std::optional<QColor> answer)
+    {
+        QTimer::singleShot(50, [answer]
+        {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->objectName(), QStringLiteral("TheColorDialog"));
+            if (answer)
+            {
+                dialog->setCurrentColor(*answer);
+                dialog->accept();
+            }
+            else
+                dialog->reject();
+        });
+    }
+};
+
+std::vector<unsigned char> SettingsBytes(const TestFolder& folder)
+{
+    return TestFolder::ReadBytes(folder.ConfigHome() / "Quenlar/Tintwell/main_form_tests.apr");
+}
+
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void FirstRunShowsTheStandInColour()
+    {
+        TestFolder folder;
+        Running run(folder);
+        QCOMPARE(run.Rgb(), QStringLiteral("15,0,0"));
+        QCOMPARE(run.Find<QComboBox>("ColorNameCB")->currentIndex(), -1);
+        QCOMPARE(run.Find<QComboBox>("ColorNameCB")->count(), 141);
+        QCOMPARE(run.Find<QComboBox>("ColorNameCB")->itemText(140), QStringLiteral("Yellow-green"));
+        QCOMPARE(run.Find<QComboBox>("HexFormatCB")->currentText(), QStringLiteral("HTML"));
+        QCOMPARE(run.Text("RGBHexEdit"), QStringLiteral("#0F0000"));
+        QCOMPARE(QApplication::focusWidget(), run.Find("RedEdit"));
+    }
+
+    void TheNextRunRestoresColourNotationAndPosition()
+    {
+        TestFolder folder;
+        {
+            Running run(folder);
+            run.Type("GrnEdit", "128");
+            run.Choose("HexFormatCB", 3);
+            run.Form->move(123, 77);
+            QTest::qWait(50);
+            run.Close();
+            QVERIFY(!run.Form->isVisible());
+        }
+        Running again(folder);
+        QCOMPARE(again.Rgb(), QStringLiteral("15,128,0"));
+        QCOMPARE(again.Find<QComboBox>("HexFormatCB")->currentText(), QStringLiteral("VB"));
+        QCOMPARE(again.Text("RGBHexEdit"), QStringLiteral("&H0000800F&"));
+        QCOMPARE(again.Form->frameGeometry().topLeft(), QPoint(123, 77));
+    }
+
+    void EscapeClosesAndSavesExactlyLikeClose()
+    {
+        // Each run in a settings folder of its own, one after the other.
+        auto settingsAfter = [](bool escape)
+        {
+            TestFolder folder;
+            {
+                Running run(folder);
+                run.Type("BluEdit", "200");
+                run.Choose("HexFormatCB", 1);
+                if (escape)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                else
+                    run.Close();
+                if (run.Form->isVisible())
+                    qFatal("the window stayed open");
+            }
+            return SettingsBytes(folder);
+        };
+        const auto byEscape = settingsAfter(true);
+        QVERIFY(!byEscape.empty());
+        QVERIFY(byEscape == settingsAfter(false));
+    }
+
+    void TypingSpinningAndChoosing()
+    {
+        TestFolder folder;
+        Running run(folder);
+        run.Type("RedEdit", "300"); // taken modulo 256, the text stays
+        QCOMPARE(run.Text("RedEdit"), QStringLiteral("300"));
+        QCOMPARE(run.Text("RGBHexEdit"), QStringLiteral("#2C0000"));
+        run.Type("GrnEdit", "12ab");
+        QCOMPARE(run.Text("RGBHexEdit"), QStringLiteral("#2C0C00"));
+
+        QTest::mouseClick(run.Find<QToolButton>("BluEditUp"), Qt::LeftButton);
+        QCOMPARE(run.Text("BluEdit"), QStringLiteral("1"));
+        run.Find("BluEdit")->setFocus();
+        QTest::keyClick(run.Find("BluEdit"), Qt::Key_Up);
+        QCOMPARE(run.Text("RGBHexEdit"), QStringLiteral("#2C0C02"));
+
+        run.Choose("ColorNameCB", 100); // "Orange"
+        QCOMPARE(run.Rgb(), QStringLiteral("255,165,0"));
+        QCOMPARE(run.Hsl(), QStringLiteral("25,239,119"));
+        run.Find("HueEdit")->setFocus();
+        QTest::keyClick(run.Find("HueEdit"), Qt::Key_Up);
+        QCOMPARE(run.Text("HueEdit"), QStringLiteral("26"));
+        QCOMPARE(run.Rgb(), QStringLiteral("255,166,0"));
+
+        run.Choose("ColorNameCB", 21); // "Cyan" shows as "Aqua"
+        QCOMPARE(run.Find<QComboBox>("ColorNameCB")->currentText(), QStringLiteral("Aqua"));
+        run.Choose("HexFormatCB", 1);
+        QCOMPARE(run.Text("RGBHexEdit"), QStringLiteral("0x00FFFF00"));
+    }
+
+    void TheColourDialog()
+    {
+        TestFolder folder;
+        Running run(folder);
+        run.AnswerColorDialog(QColor(1, 2, 3));
+        QTest::mouseClick(run.Find<QPushButton>("ColorDlgSelectSBtn"), Qt::LeftButton);
+        QCOMPARE(run.Rgb(), QStringLiteral("1,2,3"));
+        run.AnswerColorDialog(std::nullopt);
+        QTest::mouseClick(run.Find<QPushButton>("ColorDlgSelectSBtn"), Qt::LeftButton);
+        QCOMPARE(run.Rgb(), QStringLiteral("1,2,3"));
+    }
+
+    void ClicksInThePlaneAndTheBar()
+    {
+        TestFolder folder;
+        Running run(folder);
+        run.Type("RedEdit", "128");
+        run.Type("GrnEdit", "128");
+        run.Type("BluEdit", "128");
+        QWidget* plane = run.Find("HueSatImage");
+        QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(41, 0));
+        QCOMPARE(run.Rgb(), QStringLiteral("255,1,1"));
+        QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(41, 0));
+        QCOMPARE(run.Rgb(), QStringLiteral("1,255,250"));
+        // Pressed over green, released left of the plane: the release counts,
+        // and hue 0 (from -2) is a red, which reads back as hue 239.
+        QTest::mousePress(plane, Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseRelease(plane, Qt::LeftButton, {}, QPoint(-1, 40));
+        QCOMPARE(run.Text("HueEdit"), QStringLiteral("239"));
+        QTest::mouseClick(run.Find("LumImage"), Qt::LeftButton, {}, QPoint(5, 0));
+        QCOMPARE(run.Rgb(), QStringLiteral("255,255,255"));
+    }
+
+    void TheLogoOpensTheProductPage()
+    {
+        TestFolder folder;
+        const auto bin = folder.Path() / "bin";
+        std::filesystem::create_directories(bin);
+        std::ofstream(bin / "xdg-open") << "#!/bin/sh\necho \"$1\" > \"$TW_RECORD\"\n";
+        std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+        folder.SetEnv("PATH", bin.string() + ":/usr/bin:/bin");
+        folder.SetEnv("TW_RECORD", (folder.Path() / "opened").string());
+        Running run(folder);
+        QCOMPARE(run.Find("SidebarImage")->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(run.Find("SidebarImage"), Qt::LeftButton, {}, QPoint(10, 50));
+        QTRY_VERIFY(std::filesystem::exists(folder.Path() / "opened"));
+        std::string opened;
+        std::getline(std::ifstream(folder.Path() / "opened"), opened);
+        QCOMPARE(QString::fromStdString(opened), QString::fromLatin1(TTWMainForm::ProductPage));
+    }
+
+    void TabOrderFlagsAndSize()
+    {
+        TestFolder folder;
+        Running run(folder);
+        const char* order[] = {"RedEdit", "GrnEdit", "BluEdit", "AboutBtn", "HelpBtn", "CloseBtn",
+                               "HexFormatCB", "HueEdit", "SatEdit", "LumEdit", "ColorNameCB", "RedEdit"};
+        for (const char* name : order)
+        {
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const Qt::WindowFlags flags = run.Form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(run.Form->size(), QSize(352, 255));
+        QCOMPARE(run.Form->windowTitle(), QStringLiteral("Quenlar Tintwell"));
+    }
+
+    // What reaches the screen is the renderer's picture, pixel for pixel,
+    // apart from the marker circle drawn over the plane.
+    void TheScreenShowsTheRenderersPixels()
+    {
+        TestFolder folder;
+        Running run(folder);
+        run.Choose("ColorNameCB", 18); // "Corn flower": circle at (49, 17)
+        QTest::qWait(100);
+        RColor current(0);
+        current.SetRGB(100, 149, 237);
+        RSwatchRenderer renderer;
+        const RSwatchPicture& picture = renderer.Render(current);
+        auto shot = [](QWidget* widget)
+        {
+            const QPoint at = widget->mapToGlobal(QPoint(0, 0));
+            return QGuiApplication::primaryScreen()
+                ->grabWindow(0, at.x(), at.y(), widget->width(), widget->height())
+                .toImage();
+        };
+        const QImage plane = shot(run.Find("HueSatImage"));
+        const QImage bar = shot(run.Find("LumImage"));
+        int differing = 0;
+        for (int y = 0; y < 82; ++y)
+            for (int x = 0; x < 82; ++x)
+            {
+                const bool underCircle = std::abs(x - 49) <= 5 && std::abs(y - 17) <= 5;
+                const ColorValue v = picture.PlanePixel(x, y);
+                if (!underCircle && plane.pixelColor(x, y) != QColor(RedOfValue(v), GreenOfValue(v), BlueOfValue(v)))
+                    ++differing;
+            }
+        for (int y = 0; y < 82; ++y)
+            for (int x = 0; x < 12; ++x)
+            {
+                const ColorValue v = picture.BarPixel(x, y);
+                if (bar.pixelColor(x, y) != QColor(RedOfValue(v), GreenOfValue(v), BlueOfValue(v)))
+                    ++differing;
+            }
+        QCOMPARE(differing, 0);
+        QCOMPARE(plane.pixelColor(49, 12), QColor(Qt::black)); // the circle's top
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"
