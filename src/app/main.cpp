@@ -1,5 +1,6 @@
 // Start-up: the application, its title, the main window, the event loop.
 #include "app/TerminationRequests.h"
+#include "ui/qt/Resources.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(TTWMainForm::Caption));
-    QApplication::setWindowIcon(QIcon(":/tintwell/icon.xpm"));
+    QApplication::setWindowIcon(TintwellIcon());
     try
     {
         TTWMainForm form;

@@ -3,6 +3,7 @@
 #include "shell/ShellOpen.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/QtText.h"
+#include "ui/qt/Resources.h"
 #include "ui/qt/RShape.h"
 #include "ui/qt/RSwatchImage.h"
 #include "ui/qt/RUpDown.h"
@@ -18,12 +19,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
-
-// Resources compiled into a static library are registered by hand.
-static void InitResources()
-{
-    Q_INIT_RESOURCE(tintwell);
-}
 
 namespace
 {
@@ -62,10 +57,9 @@ TTWMainForm::TTWMainForm(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint)
 {
-    InitResources();
     setObjectName("TWMainForm");
     setWindowTitle(QString::fromLatin1(Caption));
-    setWindowIcon(QIcon(":/tintwell/icon.xpm"));
+    setWindowIcon(TintwellIcon()); // also registers the resources
     setFixedSize(352, 255);
     // The layout is in pixels, made for a dialog font of Arial's widths; the
     // metric-compatible free fonts keep every text inside its control, and
