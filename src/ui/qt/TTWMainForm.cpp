@@ -7,6 +7,7 @@
 #include "ui/qt/RShape.h"
 #include "ui/qt/RSwatchImage.h"
 #include "ui/qt/RUpDown.h"
+#include "ui/qt/TBigScreenDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 namespace
@@ -70,6 +72,8 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     setBackgroundRole(QPalette::Window);
+    // Movements without a button reach the window's own handler while sampling.
+    setMouseTracking(true);
 
     CreateControls();
     SetTabOrder();
@@ -107,6 +111,7 @@ void TTWMainForm::ConnectHandlers()
     connect(ColorNameCB, &QComboBox::activated, this, [this] { TheEditor.ColorNameCBChange(); });
     connect(HexFormatCB, &QComboBox::activated, this, [this] { TheEditor.HexFormatCBChange(); });
     connect(ColorDlgSelectSBtn, &QPushButton::clicked, this, [this] { TheEditor.ColorDlgSelectSBtnClick(); });
+    connect(MouseSelectSBtn, &QPushButton::clicked, this, [this] { MouseSelectSBtnClick(); });
     connect(HueSatImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); });
     connect(LumImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.LumImageMouseUp(x, y); });
     connect(LumArrowImage, &RSwatchImage::MouseUp, this,
@@ -141,6 +146,8 @@ void TTWMainForm::FormShow()
     RColor::CheckHexFormat(notation);
     color.SetHexFormat(notation);
     HexFormatCB->setCurrentIndex(notation);
+    // 3. The sampling window, hidden until sampling starts.
+    TheBigScreen = std::make_unique<TBigScreenDlg>(*this);
     // 4. The names in table order, not sorted.
     ColorNameCB->clear();
     for (int i = 0; i < NamedColorCount; ++i)
@@ -160,7 +167,57 @@ void TTWMainForm::SaveSettings()
     TheAppReg->SetSection("Options");
     TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
     TheAppReg->WriteInt("HexFormat", HexFormatCB->currentIndex());
+    // The capture, then the sampling window (taking it off the screen).
+    TheScreenBitmap.reset();
+    TheBigScreen.reset();
     TheAppReg.reset(); // writes the file
+}
+
+void TTWMainForm::MouseSelectSBtnClick()
+{
+    MouseSelectSBtn->setEnabled(false);
+    ColorDlgSelectSBtn->setEnabled(false);
+    // One block copy of the primary screen, replacing the last one. Some
+    // display servers refuse copies and give no image: then sampling simply
+    // does not start.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    TheScreenBitmap = std::make_unique<QImage>(screen->grabWindow(0).toImage());
+    if (TheScreenBitmap->isNull() || !TheBigScreen)
+    {
+        MouseSelectSBtn->setEnabled(true);
+        ColorDlgSelectSBtn->setEnabled(true);
+        return;
+    }
+    TheBigScreen->ShowScreenImage(TheScreenBitmap.get());
+    // Above the copy also where no window manager keeps it on top.
+    raise();
+    MouseSelecting = true;
+}
+
+void TTWMainForm::EndMouseSelect()
+{
+    MouseSelectSBtn->setEnabled(true);
+    ColorDlgSelectSBtn->setEnabled(true);
+    MouseSelecting = false;
+    unsetCursor();
+}
+
+void TTWMainForm::ApplyOwnPixel(QPointF at)
+{
+    if (!MouseSelecting)
+        return;
+    const QImage own = grab(QRect(at.toPoint(), QSize(1, 1))).toImage();
+    ApplyColor(own.isNull() ? 0xFFFFFFFF : FromQColor(own.pixelColor(0, 0)));
+}
+
+void TTWMainForm::mouseMoveEvent(QMouseEvent* event)
+{
+    ApplyOwnPixel(event->position());
+}
+
+void TTWMainForm::mousePressEvent(QMouseEvent* event)
+{
+    ApplyOwnPixel(event->position());
 }
 
 void TTWMainForm::closeEvent(QCloseEvent* event)

@@ -10,6 +10,8 @@
 #include <memory>
 
 class QComboBox;
+class QImage;
+class TBigScreenDlg;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -38,6 +40,15 @@ public:
     // of the desktop session or the end of the event loop.
     void SaveSettings();
 
+    // Takes the low three bytes of color and brings every view up to date:
+    // the way a sampled pixel enters.
+    void ApplyColor(ColorValue color) { TheEditor.ApplyColor(color); }
+    // Starts screen sampling: copies the screen and shows the copy.
+    void MouseSelectSBtnClick();
+    // Sampling has ended, however the sampling window was hidden.
+    void EndMouseSelect();
+    bool IsMouseSelecting() const { return MouseSelecting; }
+
     // RColorEditorView
     RString GetEditText(REditBox box) const override;
     void SetEditText(REditBox box, const RString& text) override;
@@ -65,6 +76,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // While sampling, the window's own pixel under the pointer.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void CreateControls();
@@ -73,6 +87,7 @@ private:
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();
+    void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
     void QLImageClick();
 
@@ -115,6 +130,9 @@ private:
     QPushButton* CloseBtn = nullptr;
 
     std::unique_ptr<RAppReg> TheAppReg;
+    std::unique_ptr<QImage> TheScreenBitmap;
+    std::unique_ptr<TBigScreenDlg> TheBigScreen;
+    bool MouseSelecting = false;
     RColorEditor TheEditor{*this};
     bool FirstShown = false;
 };

@@ -63,6 +63,10 @@ void TTWMainForm::CreateControls()
     SidebarImage->setToolTip(QStringLiteral("Browse to the Quenlar web site..."));
 
     MainPanel = Panel(this, "MainPanel", {48, 0, 304, 255}, QPalette::Window);
+    // The panels take the clicks on them, as the platform's panels do; only
+    // the window's own uncovered area reaches the window's handlers.
+    for (QWidget* panel : {static_cast<QWidget*>(SidePanel), static_cast<QWidget*>(MainPanel)})
+        panel->setAttribute(Qt::WA_NoMousePropagation);
     Label2 = Label(MainPanel, "Label2", {6, 10, 30, 13}, "Color:"); // up to the swatch
     TheShape = Place<RShape>(MainPanel, "TheShape", {37, 6, 68, 21});
     Label9 = Label(MainPanel, "Label9", {111, 10, 34, 13}, "Name:"); // up to the list

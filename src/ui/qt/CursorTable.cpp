@@ -1,0 +1,34 @@
+#include "ui/qt/CursorTable.h"
+
+#include "ui/qt/Resources.h"
+
+#include <QPixmap>
+#include <map>
+
+namespace
+{
+
+std::map<int, QCursor>& Table()
+{
+    static std::map<int, QCursor> table;
+    return table;
+}
+
+} // namespace
+
+void InstallCursor(int number, const QCursor& cursor)
+{
+    Table()[number] = cursor;
+}
+
+QCursor CursorFor(int number)
+{
+    const auto found = Table().find(number);
+    return found != Table().end() ? found->second : QCursor(Qt::ArrowCursor);
+}
+
+QCursor LoadDropperCursor()
+{
+    TintwellIcon(); // registers the resources
+    return QCursor(QPixmap(QStringLiteral(":/tintwell/dropper-cursor.xpm")), 1, 30);
+}
