@@ -1,0 +1,92 @@
+// Screen sampling on the real windows, under an X server: one movement over
+// the copy (pixel read, every view refreshed including both swatch images,
+// repaint, pending events), and one start (the screen copied and shown).
+#include "ui/qt/TBigScreenDlg.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace
+{
+
+// A window that is shown and exposed, with settings in a throw-away folder.
+std::unique_ptr<TTWMainForm> ShownForm()
+{
+    auto form = std::make_unique<TTWMainForm>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        std::abort();
+    return form;
+}
+
+void BM_SampledMovement(benchmark::State& state)
+{
+    auto form = ShownForm();
+    form->MouseSelectSBtnClick();
+    auto* copy = form->findChild<TBigScreenDlg*>();
+    if (copy == nullptr || !QTest::qWaitForWindowExposed(copy))
+    {
+        state.SkipWithError("sampling did not start");
+        return;
+    }
+    int step = 0;
+    for (auto _ : state)
+    {
+        // Across the main window's own picture in the copy: a new colour at
+        // every step, so every view changes.
+        const QPointF at(60 + (step * 7) % 280, 10 + (step * 3) % 230);
+        QMouseEvent move(QEvent::MouseMove, at, copy->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(copy, &move);
+        QCoreApplication::processEvents(); // the repaint reaches the server
+        ++step;
+    }
+    copy->hide();
+}
+BENCHMARK(BM_SampledMovement)->Unit(benchmark::kMicrosecond);
+
+void BM_SamplingStart(benchmark::State& state)
+{
+    auto form = ShownForm();
+    auto* copy = form->findChild<TBigScreenDlg*>();
+    for (auto _ : state)
+    {
+        form->MouseSelectSBtnClick();
+        QCoreApplication::processEvents(); // the copy painted and shown
+        state.PauseTiming();
+        if (copy == nullptr || !copy->isVisible())
+        {
+            state.SkipWithError("sampling did not start");
+            break;
+        }
+        copy->hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SamplingStart)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Never the user's own settings.
+    std::string folder = "/tmp/tintwell-bench-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr)
+        return 1;
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
