@@ -1,5 +1,8 @@
 #include "ui/qt/Resources.h"
 
+#include <QFont>
+#include <QFontDatabase>
+
 // Resources compiled into a static library are registered by hand, once.
 static void InitResources()
 {
@@ -14,4 +17,15 @@ QIcon TintwellIcon()
     icon.addFile(QStringLiteral(":/tintwell/icon16.xpm"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/tintwell/icon.xpm"), QSize(32, 32));
     return icon;
+}
+
+QFont DialogFont()
+{
+    // The metric-compatible free fonts keep every text inside its control;
+    // the desktop's own font stands in where none of them is installed.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                      font.family()});
+    font.setPixelSize(11);
+    return font;
 }

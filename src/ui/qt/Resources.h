@@ -4,3 +4,9 @@
 
 // The program's icon, with its 16 x 16 and 32 x 32 images.
 QIcon TintwellIcon();
+
+class QFont;
+
+// The windows' font: an 11-pixel sans-serif of the classic dialog font's
+// widths, for which the pixel layouts were made.
+QFont DialogFont();

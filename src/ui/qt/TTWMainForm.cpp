@@ -8,12 +8,12 @@
 #include "ui/qt/RSwatchImage.h"
 #include "ui/qt/RUpDown.h"
 #include "ui/qt/TBigScreenDlg.h"
+#include "ui/qt/TQLAboutDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,14 +63,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     setWindowTitle(QString::fromLatin1(Caption));
     setWindowIcon(TintwellIcon()); // also registers the resources
     setFixedSize(352, 255);
-    // The layout is in pixels, made for a dialog font of Arial's widths; the
-    // metric-compatible free fonts keep every text inside its control, and
-    // the desktop's own font stands in where none of them is installed.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), font.family()});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
     setBackgroundRole(QPalette::Window);
     // Movements without a button reach the window's own handler while sampling.
     setMouseTracking(true);
@@ -118,6 +111,7 @@ void TTWMainForm::ConnectHandlers()
             [this](int x, int y) { TheEditor.LumArrowImageMouseUp(x, y); });
     SidebarImage->installEventFilter(new ClickFilter(this, [this] { QLImageClick(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+    connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
     // Escape anywhere in the window presses Close.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, CloseBtn,
             &QPushButton::click);
@@ -229,6 +223,11 @@ void TTWMainForm::closeEvent(QCloseEvent* event)
 void TTWMainForm::CloseBtnClick()
 {
     close();
+}
+
+void TTWMainForm::AboutBtnClick()
+{
+    ShowAboutBox(this, WebSite, "Visit Quenlar Online!", SupportMail, "Send Quenlar an email!");
 }
 
 void TTWMainForm::QLImageClick()

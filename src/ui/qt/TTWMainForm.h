@@ -31,7 +31,9 @@ class TTWMainForm : public QWidget, public RColorEditorView, public RPlaceableWi
 public:
     static constexpr const char* Caption = "Quenlar Tintwell";
     static constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
+    static constexpr const char* WebSite = "https://www.quenlar.example/";
     static constexpr const char* ProductPage = "https://www.quenlar.example/Products/Tintwell/Index.htm";
+    static constexpr const char* SupportMail = "mailto:support@quenlar.example";
 
     explicit TTWMainForm(QWidget* parent = nullptr);
     ~TTWMainForm() override;
@@ -90,6 +92,7 @@ private:
     void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
     void QLImageClick();
+    void AboutBtnClick();
 
     // Controls, named as the window's layout names them.
     QFrame* SidePanel = nullptr;
