@@ -31,3 +31,32 @@ function(tintwell_version_resource target)
     endforeach()
     configure_file(${PROJECT_SOURCE_DIR}/src/app/tintwell.rc.in ${CMAKE_CURRENT_BINARY_DIR}/tintwell.rc @ONLY)
 endfunction()
+
+# The help file, compiled from help/ with chmcmd and put beside the program.
+function(tintwell_help_file target)
+    find_program(CHMCMD chmcmd)
+    if(NOT CHMCMD)
+        message(WARNING "chmcmd not found: Tintwell.chm is not built, Help will say so")
+        return()
+    endif()
+    set(sources Overview.htm Editing.htm Names.htm Notations.htm PlaneAndBar.htm Sampling.htm
+                Settings.htm Tintwell.hhc Tintwell.hhp)
+    set(work ${CMAKE_CURRENT_BINARY_DIR}/help)
+    set(inputs "")
+    foreach(source IN LISTS sources)
+        list(APPEND inputs ${PROJECT_SOURCE_DIR}/help/${source})
+    endforeach()
+    set(chm $<TARGET_FILE_DIR:${target}>/Tintwell.chm)
+    add_custom_command(
+        OUTPUT ${work}/Tintwell.chm
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${work}
+        COMMAND ${CMAKE_COMMAND} -E copy ${inputs} ${work}
+        COMMAND ${CHMCMD} --no-html-scan Tintwell.hhp > chmcmd.log
+        WORKING_DIRECTORY ${work}
+        DEPENDS ${inputs}
+        COMMENT "Compiling the help file Tintwell.chm")
+    add_custom_target(${target}_help ALL
+        COMMAND ${CMAKE_COMMAND} -E copy ${work}/Tintwell.chm ${chm}
+        DEPENDS ${work}/Tintwell.chm)
+    set(TINTWELL_HELP_FILE ${work}/Tintwell.chm CACHE INTERNAL "the compiled help file")
+endfunction()

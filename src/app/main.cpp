@@ -1,5 +1,6 @@
 // Start-up: the application, its title, the main window, the event loop.
 #include "app/TerminationRequests.h"
+#include "ui/qt/QtHelpHost.h"
 #include "ui/qt/Resources.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(TintwellIcon());
     try
     {
+        QtHelpHost help; // help can warn and show topics while the application exists
         TTWMainForm form;
         // The desktop session ending, or a request to terminate, saves as a
         // close does: once, whichever comes first.

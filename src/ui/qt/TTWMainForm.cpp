@@ -1,5 +1,6 @@
 #include "ui/qt/TTWMainForm.h"
 
+#include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/QtText.h"
@@ -74,6 +75,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
+    SetHelpFile("Tintwell.chm");
 }
 
 TTWMainForm::~TTWMainForm() = default;
@@ -112,6 +114,7 @@ void TTWMainForm::ConnectHandlers()
     SidebarImage->installEventFilter(new ClickFilter(this, [this] { QLImageClick(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
     // Escape anywhere in the window presses Close.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, CloseBtn,
             &QPushButton::click);
@@ -228,6 +231,11 @@ void TTWMainForm::CloseBtnClick()
 void TTWMainForm::AboutBtnClick()
 {
     ShowAboutBox(this, WebSite, "Visit Quenlar Online!", SupportMail, "Send Quenlar an email!");
+}
+
+void TTWMainForm::HelpBtnClick()
+{
+    ShowHelpTopic(this, "Overview.htm");
 }
 
 void TTWMainForm::QLImageClick()

@@ -93,6 +93,7 @@ private:
     void CloseBtnClick();
     void QLImageClick();
     void AboutBtnClick();
+    void HelpBtnClick();
 
     // Controls, named as the window's layout names them.
     QFrame* SidePanel = nullptr;
