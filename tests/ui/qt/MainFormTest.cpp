@@ -4,7 +4,14 @@
 
 #include "support/TestFolder.h"
 
+#include "shell/Help.h"
+#include "ui/qt/QtHelpHost.h"
+#include "ui/qt/TQLAboutDlg.h"
+
 #include <QColorDialog>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QTreeWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -81,6 +88,33 @@ public:
         });
     }
 };
+
+// A fake opener first on PATH that appends each target it gets to a file.
+std::filesystem::path RecordingOpener(TestFolder& folder)
+{
+    const auto bin = folder.Path() / "bin";
+    std::filesystem::create_directories(bin);
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\necho \"$1\" >> \"$TW_RECORD\"\n";
+    std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+    folder.SetEnv("PATH", bin.string() + ":/usr/bin:/bin");
+    const auto record = folder.Path() / "opened";
+    folder.SetEnv("TW_RECORD", record.string());
+    return record;
+}
+
+std::vector<std::string> Lines(const std::filesystem::path& file)
+{
+    std::vector<std::string> lines;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+QColor TextColour(QWidget* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
 
 std::vector<unsigned char> SettingsBytes(const TestFolder& folder)
 {
@@ -216,19 +250,95 @@ private slots:
     void TheLogoOpensTheProductPage()
     {
         TestFolder folder;
-        const auto bin = folder.Path() / "bin";
-        std::filesystem::create_directories(bin);
-        std::ofstream(bin / "xdg-open") << "#!/bin/sh\necho \"$1\" > \"$TW_RECORD\"\n";
-        std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
-        folder.SetEnv("PATH", bin.string() + ":/usr/bin:/bin");
-        folder.SetEnv("TW_RECORD", (folder.Path() / "opened").string());
+        const auto record = RecordingOpener(folder);
         Running run(folder);
         QCOMPARE(run.Find("SidebarImage")->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(run.Find("SidebarImage"), Qt::LeftButton, {}, QPoint(10, 50));
-        QTRY_VERIFY(std::filesystem::exists(folder.Path() / "opened"));
-        std::string opened;
-        std::getline(std::ifstream(folder.Path() / "opened"), opened);
-        QCOMPARE(QString::fromStdString(opened), QString::fromLatin1(TTWMainForm::ProductPage));
+        QTRY_VERIFY(!Lines(record).empty());
+        QCOMPARE(QString::fromStdString(Lines(record)[0]), QString::fromLatin1(TTWMainForm::ProductPage));
+    }
+
+    // The box reads the program's version afresh at every opening; its links
+    // turn red once followed, and are blue again in the next box.
+    void TheAboutBox()
+    {
+        TestFolder folder;
+        const auto record = RecordingOpener(folder);
+        Running run(folder);
+        run.Form->move(300, 200); // room all round for the wider box
+        QTest::qWait(50);
+        for (int opening = 0; opening < 2; ++opening)
+        {
+            QTimer::singleShot(100, [&]
+            {
+                auto* box = qobject_cast<TQLAboutDlg*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                auto label = [box](const char* name) { return box->findChild<QLabel*>(name); };
+                QCOMPARE(box->size(), QSize(397, 188));
+                QVERIFY(!box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+                QCOMPARE(box->frameGeometry().center(), run.Form->frameGeometry().center());
+                QCOMPARE(label("RightsLabel")->text(), QStringLiteral("All rights reserved."));
+                QCOMPARE(label("QLFormatToolsLabel")->text(), QString());
+                QCOMPARE(label("WebSupportLabel")->text(), QStringLiteral("Visit Quenlar Online!"));
+                QCOMPARE(label("EmailSupportLabel")->text(), QStringLiteral("Send Quenlar an email!"));
+                QCOMPARE(TextColour(label("WebSupportLabel")), QColor(Qt::blue));
+                QTest::mouseClick(label("WebSupportLabel"), Qt::LeftButton);
+                QTest::mouseClick(label("EmailSupportLabel"), Qt::LeftButton);
+                QCOMPARE(TextColour(label("WebSupportLabel")), QColor(Qt::red));
+                QCOMPARE(TextColour(label("EmailSupportLabel")), QColor(Qt::red));
+                QTest::keyClick(box, Qt::Key_Escape); // no cancel button: stays open
+                QVERIFY(box->isVisible());
+                QCOMPARE(QApplication::focusWidget(), box->findChild<QPushButton*>("OkBtn"));
+                QTest::mouseClick(box->findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+            });
+            QTest::mouseClick(run.Find<QPushButton>("AboutBtn"), Qt::LeftButton);
+        }
+        QTRY_COMPARE(Lines(record).size(), std::size_t{4});
+        QCOMPARE(QString::fromStdString(Lines(record)[0]), QString::fromLatin1(TTWMainForm::WebSite));
+        QCOMPARE(QString::fromStdString(Lines(record)[1]), QString::fromLatin1(TTWMainForm::SupportMail));
+    }
+
+    void TheAboutBoxTexts()
+    {
+        TestFolder folder;
+        Running run(folder);
+        QTimer::singleShot(100, []
+        {
+            auto* box = QApplication::activeModalWidget();
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->windowTitle(), QStringLiteral("About Quenlar Tintwell"));
+            QCOMPARE(box->findChild<QLabel*>("AppNameLabel")->text(), QStringLiteral("Quenlar Tintwell"));
+            QCOMPARE(box->findChild<QLabel*>("VersionLabel")->text(), QStringLiteral("Version 2004.5.1.0"));
+            QCOMPARE(box->findChild<QLabel*>("CopyrightLabel")->text(),
+                     QStringLiteral("Copyright \u00A9 2004 Quenlar Corp"));
+            QVERIFY(box->findChild<QLabel*>("IconImage")->isVisible());
+            box->close();
+        });
+        // This test program carries the program's version block too.
+        QTest::mouseClick(run.Find<QPushButton>("AboutBtn"), Qt::LeftButton);
+        QTimer::singleShot(100, []
+        {
+            auto* box = QApplication::activeModalWidget();
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->findChild<QLabel*>("VersionLabel")->text(), QStringLiteral("Version "));
+            QVERIFY(!box->findChild<QLabel*>("IconImage")->isVisible());
+            box->close();
+        });
+        RunAboutDialog(run.Form.get(), QIcon(), "", "", "", "", "", "", "");
+    }
+
+    void HelpShowsTheOverviewOutOfTheCompiledFile()
+    {
+        TestFolder folder;
+        QtHelpHost host;
+        Running run(folder);
+        QTest::mouseClick(run.Find<QPushButton>("HelpBtn"), Qt::LeftButton);
+        QWidget* viewer = nullptr;
+        QTRY_VERIFY((viewer = QApplication::activeWindow()) != nullptr && viewer->objectName() == "HelpViewer");
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Tintwell Help - Overview"));
+        QVERIFY(viewer->findChild<QTextBrowser*>("HelpPage")->toPlainText().contains("one colour at a time"));
+        QCOMPARE(viewer->findChild<QTreeWidget*>("HelpContents")->topLevelItem(0)->childCount(), 6);
+        viewer->close();
     }
 
     void TabOrderFlagsAndSize()
