@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(TTWMainForm::Caption));
+    // Ties the windows to the desktop entry (icon, name) in the desktop's shell.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.Tintwell"));
     QApplication::setWindowIcon(TintwellIcon());
     try
     {

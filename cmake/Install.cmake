@@ -1,0 +1,57 @@
+# Installing Tintwell as a desktop application, and packaging it for Debian.
+include(GNUInstallDirs)
+
+set(TINTWELL_APP_ID example.quenlar.Tintwell)
+
+install(TARGETS tintwell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the help viewer looks: share/tintwell beside the program's bin.
+if(TINTWELL_HELP_FILE)
+    install(FILES ${TINTWELL_HELP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tintwell)
+endif()
+install(FILES data/${TINTWELL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${TINTWELL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES data/tintwell.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The icon theme's sizes: the pixel art at 16 and 32, the drawing above.
+set(icon_dir ${CMAKE_BINARY_DIR}/icons)
+set(icon_files "")
+foreach(size 16 32 48 64 128 256)
+    if(size EQUAL 16)
+        set(source ${PROJECT_SOURCE_DIR}/src/ui/qt/resources/icon16.xpm)
+    elseif(size EQUAL 32)
+        set(source ${PROJECT_SOURCE_DIR}/src/ui/qt/resources/icon.xpm)
+    else()
+        set(source ${PROJECT_SOURCE_DIR}/data/icons/tintwell.svg)
+    endif()
+    set(png ${icon_dir}/${size}/${TINTWELL_APP_ID}.png)
+    add_custom_command(
+        OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}/${size}
+        COMMAND iconrender ${source} ${size} ${png}
+        DEPENDS iconrender ${source})
+    list(APPEND icon_files ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(tintwell_icons ALL DEPENDS ${icon_files})
+install(FILES data/icons/tintwell.svg RENAME ${TINTWELL_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The Debian package: its dependencies worked out from the binary.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tintwell)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}) # all four parts
+set(CPACK_PACKAGE_VENDOR "Quenlar Corp")
+set(CPACK_PACKAGE_CONTACT "Quenlar Support <support@quenlar.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small, exact colour utility with a screen eyedropper")
+set(CPACK_PACKAGE_DESCRIPTION "Tintwell shows one colour at a time in an always-on-top window and
+lets you set it by RGB, by HSL on a 0-239 scale, by one of 140 names, in a
+hue/saturation plane, through the colour dialog or by picking any pixel of
+the screen. The colour is printed in HTML, C++, Delphi or VB hex notation.")
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quenlar.example/Products/Tintwell/Index.htm")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Help needs chmlib, loaded when first asked for; links need the desktop's opener.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libchm1, xdg-utils, fonts-liberation2")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
