@@ -3,6 +3,7 @@
 #include "files/RFileName.h"
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
+#include "ui/qt/ClickFilter.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
 
@@ -10,7 +11,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 
@@ -40,25 +40,6 @@ QLabel* CentredLabel(QWidget* parent, const char* name, int top)
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     return label;
 }
-
-// A label that reports a left click on it.
-class LinkFilter : public QObject
-{
-public:
-    LinkFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), OnClick(std::move(onClick)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            OnClick();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> OnClick;
-};
 
 void SetTextColour(QLabel* label, Qt::GlobalColor colour)
 {
@@ -115,8 +96,8 @@ void TQLAboutDlg::CreateControls()
         SetTextColour(link, Qt::blue);
         link->setCursor(Qt::PointingHandCursor);
     }
-    WebSupportLabel->installEventFilter(new LinkFilter(this, [this] { WebSupportLabelClick(); }));
-    EmailSupportLabel->installEventFilter(new LinkFilter(this, [this] { EmailSupportLabelClick(); }));
+    OnLeftClick(WebSupportLabel, [this] { WebSupportLabelClick(); });
+    OnLeftClick(EmailSupportLabel, [this] { EmailSupportLabelClick(); });
     OkBtn->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
+#include "ui/qt/ClickFilter.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
@@ -29,29 +30,6 @@ namespace
 // The colour that stands in until a colour was saved: the toolkit's button
 // face as a system-colour reference, whose low bytes give 15, 0, 0.
 constexpr std::int32_t NoColorSaved = static_cast<std::int32_t>(0x8000000F);
-
-// Clicks on the logo: a label has no click signal of its own.
-class ClickFilter : public QObject
-{
-public:
-    ClickFilter(QObject* parent, std::function<void()> onClick)
-        : QObject(parent), OnClick(std::move(onClick))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QWidget*>(watched)->rect().contains(
-                static_cast<QMouseEvent*>(event)->position().toPoint()))
-            OnClick();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> OnClick;
-};
 
 } // namespace
 
@@ -111,7 +89,7 @@ void TTWMainForm::ConnectHandlers()
     connect(LumImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.LumImageMouseUp(x, y); });
     connect(LumArrowImage, &RSwatchImage::MouseUp, this,
             [this](int x, int y) { TheEditor.LumArrowImageMouseUp(x, y); });
-    SidebarImage->installEventFilter(new ClickFilter(this, [this] { QLImageClick(); }));
+    OnLeftClick(SidebarImage, [this] { QLImageClick(); });
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
