@@ -2,7 +2,6 @@
 //   iconrender INPUT SIZE OUTPUT
 // An SVG is rendered at SIZE; a pixel-art image (XPM) is taken as it is
 // drawn, pixel for pixel, and must already be SIZE pixels square.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -11,9 +10,7 @@
 
 int main(int argc, char* argv[])
 {
-    // No display is needed to draw into an image.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // Drawing into an image needs no application object and no display.
     if (argc != 4)
     {
         std::fprintf(stderr, "usage: iconrender INPUT SIZE OUTPUT\n");
