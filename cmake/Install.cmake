@@ -10,7 +10,15 @@ if(TINTWELL_HELP_FILE)
 endif()
 install(FILES data/${TINTWELL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${TINTWELL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES data/tintwell.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Compressed, as manual pages are installed; -n keeps the archive reproducible.
+set(man_page ${CMAKE_BINARY_DIR}/man/tintwell.1.gz)
+add_custom_command(
+    OUTPUT ${man_page}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/tintwell.1 > ${man_page}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/tintwell.1)
+add_custom_target(tintwell_man ALL DEPENDS ${man_page})
+install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The icon theme's sizes: the pixel art at 16 and 32, the drawing above.
 set(icon_dir ${CMAKE_BINARY_DIR}/icons)

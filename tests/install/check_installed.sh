@@ -17,7 +17,7 @@ for size in 16 32 48 64 128 256; do
     test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
 test -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
-test -s "$prefix/share/man/man1/tintwell.1"
+test -s "$prefix/share/man/man1/tintwell.1.gz"
 test -s "$prefix/share/tintwell/Tintwell.chm"
 
 export PREFIX="$prefix" HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home"
