@@ -20,7 +20,8 @@ struct RSwatchLayout
 // (drawn in the box from (x - 5, y - 5) to (x + 5, y + 5), right and bottom
 // edges excluded), and the height of the arrow's tip beside the bar (the
 // triangle (0, y), (BarWidth, y - 5), (BarWidth, y + 5)). The markers may lie
-// on or beyond the images' edges; painting cuts them off.
+// on or beyond the images' edges; painting cuts them off. One renderer's
+// Plane never changes between redraws, so a painter may keep its copy.
 struct RSwatchPicture
 {
     RSwatchLayout Layout;

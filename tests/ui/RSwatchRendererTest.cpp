@@ -1,5 +1,7 @@
 #include "ui/RSwatchRenderer.h"
 
+#include "support/FreshDrawing.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,33 +21,6 @@ RColor ColorOf(int r, int g, int b)
                  static_cast<std::uint8_t>(b));
     return color;
 }
-
-// The drawing as written: a fresh black scratch colour, the plane column by
-// column, then the bar continuing from it, every pixel through SetHSL.
-struct FreshDrawing
-{
-    std::vector<ColorValue> Plane, Bar;
-
-    explicit FreshDrawing(const RColor& current, RSwatchLayout size = {})
-        : Plane(static_cast<std::size_t>(size.PlaneWidth * size.PlaneHeight)),
-          Bar(static_cast<std::size_t>(size.BarWidth * size.BarHeight))
-    {
-        RColor p(0);
-        for (int x = 0; x < size.PlaneWidth; ++x)
-            for (int y = 0; y < size.PlaneHeight; ++y)
-            {
-                p.SetHSL(x * 239 / size.PlaneWidth, (size.PlaneHeight - y) * 239 / size.PlaneHeight, 127);
-                Plane[static_cast<std::size_t>(y * size.PlaneWidth + x)] = p.GetColor();
-            }
-        const int hc = current.GetHue(), sc = current.GetSat();
-        for (int x = 0; x < size.BarWidth; ++x)
-            for (int y = 0; y < size.BarHeight; ++y)
-            {
-                p.SetHSL(hc, sc, (size.BarHeight - y) * 239 / size.BarHeight);
-                Bar[static_cast<std::size_t>(y * size.BarWidth + x)] = p.GetColor();
-            }
-    }
-};
 
 // The reused plane and the repeated bar columns must be exactly what drawing
 // afresh gives, whatever was drawn before.

@@ -13,9 +13,10 @@ RSwatchImage::RSwatchImage(Kind kind, QWidget* parent) : QWidget(parent), Which(
 void RSwatchImage::Show(const RSwatchPicture& picture)
 {
     const RSwatchLayout& size = picture.Layout;
-    if (Which != Kind::Arrow)
+    const bool plane = Which == Kind::Plane;
+    const bool unchanged = plane && picture.Plane.data() == ShownPlane;
+    if (Which != Kind::Arrow && !unchanged)
     {
-        const bool plane = Which == Kind::Plane;
         const int width = plane ? size.PlaneWidth : size.BarWidth;
         const int height = plane ? size.PlaneHeight : size.BarHeight;
         if (Pixels.width() != width || Pixels.height() != height)
@@ -26,6 +27,8 @@ void RSwatchImage::Show(const RSwatchPicture& picture)
             for (int x = 0; x < width; ++x)
                 line[x] = ToQRgb(plane ? picture.PlanePixel(x, y) : picture.BarPixel(x, y));
         }
+        if (plane)
+            ShownPlane = picture.Plane.data();
     }
     MarkerX = picture.MarkerX;
     MarkerY = Which == Kind::Arrow ? picture.ArrowY : picture.MarkerY;

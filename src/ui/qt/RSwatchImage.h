@@ -35,6 +35,9 @@ protected:
 private:
     Kind Which;
     QImage Pixels;
+    // The plane last copied: one renderer's plane never changes, so it is
+    // converted once, not at every movement of the eyedropper.
+    const ColorValue* ShownPlane = nullptr;
     int MarkerX = 0;
     int MarkerY = 0;
     int BarWidth = 0;
