@@ -1,6 +1,7 @@
 #include "ui/qt/TBigScreenDlg.h"
 
 #include "ui/qt/CursorTable.h"
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include <QGuiApplication>
@@ -9,11 +10,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-
-#include <cmath>
+#include <QWindow>
 
 TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
-    : QWidget(&owner, Qt::Window | Qt::FramelessWindowHint), OwnerForm(owner)
+    // Typed as an ordinary window (no transient tie to the main window, which
+    // would lift it to the main window's layer), and one that refuses focus.
+    : QWidget(&owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), OwnerForm(owner)
 {
     setObjectName("BigScreenDlg");
     setBackgroundRole(QPalette::Button);
@@ -27,48 +29,67 @@ void TBigScreenDlg::ShowScreenImage(const QImage* image)
     ScreenImage = image;
     setCursor(CursorFor(crDropper));
     setGeometry(QGuiApplication::primaryScreen()->geometry());
-    LastPointer = mapFromGlobal(QCursor::pos());
+    LastPointer = PointerDevicePixel();
     show();
-    activateWindow(); // the keyboard comes here
+    // Every key comes here from now on, wherever the focus is.
+    KeyboardHeld = false;
+    grabKeyboard();
+    HoldKeyboard();
+}
+
+void TBigScreenDlg::HoldKeyboard()
+{
+    if (!KeyboardHeld && windowHandle() != nullptr)
+        KeyboardHeld = windowHandle()->setKeyboardGrabEnabled(true);
+}
+
+QPoint TBigScreenDlg::DevicePixelOf(QPointF position) const
+{
+    return DevicePixelAt(position, ScreenImage != nullptr ? ScreenImage->devicePixelRatio() : devicePixelRatioF());
+}
+
+QPoint TBigScreenDlg::PointerDevicePixel() const
+{
+    // The window lies at the primary screen's origin, as the copy does.
+    if (const auto pointer = PointerOnScreen(*QGuiApplication::primaryScreen()))
+        return *pointer;
+    return DevicePixelOf(mapFromGlobal(QCursor::pos()));
 }
 
 ColorValue TBigScreenDlg::PixelAt(QPointF position) const
 {
     if (ScreenImage == nullptr)
         return 0xFFFFFFFF;
-    // The copy is painted one to one in device pixels.
-    const qreal ratio = ScreenImage->devicePixelRatio();
-    const int x = static_cast<int>(std::floor(position.x() * ratio + 0.5));
-    const int y = static_cast<int>(std::floor(position.y() * ratio + 0.5));
-    if (!ScreenImage->valid(x, y))
-        return 0xFFFFFFFF;
-    const QRgb pixel = ScreenImage->pixel(x, y);
-    return ColorValueOf(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
-                        static_cast<std::uint8_t>(qBlue(pixel)));
+    return ImagePixel(*ScreenImage, DevicePixelOf(position));
 }
 
 void TBigScreenDlg::paintEvent(QPaintEvent*)
 {
     if (ScreenImage != nullptr)
-        QPainter(this).drawImage(0, 0, *ScreenImage);
+        QPainter(this).drawImage(0, 0, *ScreenImage); // one to one in device pixels
+    if (ScreenImage != nullptr && isVisible())
+        HoldKeyboard();
 }
 
+// The scene position keeps the fraction of a logical pixel that a scaled
+// screen gives a device pixel; the plain position is rounded to whole
+// logical pixels and could name the neighbouring device pixel.
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    LastPointer = event->position();
-    OwnerForm.ApplyColor(PixelAt(LastPointer));
+    LastPointer = DevicePixelOf(event->scenePosition());
+    OwnerForm.ApplyColor(ScreenImage != nullptr ? ImagePixel(*ScreenImage, LastPointer) : 0xFFFFFFFF);
 }
 
 void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        FormClick(event->position());
+        FormClick(DevicePixelOf(event->scenePosition()));
 }
 
-void TBigScreenDlg::FormClick(QPointF at)
+void TBigScreenDlg::FormClick(QPoint devicePixel)
 {
-    LastPointer = at;
-    OwnerForm.ApplyColor(PixelAt(at));
+    LastPointer = devicePixel;
+    OwnerForm.ApplyColor(ScreenImage != nullptr ? ImagePixel(*ScreenImage, devicePixel) : 0xFFFFFFFF);
     hide();
 }
 
@@ -86,18 +107,23 @@ bool TBigScreenDlg::event(QEvent* event)
 void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
 {
     // A key that types a character (Enter, Escape, Space and Backspace
-    // included) is swallowed and takes the pixel; arrows, function keys and
-    // modifiers type nothing and do nothing.
+    // included) is swallowed and takes the pixel under the pointer; arrows,
+    // function keys and modifiers type nothing and do nothing.
     const bool typesCharacter = !event->text().isEmpty() || event->key() == Qt::Key_Escape ||
                                 event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                                 event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Space;
     event->accept();
-    if (typesCharacter)
-        FormClick(LastPointer);
+    if (!typesCharacter)
+        return;
+    if (const auto pointer = PointerOnScreen(*QGuiApplication::primaryScreen()))
+        LastPointer = *pointer;
+    FormClick(LastPointer);
 }
 
 void TBigScreenDlg::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    releaseKeyboard();
+    KeyboardHeld = false;
     OwnerForm.EndMouseSelect();
 }

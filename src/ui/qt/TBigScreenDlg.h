@@ -2,6 +2,7 @@
 
 #include "colour/ColorValue.h"
 
+#include <QPoint>
 #include <QPointF>
 #include <QWidget>
 
@@ -12,6 +13,10 @@ class TTWMainForm;
 // eyedropper while the user picks a pixel. Every movement makes the pixel
 // under the pointer the main window's colour; a left click, or any key that
 // types a character, takes the pixel one last time and hides the window.
+//
+// It never takes the focus: window managers lift a focused window that
+// fills the screen above always-on-top windows, which would bury the main
+// window under the copy. It holds the keyboard with a grab instead.
 class TBigScreenDlg : public QWidget
 {
     Q_OBJECT
@@ -20,9 +25,9 @@ public:
 
     // Shows image (not owned; it must outlive the showing) over the screen.
     void ShowScreenImage(const QImage* image);
-    // The copy's pixel under a point in this window's coordinates: device
-    // pixels, so that a scaled screen gives the pixel under the hot spot.
-    // All bits set when the point lies outside the copy.
+    // The copy's pixel under a point in this window's logical coordinates:
+    // the device pixel, so that a scaled screen gives the pixel under the hot
+    // spot. All bits set when the point lies outside the copy.
     ColorValue PixelAt(QPointF position) const;
 
 protected:
@@ -33,12 +38,18 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void FormClick(QPointF at);
+    void FormClick(QPoint devicePixel);
     void FormKeyPress(QKeyEvent* event);
+    QPoint DevicePixelOf(QPointF position) const;
+    QPoint PointerDevicePixel() const;
+    void HoldKeyboard();
 
     TTWMainForm& OwnerForm;
     const QImage* ScreenImage = nullptr;
-    // Where the pointer was last seen, precisely: the keyboard takes the
-    // pixel there.
-    QPointF LastPointer;
+    // Where the pointer was last seen, in device pixels of the copy: the
+    // keyboard takes the pixel there when the server cannot say.
+    QPoint LastPointer;
+    // The server grants a keyboard grab only to a window on the screen, so
+    // the grab is retried when the copy is first painted.
+    bool KeyboardHeld = false;
 };

@@ -8,7 +8,9 @@
 #include "ui/qt/Resources.h"
 #include "ui/qt/RShape.h"
 #include "ui/qt/RSwatchImage.h"
+#include "ui/qt/RPortalColorPicker.h"
 #include "ui/qt/RUpDown.h"
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TQLAboutDlg.h"
 
@@ -19,6 +21,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +50,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     // Movements without a button reach the window's own handler while sampling.
     setMouseTracking(true);
 
+    ThePortalPicker = new RPortalColorPicker(this);
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
@@ -85,6 +89,9 @@ void TTWMainForm::ConnectHandlers()
     connect(HexFormatCB, &QComboBox::activated, this, [this] { TheEditor.HexFormatCBChange(); });
     connect(ColorDlgSelectSBtn, &QPushButton::clicked, this, [this] { TheEditor.ColorDlgSelectSBtnClick(); });
     connect(MouseSelectSBtn, &QPushButton::clicked, this, [this] { MouseSelectSBtnClick(); });
+    connect(ThePortalPicker, &RPortalColorPicker::Picked, this, [this](ColorValue color) { ApplyColor(color); });
+    connect(ThePortalPicker, &RPortalColorPicker::Ended, this,
+            [this](const QString& explanation) { EndPortalSelect(explanation); });
     connect(HueSatImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); });
     connect(LumImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.LumImageMouseUp(x, y); });
     connect(LumArrowImage, &RSwatchImage::MouseUp, this,
@@ -150,17 +157,20 @@ void TTWMainForm::SaveSettings()
 
 void TTWMainForm::MouseSelectSBtnClick()
 {
-    MouseSelectSBtn->setEnabled(false);
-    ColorDlgSelectSBtn->setEnabled(false);
+    SetSelectButtonsEnabled(false);
+    if (SamplingMethodOfThisDisplay() == RSamplingMethod::DesktopPortal)
+    {
+        ThePortalPicker->Start();
+        return;
+    }
     // One block copy of the primary screen, replacing the last one. Some
     // display servers refuse copies and give no image: then sampling simply
     // does not start.
-    QScreen* screen = QGuiApplication::primaryScreen();
-    TheScreenBitmap = std::make_unique<QImage>(screen->grabWindow(0).toImage());
+    TheScreenBitmap.reset();
+    TheScreenBitmap = std::make_unique<QImage>(CopyScreen(*QGuiApplication::primaryScreen()));
     if (TheScreenBitmap->isNull() || !TheBigScreen)
     {
-        MouseSelectSBtn->setEnabled(true);
-        ColorDlgSelectSBtn->setEnabled(true);
+        SetSelectButtonsEnabled(true);
         return;
     }
     TheBigScreen->ShowScreenImage(TheScreenBitmap.get());
@@ -171,28 +181,40 @@ void TTWMainForm::MouseSelectSBtnClick()
 
 void TTWMainForm::EndMouseSelect()
 {
-    MouseSelectSBtn->setEnabled(true);
-    ColorDlgSelectSBtn->setEnabled(true);
+    SetSelectButtonsEnabled(true);
     MouseSelecting = false;
     unsetCursor();
 }
 
-void TTWMainForm::ApplyOwnPixel(QPointF at)
+void TTWMainForm::EndPortalSelect(const QString& explanation)
 {
-    if (!MouseSelecting)
-        return;
-    const QImage own = grab(QRect(at.toPoint(), QSize(1, 1))).toImage();
-    ApplyColor(own.isNull() ? 0xFFFFFFFF : FromQColor(own.pixelColor(0, 0)));
+    SetSelectButtonsEnabled(true);
+    if (!explanation.isEmpty())
+        QMessageBox::information(this, QString::fromLatin1(Caption), explanation);
 }
 
+void TTWMainForm::SetSelectButtonsEnabled(bool enabled)
+{
+    MouseSelectSBtn->setEnabled(enabled);
+    ColorDlgSelectSBtn->setEnabled(enabled);
+}
+
+void TTWMainForm::ApplyOwnPixel(QPointF at)
+{
+    if (MouseSelecting)
+        ApplyColor(WindowPixel(*this, at));
+}
+
+// The scene position: the window's own, with the fraction of a logical pixel
+// that names the device pixel at a scaled display.
 void TTWMainForm::mouseMoveEvent(QMouseEvent* event)
 {
-    ApplyOwnPixel(event->position());
+    ApplyOwnPixel(event->scenePosition());
 }
 
 void TTWMainForm::mousePressEvent(QMouseEvent* event)
 {
-    ApplyOwnPixel(event->position());
+    ApplyOwnPixel(event->scenePosition());
 }
 
 void TTWMainForm::closeEvent(QCloseEvent* event)

@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class RPortalColorPicker;
 class RShape;
 class RSwatchImage;
 class RUpDown;
@@ -49,6 +50,9 @@ public:
     void MouseSelectSBtnClick();
     // Sampling has ended, however the sampling window was hidden.
     void EndMouseSelect();
+    // The desktop's picker has answered; explanation, when not empty, tells
+    // the user why nothing was picked.
+    void EndPortalSelect(const QString& explanation);
     bool IsMouseSelecting() const { return MouseSelecting; }
 
     // RColorEditorView
@@ -89,6 +93,7 @@ private:
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();
+    void SetSelectButtonsEnabled(bool enabled);
     void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
     void QLImageClick();
@@ -137,6 +142,8 @@ private:
     std::unique_ptr<QImage> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
     bool MouseSelecting = false;
+    // Where the screen cannot be copied, the desktop's picker samples it.
+    RPortalColorPicker* ThePortalPicker = nullptr;
     RColorEditor TheEditor{*this};
     bool FirstShown = false;
 };

@@ -1,0 +1,190 @@
+#include "ui/qt/RPortalColorPicker.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+
+#include <cmath>
+
+namespace
+{
+
+constexpr const char* PortalPath = "/org/freedesktop/portal/desktop";
+constexpr const char* ScreenshotInterface = "org.freedesktop.portal.Screenshot";
+constexpr const char* RequestInterface = "org.freedesktop.portal.Request";
+
+// The request object's path is known before the call: the caller's unique
+// name without its colon, dots turned into underscores, and our token.
+QString RequestPathFor(const QString& uniqueName, const QString& token)
+{
+    QString sender = uniqueName.startsWith(QLatin1Char(':')) ? uniqueName.mid(1) : uniqueName;
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+}
+
+// A component 0.0..1.0 as a byte. What another process sends is not trusted:
+// out of range is clamped, NaN is 0.
+std::uint8_t ByteOf(double component)
+{
+    if (!(component > 0.0))
+        return 0;
+    if (component >= 1.0)
+        return 255;
+    return static_cast<std::uint8_t>(std::lround(component * 255.0));
+}
+
+// The answer's "color" entry, a structure of three doubles.
+bool ColorOf(const QVariantMap& results, ColorValue& color)
+{
+    const QVariant entry = results.value(QStringLiteral("color"));
+    if (!entry.canConvert<QDBusArgument>())
+        return false;
+    const QDBusArgument argument = entry.value<QDBusArgument>();
+    if (argument.currentSignature() != QLatin1String("(ddd)"))
+        return false;
+    double red = 0, green = 0, blue = 0;
+    argument.beginStructure();
+    argument >> red >> green >> blue;
+    argument.endStructure();
+    color = ColorValueOf(ByteOf(red), ByteOf(green), ByteOf(blue));
+    return true;
+}
+
+QString ExplanationOf(const QDBusError& error)
+{
+    switch (error.type())
+    {
+    case QDBusError::ServiceUnknown:
+        return QStringLiteral("Picking a colour from the screen needs the desktop portal "
+                              "(xdg-desktop-portal), which is not running.");
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+    case QDBusError::UnknownObject:
+        return QStringLiteral("The desktop portal here cannot pick colours from the screen.");
+    case QDBusError::NoReply:
+    case QDBusError::Timeout:
+        return QStringLiteral("The desktop portal did not answer the request to pick a colour.");
+    default:
+        return QStringLiteral("The desktop portal refused to pick a colour: %1").arg(error.message());
+    }
+}
+
+} // namespace
+
+RPortalColorPicker::RPortalColorPicker(QObject* parent) : QObject(parent)
+{
+}
+
+RPortalColorPicker::~RPortalColorPicker()
+{
+    StopListening();
+}
+
+bool RPortalColorPicker::Start()
+{
+    if (Open)
+        return true;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+    {
+        Open = true;
+        Finish(QStringLiteral("Picking a colour from the screen needs the desktop portal, "
+                              "and there is no session bus to reach it."));
+        return false;
+    }
+    Open = true;
+    // 1. Listen where the answer will come before asking, so that a quick
+    //    answer cannot be missed.
+    const QString token = QStringLiteral("tintwell%1").arg(++Requests);
+    ListenAt(RequestPathFor(bus.baseService(), token));
+    // 2. A portal that goes away never answers.
+    PortalWatcher = std::make_unique<QDBusServiceWatcher>(QString::fromLatin1(Service), bus,
+                                                          QDBusServiceWatcher::WatchForUnregistration);
+    connect(PortalWatcher.get(), &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        Finish(QStringLiteral("The desktop portal stopped before a colour was picked."));
+    });
+    // 3. Ask. No parent window: a Wayland client has no global handle to give.
+    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(Service), QString::fromLatin1(PortalPath),
+                                                       QString::fromLatin1(ScreenshotInterface),
+                                                       QStringLiteral("PickColor"));
+    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+    PendingCall = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, ReplyTimeout));
+    connect(PendingCall.get(), &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* watcher) { Accepted(watcher); });
+    return true;
+}
+
+void RPortalColorPicker::Accepted(QDBusPendingCallWatcher* watcher)
+{
+    const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
+    if (reply.isError())
+    {
+        Finish(ExplanationOf(reply.error()));
+        return;
+    }
+    // Older portals choose the path themselves and say so in the reply.
+    const QString path = reply.value().path();
+    if (Open && path != RequestPath)
+        ListenAt(path);
+}
+
+bool RPortalColorPicker::ListenAt(const QString& requestPath)
+{
+    StopListening();
+    RequestPath = requestPath;
+    return QDBusConnection::sessionBus().connect(QString::fromLatin1(Service), RequestPath,
+                                                 QString::fromLatin1(RequestInterface), QStringLiteral("Response"),
+                                                 this, SLOT(Response(uint, QVariantMap)));
+}
+
+void RPortalColorPicker::StopListening()
+{
+    if (RequestPath.isEmpty())
+        return;
+    QDBusConnection::sessionBus().disconnect(QString::fromLatin1(Service), RequestPath,
+                                             QString::fromLatin1(RequestInterface), QStringLiteral("Response"),
+                                             this, SLOT(Response(uint, QVariantMap)));
+    RequestPath.clear();
+}
+
+void RPortalColorPicker::Response(uint response, const QVariantMap& results)
+{
+    if (!Open)
+        return;
+    // 0: chosen; 1: cancelled by the user, nothing to explain; other: ended
+    // some other way.
+    ColorValue color = 0;
+    if (response == 0 && ColorOf(results, color))
+    {
+        emit Picked(color);
+        Finish(QString());
+    }
+    else if (response == 0)
+        Finish(QStringLiteral("The desktop's colour picker gave no colour."));
+    else if (response == 1)
+        Finish(QString());
+    else
+        Finish(QStringLiteral("The desktop's colour picker could not pick a colour."));
+}
+
+void RPortalColorPicker::Finish(const QString& explanation)
+{
+    if (!Open)
+        return;
+    Open = false;
+    StopListening();
+    // Silenced now, deleted later: this may run inside their own signals.
+    for (QObject* watcher : {static_cast<QObject*>(PendingCall.release()), static_cast<QObject*>(PortalWatcher.release())})
+    {
+        if (watcher != nullptr)
+        {
+            watcher->disconnect(this);
+            watcher->deleteLater();
+        }
+    }
+    emit Ended(explanation);
+}
