@@ -119,6 +119,13 @@ public:
         return pixels.empty() ? 0xFFFFFFFF : pixels[0];
     }
 
+    // The window that has the keyboard focus (a grab aside).
+    std::uint32_t FocusWindow()
+    {
+        const auto focus = Reply(xcb_get_input_focus_reply(Connection, xcb_get_input_focus(Connection), nullptr));
+        return focus ? focus->focus : XCB_NONE;
+    }
+
     // A window manager says it runs by naming its check window on the root.
     bool WindowManagerRunning()
     {

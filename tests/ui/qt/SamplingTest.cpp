@@ -1,10 +1,12 @@
 // Sampling the screen with the real windows: a window of known pixels is put
 // on the screen, and the dropper picks them. Run at scale factors 1, 1.5 and
-// 2, and on a platform that refuses screen copies.
+// 2, without a window manager and under one, and on a platform that refuses
+// screen copies.
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/TestFolder.h"
+#include "support/X11Desktop.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -31,7 +33,8 @@ public:
     int Variant = 0;
     bool Blank = false;
 
-    KnownPixels() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    // Where it is put, whatever a window manager would choose.
+    KnownPixels() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
     {
         setGeometry(0, 300, 600, 200); // logical; even, so exact at 1.5 too
     }
@@ -83,6 +86,8 @@ class SamplingTest : public QObject
     // The logical point over device pixel (x, y) of the test window, and the
     // colour that pixel shows.
     QPointF Over(int x, int y) const { return QPointF(x / Ratio(), 300 + y / Ratio()); }
+    // The real pointer over device pixel (x, y) of the test window.
+    void PointTo(X11Desktop& desktop, int x, int y) const { desktop.MoveTo(x, qRound(300 * Ratio()) + y); }
 
     void StartSampling()
     {
@@ -118,7 +123,12 @@ private slots:
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
         if (!CopiesRefused())
+        {
             QVERIFY(QTest::qWaitForWindowExposed(Pixels.get()));
+            // As the user's click on the button would make it.
+            Form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        }
         QTest::qWait(50);
     }
 
@@ -172,34 +182,47 @@ private slots:
         QVERIFY(!Form->IsMouseSelecting());
     }
 
+    // Real keys through the X server: the copy holds the keyboard, though
+    // the main window keeps the focus.
     void KeysThatTypeACharacterTakeThePixel_data()
     {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<uint>("keysym");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
-        QTest::newRow("Space") << int(Qt::Key_Space) << true;
-        QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << true;
-        QTest::newRow("a") << int(Qt::Key_A) << true;
-        QTest::newRow("Left") << int(Qt::Key_Left) << false;
-        QTest::newRow("Shift") << int(Qt::Key_Shift) << false;
-        QTest::newRow("F1") << int(Qt::Key_F1) << false;
+        QTest::newRow("Escape") << 0xff1bu << true;
+        QTest::newRow("Space") << 0x20u << true;
+        QTest::newRow("Enter") << 0xff0du << true;
+        QTest::newRow("Backspace") << 0xff08u << true;
+        QTest::newRow("Tab") << 0xff09u << true;
+        QTest::newRow("a") << 0x61u << true;
+        QTest::newRow("Left") << 0xff51u << false;
+        QTest::newRow("Shift") << 0xffe1u << false;
+        QTest::newRow("F1") << 0xffbeu << false;
     }
 
     void KeysThatTypeACharacterTakeThePixel()
     {
         if (CopiesRefused())
             QSKIP("no screen copies here");
-        QFETCH(int, key);
+        QFETCH(uint, keysym);
         QFETCH(bool, ends);
+        X11Desktop desktop;
         StartSampling();
-        Move(BigScreen(), Over(200, 100));
+        PointTo(desktop, 200, 100);
+        QTest::qWait(30);
         Find<QLineEdit>("RedEdit")->setText("1"); // a change made meanwhile
-        QTest::keyClick(BigScreen(), static_cast<Qt::Key>(key));
-        QCOMPARE(BigScreen()->isVisible(), !ends);
-        QCOMPARE(ButtonsEnabled(), ends);
+        QVERIFY(desktop.Key(keysym));
         if (ends)
+        {
+            QTRY_VERIFY(!BigScreen()->isVisible());
             QCOMPARE(Rgb(), RgbOf(Known(200, 100, 0)));
+            QVERIFY(ButtonsEnabled());
+        }
+        else
+        {
+            QTest::qWait(100);
+            QVERIFY(BigScreen()->isVisible());
+            QVERIFY(!ButtonsEnabled());
+        }
     }
 
     void TheCopyIsFrozenAndASecondStartCopiesAgain()
@@ -223,19 +246,38 @@ private slots:
         QCOMPARE(Rgb(), RgbOf(Known(50, 60, 1)));
     }
 
-    // The main window is above the copy: its live swatch shows the colour
-    // sampled after the copy was taken.
+    // The main window is above the copy in the server's stacking order and
+    // keeps the focus; its live swatch shows each colour the real pointer
+    // samples before any click, also while a button is held on the copy.
     void TheMainWindowStaysAboveTheCopy()
     {
         if (CopiesRefused())
             QSKIP("no screen copies here");
+        X11Desktop desktop;
         StartSampling();
-        Move(BigScreen(), Over(250, 20));
-        QTest::qWait(50);
+        Pixels->hide(); // the pointer meets the copy, not the live picture
+        const auto form = static_cast<std::uint32_t>(Form->winId());
+        const auto copy = static_cast<std::uint32_t>(BigScreen()->winId());
+        QTest::qWait(100);
+        QVERIFY(desktop.StackingIndex(copy) >= 0);
+        QVERIFY(desktop.StackingIndex(form) > desktop.StackingIndex(copy));
+        QCOMPARE(desktop.FocusWindow(), form);
         QWidget* swatch = Find("TheShape");
-        const QPoint centre = swatch->mapToGlobal(swatch->rect().center());
-        const QImage live = QGuiApplication::primaryScreen()->grabWindow(0, centre.x(), centre.y(), 1, 1).toImage();
-        QCOMPARE(RgbOf(live.pixelColor(0, 0)), RgbOf(Known(250, 20, 0)));
+        const QPoint centre = swatch->mapToGlobal(swatch->rect().center()) * Ratio();
+        for (const QPoint device : {QPoint(250, 20), QPoint(40, 150), QPoint(5, 3)})
+        {
+            const QString expected = RgbOf(Known(device.x(), device.y(), 0));
+            PointTo(desktop, device.x(), device.y());
+            QTRY_COMPARE(Rgb(), expected);
+            QCOMPARE(Find<QLineEdit>("RGBHexEdit")->text(), Known(device.x(), device.y(), 0).name().toUpper());
+            QTRY_COMPARE(RgbOf(QColor(desktop.ScreenPixel(centre.x(), centre.y()))), expected);
+        }
+        desktop.Button(true); // a window manager may raise what is clicked
+        QTest::qWait(100);
+        QVERIFY(desktop.StackingIndex(form) > desktop.StackingIndex(copy));
+        desktop.Button(false);
+        QTRY_VERIFY(!BigScreen()->isVisible());
+        QCOMPARE(Rgb(), RgbOf(Known(5, 3, 0)));
     }
 
     // Over the window's own uncovered area the window samples itself.
