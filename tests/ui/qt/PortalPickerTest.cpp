@@ -1,0 +1,165 @@
+// "Select Color with Mouse" as a Wayland client: the desktop's own picker,
+// reached through the desktop portal, takes the pixel. A stand-in portal on
+// a private session bus answers as each case needs; the window must apply
+// what was picked, keep its select buttons disabled while the request is
+// open, enable them however it ends, and explain once when nothing can be
+// picked.
+#include "ui/qt/RPortalColorPicker.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include "support/TestFolder.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class PortalPickerTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestFolder> Folder;
+    std::unique_ptr<TTWMainForm> Form;
+    std::unique_ptr<QProcess> Portal;
+    // Every message box the window shows, closed as soon as it is seen,
+    // with whether the buttons were enabled by then.
+    QStringList Explanations;
+    bool ButtonsEnabledWithBox = false;
+    QTimer BoxCloser;
+
+    QPushButton* Button(const char* name) const { return Form->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    bool ButtonsEnabled() const
+    {
+        return Button("MouseSelectSBtn")->isEnabled() && Button("ColorDlgSelectSBtn")->isEnabled();
+    }
+    bool ButtonsDisabled() const
+    {
+        return !Button("MouseSelectSBtn")->isEnabled() && !Button("ColorDlgSelectSBtn")->isEnabled();
+    }
+    QString Rgb() const
+    {
+        const auto text = [this](const char* name) { return Form->findChild<QLineEdit*>(name)->text(); };
+        return text("RedEdit") + "," + text("GrnEdit") + "," + text("BluEdit");
+    }
+
+    void StartPortal(const QStringList& how)
+    {
+        Portal = std::make_unique<QProcess>();
+        Portal->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        Portal->start(QStringLiteral(TINTWELL_FAKE_PORTAL), how);
+        QVERIFY(Portal->waitForStarted());
+        QVERIFY(Portal->waitForReadyRead(10000));
+        QCOMPARE(Portal->readLine().trimmed(), QByteArray("ready"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+        QVERIFY(QDBusConnection::sessionBus().isConnected());
+        connect(&BoxCloser, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            {
+                Explanations.append(box->text());
+                ButtonsEnabledWithBox = ButtonsEnabled();
+                box->accept();
+            }
+        });
+        BoxCloser.start(20);
+    }
+
+    void init()
+    {
+        Folder = std::make_unique<TestFolder>();
+        Form = std::make_unique<TTWMainForm>();
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+        Explanations.clear();
+        ButtonsEnabledWithBox = false;
+    }
+
+    void cleanup()
+    {
+        Form.reset();
+        if (Portal)
+        {
+            Portal->kill();
+            Portal->waitForFinished();
+        }
+        Portal.reset();
+        Folder.reset();
+    }
+
+    void EveryEndAppliesWhatWasPickedAndEnablesTheButtons_data()
+    {
+        QTest::addColumn<QStringList>("how");
+        QTest::addColumn<QString>("rgb");
+        QTest::addColumn<QString>("explanation");
+        const QString unchanged = QStringLiteral("15,0,0");
+        QTest::newRow("picked") << QStringList{"answer", "1", "0.5", "0.2"} << "255,128,51" << QString();
+        QTest::newRow("picked, out of range") << QStringList{"answer", "-0.5", "7", "nan"} << "0,255,0" << QString();
+        QTest::newRow("cancelled") << QStringList{"cancel"} << unchanged << QString();
+        QTest::newRow("failed") << QStringList{"fail"} << unchanged << "could not pick a colour";
+        QTest::newRow("no colour in the answer") << QStringList{"garbage"} << unchanged << "gave no colour";
+        QTest::newRow("refused") << QStringList{"refuse"} << unchanged << "refused to pick a colour";
+        QTest::newRow("never answers") << QStringList{"silent"} << unchanged << "did not answer";
+        QTest::newRow("goes away") << QStringList{"vanish"} << unchanged << "stopped before a colour was picked";
+    }
+
+    void EveryEndAppliesWhatWasPickedAndEnablesTheButtons()
+    {
+        QFETCH(QStringList, how);
+        QFETCH(QString, rgb);
+        QFETCH(QString, explanation);
+        StartPortal(how);
+        Form->findChild<RPortalColorPicker*>()->SetReplyTimeout(1000);
+        QCOMPARE(Rgb(), QStringLiteral("15,0,0"));
+        QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
+        QVERIFY(ButtonsDisabled()); // while the request is open
+        QTRY_VERIFY_WITH_TIMEOUT(ButtonsEnabled(), 5000);
+        QTest::qWait(100);
+        QCOMPARE(Rgb(), rgb);
+        QCOMPARE(Explanations.size(), explanation.isEmpty() ? 0 : 1);
+        if (!explanation.isEmpty())
+        {
+            QVERIFY2(Explanations[0].contains(explanation), qPrintable(Explanations[0]));
+            QVERIFY(ButtonsEnabledWithBox);
+        }
+        QVERIFY(!Form->IsMouseSelecting());
+    }
+
+    void WithoutAPortalTheUserIsToldWhatIsMissing()
+    {
+        QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(RPortalColorPicker::Service));
+        QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
+        QTRY_COMPARE(Explanations.size(), 1);
+        QVERIFY2(Explanations[0].contains("desktop portal (xdg-desktop-portal)"), qPrintable(Explanations[0]));
+        QVERIFY(!Explanations[0].contains('\n'));
+        QVERIFY(ButtonsEnabled());
+        QCOMPARE(Rgb(), QStringLiteral("15,0,0"));
+        // A second try tells again rather than doing nothing.
+        QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
+        QTRY_COMPARE(Explanations.size(), 2);
+        QVERIFY(ButtonsEnabled());
+    }
+
+    void ClosingWhileThePickerIsOpenLosesNothing()
+    {
+        StartPortal({"answer", "0", "0", "1"});
+        QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
+        QVERIFY(ButtonsDisabled());
+        Form->close();
+        Form.reset(); // the answer comes to no window
+        QTest::qWait(400);
+        QVERIFY(Explanations.isEmpty());
+    }
+};
+
+QTEST_MAIN(PortalPickerTest)
+#include "PortalPickerTest.moc"
