@@ -119,6 +119,13 @@ public:
         return pixels.empty() ? 0xFFFFFFFF : pixels[0];
     }
 
+    // Takes the keyboard focus from every window, as another program could.
+    void FocusNothing()
+    {
+        xcb_set_input_focus(Connection, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
+        Sync();
+    }
+
     // The window that has the keyboard focus (a grab aside).
     std::uint32_t FocusWindow()
     {

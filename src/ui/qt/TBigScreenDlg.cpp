@@ -56,11 +56,9 @@ QPoint TBigScreenDlg::PointerDevicePixel() const
     return DevicePixelOf(mapFromGlobal(QCursor::pos()));
 }
 
-ColorValue TBigScreenDlg::PixelAt(QPointF position) const
+ColorValue TBigScreenDlg::CopyPixel(QPoint devicePixel) const
 {
-    if (ScreenImage == nullptr)
-        return 0xFFFFFFFF;
-    return ImagePixel(*ScreenImage, DevicePixelOf(position));
+    return ScreenImage != nullptr ? ImagePixel(*ScreenImage, devicePixel) : 0xFFFFFFFF;
 }
 
 void TBigScreenDlg::paintEvent(QPaintEvent*)
@@ -77,7 +75,7 @@ void TBigScreenDlg::paintEvent(QPaintEvent*)
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 {
     LastPointer = DevicePixelOf(event->scenePosition());
-    OwnerForm.ApplyColor(ScreenImage != nullptr ? ImagePixel(*ScreenImage, LastPointer) : 0xFFFFFFFF);
+    OwnerForm.ApplyColor(CopyPixel(LastPointer));
 }
 
 void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
@@ -89,7 +87,7 @@ void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
 void TBigScreenDlg::FormClick(QPoint devicePixel)
 {
     LastPointer = devicePixel;
-    OwnerForm.ApplyColor(ScreenImage != nullptr ? ImagePixel(*ScreenImage, devicePixel) : 0xFFFFFFFF);
+    OwnerForm.ApplyColor(CopyPixel(devicePixel));
     hide();
 }
 

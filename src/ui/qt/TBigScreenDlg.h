@@ -25,10 +25,6 @@ public:
 
     // Shows image (not owned; it must outlive the showing) over the screen.
     void ShowScreenImage(const QImage* image);
-    // The copy's pixel under a point in this window's logical coordinates:
-    // the device pixel, so that a scaled screen gives the pixel under the hot
-    // spot. All bits set when the point lies outside the copy.
-    ColorValue PixelAt(QPointF position) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +36,10 @@ protected:
 private:
     void FormClick(QPoint devicePixel);
     void FormKeyPress(QKeyEvent* event);
+    // The copy's device pixel; all bits set outside it.
+    ColorValue CopyPixel(QPoint devicePixel) const;
+    // The device pixel under a point in this window's logical coordinates,
+    // so that a scaled screen gives the pixel under the hot spot.
     QPoint DevicePixelOf(QPointF position) const;
     QPoint PointerDevicePixel() const;
     void HoldKeyboard();
