@@ -59,7 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quenlar.example/Products/Tintwell/Index.htm")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Help needs chmlib, loaded when first asked for; links need the desktop's opener.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libchm1, xdg-utils, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libchm1, xdg-utils, fonts-liberation2, qt6-wayland")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -59,7 +59,7 @@ QString ExplanationOf(const QDBusError& error)
     switch (error.type())
     {
     case QDBusError::ServiceUnknown:
-        return QStringLiteral("Picking a colour from the screen needs the desktop portal "
+        return QStringLiteral("Picking a colour needs the desktop portal "
                               "(xdg-desktop-portal), which is not running.");
     case QDBusError::UnknownInterface:
     case QDBusError::UnknownMethod:
@@ -92,7 +92,7 @@ bool RPortalColorPicker::Start()
     if (!bus.isConnected())
     {
         Open = true;
-        Finish(QStringLiteral("Picking a colour from the screen needs the desktop portal, "
+        Finish(QStringLiteral("Picking a colour needs the desktop portal, "
                               "and there is no session bus to reach it."));
         return false;
     }
