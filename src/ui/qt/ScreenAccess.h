@@ -38,6 +38,14 @@ QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio);
 // is on another X screen).
 std::optional<QPoint> PointerOnScreen(const QScreen& screen);
 
+// Where the top left of window's client area lies, in device pixels from the
+// top left of screen: the server's own figure where it gives one, since a
+// window manager may put a window elsewhere than asked.
+QPoint WindowOriginOnScreen(const QWidget& window, const QScreen& screen);
+
+// The device pixel of screen under a position in global logical coordinates.
+QPoint ScreenPixelAt(QPointF globalPosition, const QScreen& screen);
+
 // A pixel of image as a colour value; all bits set outside the image.
 ColorValue ImagePixel(const QImage& image, QPoint devicePixel);
 

@@ -29,6 +29,7 @@ void TBigScreenDlg::ShowScreenImage(const QImage* image)
     ScreenImage = image;
     setCursor(CursorFor(crDropper));
     setGeometry(QGuiApplication::primaryScreen()->geometry());
+    WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
     LastPointer = PointerDevicePixel();
     show();
     // Every key comes here from now on, wherever the focus is.
@@ -43,17 +44,19 @@ void TBigScreenDlg::HoldKeyboard()
         KeyboardHeld = windowHandle()->setKeyboardGrabEnabled(true);
 }
 
-QPoint TBigScreenDlg::DevicePixelOf(QPointF position) const
+// The scene position keeps the fraction of a logical pixel that names the
+// device pixel at a scaled display; the plain and global positions are
+// rounded to whole logical pixels on their way.
+QPoint TBigScreenDlg::CopyPixelAt(const QMouseEvent& event) const
 {
-    return DevicePixelAt(position, ScreenImage != nullptr ? ScreenImage->devicePixelRatio() : devicePixelRatioF());
+    return WindowOrigin + DevicePixelAt(event.scenePosition(), devicePixelRatioF());
 }
 
 QPoint TBigScreenDlg::PointerDevicePixel() const
 {
-    // The window lies at the primary screen's origin, as the copy does.
     if (const auto pointer = PointerOnScreen(*QGuiApplication::primaryScreen()))
         return *pointer;
-    return DevicePixelOf(mapFromGlobal(QCursor::pos()));
+    return ScreenPixelAt(QCursor::pos(), *QGuiApplication::primaryScreen());
 }
 
 ColorValue TBigScreenDlg::CopyPixel(QPoint devicePixel) const
@@ -63,25 +66,34 @@ ColorValue TBigScreenDlg::CopyPixel(QPoint devicePixel) const
 
 void TBigScreenDlg::paintEvent(QPaintEvent*)
 {
-    if (ScreenImage != nullptr)
-        QPainter(this).drawImage(0, 0, *ScreenImage); // one to one in device pixels
-    if (ScreenImage != nullptr && isVisible())
+    if (ScreenImage == nullptr)
+        return;
+    // One to one in device pixels, and lined up with the screen wherever the
+    // window manager put the window: each pixel shows where it was copied.
+    WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
+    const qreal ratio = ScreenImage->devicePixelRatio();
+    QPainter(this).drawImage(QPointF(-WindowOrigin.x() / ratio, -WindowOrigin.y() / ratio), *ScreenImage);
+    if (isVisible())
         HoldKeyboard();
 }
 
-// The scene position keeps the fraction of a logical pixel that a scaled
-// screen gives a device pixel; the plain position is rounded to whole
-// logical pixels and could name the neighbouring device pixel.
+void TBigScreenDlg::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
+    update();
+}
+
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    LastPointer = DevicePixelOf(event->scenePosition());
+    LastPointer = CopyPixelAt(*event);
     OwnerForm.ApplyColor(CopyPixel(LastPointer));
 }
 
 void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        FormClick(DevicePixelOf(event->scenePosition()));
+        FormClick(CopyPixelAt(*event));
 }
 
 void TBigScreenDlg::FormClick(QPoint devicePixel)

@@ -31,6 +31,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -38,9 +39,8 @@ private:
     void FormKeyPress(QKeyEvent* event);
     // The copy's device pixel; all bits set outside it.
     ColorValue CopyPixel(QPoint devicePixel) const;
-    // The device pixel under a point in this window's logical coordinates,
-    // so that a scaled screen gives the pixel under the hot spot.
-    QPoint DevicePixelOf(QPointF position) const;
+    // The copy's device pixel under an event's position in this window.
+    QPoint CopyPixelAt(const QMouseEvent& event) const;
     QPoint PointerDevicePixel() const;
     void HoldKeyboard();
 
@@ -49,6 +49,9 @@ private:
     // Where the pointer was last seen, in device pixels of the copy: the
     // keyboard takes the pixel there when the server cannot say.
     QPoint LastPointer;
+    // Where the window lies on the screen, in device pixels: where the window
+    // manager put it, not always where it was asked to go.
+    QPoint WindowOrigin;
     // The server grants a keyboard grab only to a window on the screen, so
     // the grab is retried when the copy is first painted.
     bool KeyboardHeld = false;

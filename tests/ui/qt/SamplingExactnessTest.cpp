@@ -81,8 +81,10 @@ class SamplingExactnessTest : public QObject
 
     // Pointer positions over the copy: every residue of the scales' periods,
     // both screen edges, none under the main window.
-    QList<QPoint> Positions() const
+    QList<QPoint> Positions()
     {
+        // Where the manager has put the main window by now.
+        MainFrame = Desktop->FrameBounds(static_cast<std::uint32_t>(Form->winId()));
         const QSize device(Desktop->Width(), Desktop->Height());
         QList<QPoint> points{{0, 0}, {device.width() - 1, 0}, {0, device.height() - 1}};
         for (int k = 0; k < 48; ++k)
@@ -126,7 +128,6 @@ private slots:
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
         QTest::qWait(100); // placed and decorated by the manager, if any
-        MainFrame = Desktop->FrameBounds(static_cast<std::uint32_t>(Form->winId()));
     }
 
     void cleanup()
