@@ -4,16 +4,29 @@
 # openbox afterwards. Exits with the program's status.
 #   with-openbox.sh PROGRAM [ARGUMENTS...]
 set -uo pipefail
-openbox --sm-disable >/dev/null 2>&1 &
-manager=$!
-trap 'kill "$manager" 2>/dev/null; wait "$manager" 2>/dev/null' EXIT
+log=$(mktemp)
+manager=
+trap '[ -n "$manager" ] && kill "$manager" 2>/dev/null; wait 2>/dev/null; rm -f "$log"' EXIT
+
 # A manager announces itself with a check window on the root.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
+managing() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# A second try if the first one dies while starting.
+for attempt in 1 2; do
+    openbox --sm-disable >>"$log" 2>&1 &
+    manager=$!
+    for _ in $(seq 300); do
+        managing && break
+        kill -0 "$manager" 2>/dev/null || break
+        sleep 0.1
+    done
+    managing && break
 done
-if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-    echo "with-openbox: openbox did not start" >&2
+if ! managing; then
+    echo "with-openbox: openbox did not start:" >&2
+    cat "$log" >&2
     exit 1
 fi
 "$@"
