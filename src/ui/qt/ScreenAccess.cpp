@@ -1,7 +1,5 @@
 #include "ui/qt/ScreenAccess.h"
 
-#include "ui/qt/QtColor.h"
-
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -10,6 +8,7 @@
 #include <xcb/xcb.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 RSamplingMethod SamplingMethodOfThisDisplay()
