@@ -12,7 +12,7 @@ struct HelpState
     bool HtmlHelpMode = false;
     RHtmlHelpLibrary HtmlHelpLibrary;
     bool HtmlHelpWarned = false;
-    RString LibraryFile{"libchm.so.1"};
+    RString LibraryFile{DefaultHtmlHelpLibraryFile()};
     RHelpHost* Host = nullptr;
 };
 

@@ -33,7 +33,7 @@ bool ShowHelpTopic(void* owner, const RString& topic);
 // True when the HTML help engine is at hand, loading it the first time.
 bool LoadHtmlHelp();
 
-// The engine's library file, "libchm.so.1" unless changed (tests use others).
+// The engine's library file, DefaultHtmlHelpLibraryFile() unless changed (tests use others).
 void SetHtmlHelpLibraryFile(const RString& fileName);
 // Forgets the loaded engine and the warning, as at start-up (for tests).
 void ResetHelp();

@@ -21,6 +21,11 @@ bool Find(void* module, const char* name, Function& function)
 
 } // namespace
 
+const char* DefaultHtmlHelpLibraryFile()
+{
+    return "libchm.so.1";
+}
+
 bool LoadHtmlHelpLibrary(const char* fileName, RHtmlHelpLibrary& library)
 {
     library = {};
@@ -45,6 +50,12 @@ void ReleaseHtmlHelpLibrary(RHtmlHelpLibrary& library)
     if (library.Module != nullptr)
         ::dlclose(library.Module);
     library = {};
+}
+
+bool DisplayHtmlHelpTopic(const RHtmlHelpLibrary&, void*, const char*)
+{
+    // chmlib only reads pages; the toolkit's viewer shows them.
+    return false;
 }
 
 void ShowHelpKeyword(void*, const RString&, const RString&)

@@ -15,7 +15,8 @@ std::uint32_t BlockSize(const char* path);
 bool ReadBlock(const char* path, std::uint32_t size, void* buffer);
 // A value of a block read by ReadBlock: subBlock such as
 // "\VarFileInfo\Translation" (binary) or "\StringFileInfo\040904e4\ProductName"
-// (text, as UTF-8); keys compare without regard to letter case.
+// (text: UTF-8 on POSIX, the ANSI code page on Windows, as the windows of
+// each show it); keys compare without regard to letter case.
 bool QueryBinary(const void* block, const char* subBlock, const void*& value, std::uint32_t& length);
 bool QueryText(const void* block, const char* subBlock, RString& text);
 
