@@ -1,3 +1,4 @@
+#include "files/FileSystem.h"
 #include "files/RFileName.h"
 
 #include "support/TestFolder.h"
@@ -9,12 +10,12 @@
 namespace
 {
 
-// Tests are written with backslashes; the directory comes back with this
-// system's own separator.
+// Tests are written with either separator; the directory comes back with
+// this system's own.
 std::string Native(std::string path)
 {
     for (char& c : path)
-        if (c == '\\')
+        if (c == '\\' || c == '/')
             c = FileSystem::NativeSeparator;
     return path;
 }
@@ -115,8 +116,8 @@ TEST(RFileName, SetFolderToProgramIsTheTestProgramsFolder)
 {
     RFileName name("settings.apr");
     ASSERT_TRUE(name.SetFolderToProgram());
-    const auto program = std::filesystem::read_symlink("/proc/self/exe");
-    EXPECT_EQ(S(name.GetFolder()), program.parent_path().string() + "/");
+    const auto program = TestFolder::ProgramPath();
+    EXPECT_EQ(S(name.GetFolder()), program.parent_path().string() + FileSystem::NativeSeparator);
     EXPECT_EQ(S(name.GetNameExt()), "settings.apr");
 }
 

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 fs::path ProgramFolder()
 {
-    return fs::read_symlink("/proc/self/exe").parent_path();
+    return TestFolder::ProgramPath().parent_path();
 }
 
 std::string PathOf(const RAppReg& store)

@@ -8,16 +8,21 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
+#include <system_error>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 class TestFolder
 {
 public:
     TestFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tintwell-test-XXXXXX").string();
-        Root = ::mkdtemp(pattern.data());
+        Root = MakeUniqueFolder();
         SetEnv("HOME", (Root / "home").string());
         SetEnv("XDG_CONFIG_HOME", (Root / "config").string());
         SetEnv("XDG_CONFIG_DIRS", (Root / "system").string());
@@ -27,10 +32,7 @@ public:
     {
         for (const auto& [name, value] : Saved)
         {
-            if (value)
-                ::setenv(name.c_str(), value->c_str(), 1);
-            else
-                ::unsetenv(name.c_str());
+            PutEnv(name, value);
         }
         std::error_code ignored;
         std::filesystem::remove_all(Root, ignored);
@@ -50,10 +52,19 @@ public:
             const char* old = std::getenv(name.c_str());
             Saved[name] = old ? std::optional<std::string>(old) : std::nullopt;
         }
-        if (value)
-            ::setenv(name.c_str(), value->c_str(), 1);
-        else
-            ::unsetenv(name.c_str());
+        PutEnv(name, value);
+    }
+
+    // The test program's own file.
+    static std::filesystem::path ProgramPath()
+    {
+#ifdef _WIN32
+        wchar_t buffer[MAX_PATH + 1] = {};
+        ::GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+        return buffer;
+#else
+        return std::filesystem::read_symlink("/proc/self/exe");
+#endif
     }
 
     static std::vector<unsigned char> ReadBytes(const std::filesystem::path& file)
@@ -70,6 +81,32 @@ public:
     }
 
 private:
+    // A new folder of the system's temporary folder, owned by this test alone.
+    static std::filesystem::path MakeUniqueFolder()
+    {
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        for (;;)
+        {
+            const auto folder = std::filesystem::temp_directory_path() / ("tintwell-test-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(folder, error))
+                return folder;
+        }
+    }
+
+    static void PutEnv(const std::string& name, const std::optional<std::string>& value)
+    {
+#ifdef _WIN32
+        ::_putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
+        if (value)
+            ::setenv(name.c_str(), value->c_str(), 1);
+        else
+            ::unsetenv(name.c_str());
+#endif
+    }
+
     std::filesystem::path Root;
     std::map<std::string, std::optional<std::string>> Saved;
 };
