@@ -1,17 +1,22 @@
 # The version list src/app/version.txt makes both the block embedded in the
 # Linux executable (through the versionblock tool) and the Windows .rc.
+# On Windows the resource script is compiled into target; elsewhere the
+# block goes into an ELF section of it.
 function(tintwell_version_resource target)
     set(list ${PROJECT_SOURCE_DIR}/src/app/version.txt)
-    set(block_cpp ${CMAKE_CURRENT_BINARY_DIR}/VersionBlock.cpp)
-    add_custom_command(
-        OUTPUT ${block_cpp}
-        COMMAND versionblock ${list} ${block_cpp}
-        DEPENDS versionblock ${list}
-        COMMENT "Making the version block from version.txt")
-    target_sources(${target} PRIVATE ${block_cpp})
+    if(NOT WIN32)
+        set(block_cpp ${CMAKE_CURRENT_BINARY_DIR}/VersionBlock.cpp)
+        add_custom_command(
+            OUTPUT ${block_cpp}
+            COMMAND versionblock ${list} ${block_cpp}
+            DEPENDS versionblock ${list}
+            COMMENT "Making the version block from version.txt")
+        target_sources(${target} PRIVATE ${block_cpp})
+    endif()
 
-    # The same values as a Windows resource script.
-    file(STRINGS ${list} lines REGEX "^[A-Za-z:]+=")
+    # The same values as a Windows resource script. The list is UTF-8; read
+    # any other way, "©" would end the copyright text.
+    file(STRINGS ${list} lines REGEX "^[A-Za-z:]+=" ENCODING UTF-8)
     set(TW_STRING_LINES "")
     foreach(line IN LISTS lines)
         string(REGEX MATCH "^([^=]+)=(.*)$" _ "${line}")
@@ -30,6 +35,9 @@ function(tintwell_version_resource target)
         endif()
     endforeach()
     configure_file(${PROJECT_SOURCE_DIR}/src/app/tintwell.rc.in ${CMAKE_CURRENT_BINARY_DIR}/tintwell.rc @ONLY)
+    if(WIN32)
+        target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/tintwell.rc)
+    endif()
 endfunction()
 
 # The help file, compiled from help/ with chmcmd and put beside the program.
