@@ -1,37 +1,31 @@
 #include "settings/RAppReg.h"
 
 #include "support/SettingsImage.h"
+#include "support/SettingsPlace.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace
 {
 
 std::string LoginName()
 {
-    const passwd* entry = ::getpwuid(::geteuid());
-    return entry != nullptr ? entry->pw_name : "Unknown";
+    return SettingsPlace::LoginName();
 }
 
 class RAppRegTest : public testing::Test
 {
 protected:
     TestFolder Folder;
+    SettingsPlace Place{Folder};
 
-    // All users' settings lie under the first system configuration folder.
-    std::filesystem::path SettingsFile(bool allUsers = false) const
-    {
-        return (allUsers ? Folder.Path() / "system" : Folder.ConfigHome()) / "Quenlar" /
-               "Tintwell" / "tintwell.apr";
-    }
+    std::filesystem::path SettingsFile(bool allUsers = false) const { return Place.File(allUsers, "tintwell"); }
     std::unique_ptr<RAppReg> Open(bool allUsers = false)
     {
-        return std::make_unique<RAppReg>("Quenlar\\Tintwell", allUsers, "tintwell");
+        return std::make_unique<RAppReg>(Place.Subfolder().c_str(), allUsers, "tintwell");
     }
     std::unique_ptr<RAppReg> OpenWith(const SettingsImage& image, bool allUsers = false)
     {

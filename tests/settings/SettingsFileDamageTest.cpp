@@ -3,6 +3,7 @@
 #include "settings/RAppReg.h"
 
 #include "support/SettingsImage.h"
+#include "support/SettingsPlace.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,15 @@ class SettingsFileDamage : public testing::Test
 {
 protected:
     TestFolder Folder;
+    SettingsPlace Place{Folder};
     // An all-users store, so that the profile has a name known in advance.
-    std::filesystem::path File = Folder.Path() / "system" / "T" / "t.apr";
+    std::filesystem::path File = Place.File(true, "t");
 
     // Writes image as the settings file of an all-users store and loads it.
     bool Load(const SettingsImage& image)
     {
         TestFolder::WriteBytes(File, image.Bytes);
-        Store = std::make_unique<RAppReg>("T", true, "t");
+        Store = std::make_unique<RAppReg>(Place.Subfolder().c_str(), true, "t");
         return Store->Load();
     }
     // Whether the all-users profile was kept, read through its variable.

@@ -49,9 +49,9 @@ TEST_F(SettingsLocation, TheConfigurationFolderPlusTheSubfolder)
 TEST_F(SettingsLocation, TheBaseNameComesFromTheProgramUnlessGiven)
 {
     EXPECT_EQ(PathOf(RAppReg("Q", false, nullptr)),
-              (Folder.ConfigHome() / "Q/settings_tests.apr").string());
+              (Folder.ConfigHome() / "Q" / (TestFolder::ProgramPath().stem().string() + ".apr")).string());
     EXPECT_EQ(PathOf(RAppReg("Q", false, "")),
-              (Folder.ConfigHome() / "Q/settings_tests.apr").string());
+              (Folder.ConfigHome() / "Q" / (TestFolder::ProgramPath().stem().string() + ".apr")).string());
     EXPECT_EQ(PathOf(RAppReg("Q", false, nullptr, false)),
               (Folder.ConfigHome() / "Q/appdata.apr").string());
 }

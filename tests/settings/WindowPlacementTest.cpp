@@ -1,5 +1,6 @@
 #include "settings/RAppReg.h"
 
+#include "support/SettingsPlace.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -41,13 +42,17 @@ class WindowPlacement : public testing::Test
 {
 protected:
     TestFolder Folder;
+    SettingsPlace Place{Folder};
+    SettingsPlace OtherPlace{Folder};
+    const std::string Q = Place.Subfolder();
+    const std::string Q2 = OtherPlace.Subfolder();
 
     // Stores a placement in the current user's "Window" section, then
     // restores it into a fresh window and gives the calls made.
     std::vector<std::string> Restore(const Stored* stored, bool restoreSize, int defaultWidth = 0,
                                      int defaultHeight = 0)
     {
-        RAppReg store("Q", false, "t");
+        RAppReg store(Q.c_str(), false, "t");
         if (stored != nullptr)
         {
             store.SetSection("Window");
@@ -94,7 +99,7 @@ TEST_F(WindowPlacement, AZeroSizeNeedsBothDefaultsToPlaceTheWindow)
 TEST_F(WindowPlacement, SaveWritesThePlacementAndTheNextStartRestoresIt)
 {
     {
-        RAppReg store("Q", false, "t");
+        RAppReg store(Q.c_str(), false, "t");
         FakeWindow window;
         store.RestoreWindow(&window, "Window", false, 0, 0);
         window.Left = -5; // positions are not checked against any screen
@@ -107,7 +112,7 @@ TEST_F(WindowPlacement, SaveWritesThePlacementAndTheNextStartRestoresIt)
         EXPECT_EQ(store.ReadInt("Width", 0), 1920);
         EXPECT_EQ(store.ReadInt("State", 0), 2);
     }
-    RAppReg store("Q", false, "t");
+    RAppReg store(Q.c_str(), false, "t");
     FakeWindow window;
     store.RestoreWindow(&window, "Window", false, 0, 0);
     EXPECT_EQ(window.Calls, (Calls{"State=2"}));
@@ -116,7 +121,7 @@ TEST_F(WindowPlacement, SaveWritesThePlacementAndTheNextStartRestoresIt)
 // Placement is per user, and the store's own selection is put back.
 TEST_F(WindowPlacement, UsesTheUsersProfileAndPutsTheSelectionBack)
 {
-    RAppReg store("Q", true, "t");
+    RAppReg store(Q.c_str(), true, "t");
     store.SetSection("Options|Inner");
     FakeWindow window;
     store.RestoreWindow(&window, "Window", false, 0, 0);
@@ -129,7 +134,7 @@ TEST_F(WindowPlacement, UsesTheUsersProfileAndPutsTheSelectionBack)
     EXPECT_EQ(store.ReadInt("Left", -1), 10);
 
     // Right after construction the path is empty; it comes back as "Default".
-    RAppReg fresh("Q2", false, "t");
+    RAppReg fresh(Q2.c_str(), false, "t");
     fresh.SaveWindow(); // nothing registered: nothing written
     EXPECT_FALSE(fresh.IsDirty());
     fresh.RestoreWindow(&window, "Window", false, 0, 0);
@@ -138,7 +143,7 @@ TEST_F(WindowPlacement, UsesTheUsersProfileAndPutsTheSelectionBack)
 
 TEST_F(WindowPlacement, NoWindowOrNoSectionRegistersNothingToSave)
 {
-    RAppReg store("Q", false, "t");
+    RAppReg store(Q.c_str(), false, "t");
     FakeWindow window;
     store.RestoreWindow(&window, "", false, 0, 0);
     store.SaveWindow();
