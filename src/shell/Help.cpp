@@ -69,6 +69,8 @@ bool ShowHelpTopic(void* owner, const RString& topic)
         if (state.Host != nullptr)
             state.Host->DisplayTopic(owner, fileAndTopic, state.HtmlHelpLibrary);
     }
+    else if (state.Host != nullptr)
+        state.Host->ShowKeyword(owner, state.HelpFileName, topic);
     else
         ShowHelpKeyword(owner, state.HelpFileName, topic);
     return true;

@@ -17,6 +17,11 @@ public:
     // Opens fileAndTopic ("Tintwell.chm::/Overview.htm") in a help window
     // owned by owner, reading it through library.
     virtual void DisplayTopic(void* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library) = 0;
+    // Shows the topics of file found under keyword with the older help engine.
+    virtual void ShowKeyword(void* owner, const RString& file, const RString& keyword)
+    {
+        ShowHelpKeyword(owner, file, keyword);
+    }
 
 protected:
     ~RHelpHost() = default;

@@ -13,6 +13,7 @@ class RecordingHost : public RHelpHost
 public:
     std::vector<std::string> Warnings;
     std::vector<std::string> Displayed;
+    std::vector<std::string> Keywords;
 
     void ShowWarning(const RString& caption, const RString& text) override
     {
@@ -20,14 +21,29 @@ public:
     }
     void DisplayTopic(void*, const RString& fileAndTopic, const RHtmlHelpLibrary& library) override
     {
+#ifdef _WIN32
+        EXPECT_NE(library.DisplayEntry, nullptr);
+#else
         EXPECT_NE(library.Retrieve, nullptr);
+#endif
         Displayed.push_back(fileAndTopic.Text());
+    }
+    // Never the real older engine: it would start a viewer.
+    void ShowKeyword(void*, const RString& file, const RString& keyword) override
+    {
+        Keywords.push_back(std::string(file.Text()) + ": " + keyword.Text());
     }
 };
 
-constexpr const char* Chmlib = "libchm.so.1";
+#ifdef _WIN32
+constexpr const char* Engine = "hhctrl.ocx";
+constexpr const char* Missing = "tintwell-no-such-engine.dll";
+constexpr const char* WithoutEntryPoints = "version.dll";
+#else
+constexpr const char* Engine = "libchm.so.1";
 constexpr const char* Missing = "libtintwell-no-such-engine.so";
 constexpr const char* WithoutEntryPoints = "libm.so.6";
+#endif
 
 class HelpLauncher : public testing::Test
 {
@@ -44,7 +60,7 @@ protected:
     {
         SetHelpHost(nullptr);
         ResetHelp();
-        SetHtmlHelpLibraryFile(Chmlib);
+        SetHtmlHelpLibraryFile(Engine);
     }
 };
 
@@ -62,6 +78,7 @@ TEST_F(HelpLauncher, TheNameChoosesTheEngine)
         SetHelpFile(row.Name);
         EXPECT_EQ(ShowHelpTopic(nullptr, "Overview.htm"), !row.Html) << row.Name;
     }
+    EXPECT_EQ(Host.Keywords, (std::vector<std::string>{"Tintwell.Chm: Overview.htm", "Tintwell.hlp: Overview.htm"}));
 }
 
 TEST_F(HelpLauncher, AMissingEngineIsReportedOncePerRun)
@@ -92,7 +109,7 @@ TEST_F(HelpLauncher, WithoutAnApplicationNothingIsShownAndTheWarningWaits)
 TEST_F(HelpLauncher, TheEngineIsLoadedOnceAndTheTopicAppendedUnchanged)
 {
     SetHelpFile("Tintwell.chm");
-    SetHtmlHelpLibraryFile(Chmlib);
+    SetHtmlHelpLibraryFile(Engine);
     EXPECT_TRUE(ShowHelpTopic(nullptr, "Overview.htm"));
     SetHtmlHelpLibraryFile(Missing); // a reload would fail now
     EXPECT_TRUE(ShowHelpTopic(nullptr, ""));
@@ -105,6 +122,7 @@ TEST_F(HelpLauncher, BeforeAnyHelpFileTheOlderEngineIsAsked)
     SetHelpFile("");
     EXPECT_TRUE(ShowHelpTopic(nullptr, "Overview.htm"));
     EXPECT_TRUE(Host.Displayed.empty());
+    EXPECT_EQ(Host.Keywords, (std::vector<std::string>{": Overview.htm"}));
 }
 
 } // namespace
