@@ -84,19 +84,18 @@ RPortalColorPicker::~RPortalColorPicker()
     StopListening();
 }
 
-bool RPortalColorPicker::Start()
+void RPortalColorPicker::Start()
 {
     if (Open)
-        return true;
+        return;
+    Open = true;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
     {
-        Open = true;
         Finish(QStringLiteral("Picking a colour needs the desktop portal, "
                               "and there is no session bus to reach it."));
-        return false;
+        return;
     }
-    Open = true;
     // 1. Listen where the answer will come before asking, so that a quick
     //    answer cannot be missed.
     const QString token = QStringLiteral("tintwell%1").arg(++Requests);
@@ -115,7 +114,6 @@ bool RPortalColorPicker::Start()
     PendingCall = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, ReplyTimeout));
     connect(PendingCall.get(), &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher* watcher) { Accepted(watcher); });
-    return true;
 }
 
 void RPortalColorPicker::Accepted(QDBusPendingCallWatcher* watcher)
@@ -132,11 +130,11 @@ void RPortalColorPicker::Accepted(QDBusPendingCallWatcher* watcher)
         ListenAt(path);
 }
 
-bool RPortalColorPicker::ListenAt(const QString& requestPath)
+void RPortalColorPicker::ListenAt(const QString& requestPath)
 {
     StopListening();
     RequestPath = requestPath;
-    return QDBusConnection::sessionBus().connect(QString::fromLatin1(Service), RequestPath,
+    QDBusConnection::sessionBus().connect(QString::fromLatin1(Service), RequestPath,
                                                  QString::fromLatin1(RequestInterface), QStringLiteral("Response"),
                                                  this, SLOT(Response(uint, QVariantMap)));
 }

@@ -25,10 +25,9 @@ public:
     explicit RPortalColorPicker(QObject* parent = nullptr);
     ~RPortalColorPicker() override;
 
-    // Opens a request; false (with Ended already sent) when none could be
-    // sent. Every request ends with exactly one Ended.
-    bool Start();
-    bool IsOpen() const { return Open; }
+    // Opens a request, unless one is open. Every request ends with exactly
+    // one Ended, at once when none could be sent.
+    void Start();
     // How long the portal may take to accept a request, in milliseconds.
     void SetReplyTimeout(int milliseconds) { ReplyTimeout = milliseconds; }
 
@@ -45,7 +44,7 @@ private slots:
 private:
     void Accepted(QDBusPendingCallWatcher* call);
     void Finish(const QString& explanation);
-    bool ListenAt(const QString& requestPath);
+    void ListenAt(const QString& requestPath);
     void StopListening();
 
     bool Open = false;

@@ -1,5 +1,7 @@
 #include "ui/qt/ScreenAccess.h"
 
+#include "ui/qt/QtColor.h"
+
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -97,11 +99,7 @@ QPoint ScreenPixelAt(QPointF globalPosition, const QScreen& screen)
 
 ColorValue ImagePixel(const QImage& image, QPoint devicePixel)
 {
-    if (!image.valid(devicePixel))
-        return 0xFFFFFFFF;
-    const QRgb pixel = image.pixel(devicePixel);
-    return ColorValueOf(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
-                        static_cast<std::uint8_t>(qBlue(pixel)));
+    return image.valid(devicePixel) ? FromQColor(QColor(image.pixel(devicePixel))) : 0xFFFFFFFF;
 }
 
 ColorValue WindowPixel(QWidget& window, QPointF position)

@@ -32,10 +32,10 @@ void TBigScreenDlg::ShowScreenImage(const QImage* image)
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
     LastPointer = PointerDevicePixel();
     show();
-    // Every key comes here from now on, wherever the focus is.
+    // Every key comes here from now on, wherever the focus is; the server's
+    // side of the grab is confirmed when the copy is painted.
     KeyboardHeld = false;
     grabKeyboard();
-    HoldKeyboard();
 }
 
 void TBigScreenDlg::HoldKeyboard()
