@@ -1,5 +1,6 @@
 // Start-up: the application, its title, the main window, the event loop.
 #include "app/TerminationRequests.h"
+#include "ui/FormLayout.h"
 #include "ui/qt/QtHelpHost.h"
 #include "ui/qt/Resources.h"
 #include "ui/qt/TTWMainForm.h"
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(TTWMainForm::Caption));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(MainFormLayout().Caption));
     // Ties the windows to the desktop entry (icon, name) in the desktop's shell.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.Tintwell"));
     QApplication::setWindowIcon(TintwellIcon());
@@ -33,7 +34,7 @@ int main(int argc, char* argv[])
     }
     catch (const std::exception& failure)
     {
-        QMessageBox::critical(nullptr, QString::fromLatin1(TTWMainForm::Caption),
+        QMessageBox::critical(nullptr, QString::fromLatin1(MainFormLayout().Caption),
                               QString::fromUtf8(failure.what()));
     }
     return 0;

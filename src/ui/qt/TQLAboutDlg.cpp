@@ -3,7 +3,9 @@
 #include "files/RFileName.h"
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
+#include "ui/FormLayout.h"
 #include "ui/qt/ClickFilter.h"
+#include "ui/qt/FormBuilder.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
 
@@ -18,28 +20,6 @@
 
 namespace
 {
-
-// A panel with the raised one-pixel bevel every panel of the box keeps.
-QFrame* Panel(QWidget* parent, const char* name, QRect geometry, QPalette::ColorRole fill)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(1);
-    panel->setBackgroundRole(fill);
-    panel->setAutoFillBackground(true);
-    return panel;
-}
-
-QLabel* CentredLabel(QWidget* parent, const char* name, int top)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(9, top, 329, 13);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    return label;
-}
 
 void SetTextColour(QLabel* label, Qt::GlobalColor colour)
 {
@@ -57,45 +37,32 @@ TQLAboutDlg::TQLAboutDlg(QWidget* owner, const QIcon& appIcon, const RString& ap
       FAppIcon(appIcon), FAppName(appName), FVersionText(RString("Version ") + appVersion),
       FCopyright(copyright), FWebUrl(webUrl), FWebText(webText), FMailUrl(mailUrl), FMailText(mailText)
 {
-    setObjectName("QLAboutDlg");
-    setWindowTitle(QStringLiteral("About"));
     setFont(DialogFont()); // a window does not take its owner's font
-    setFixedSize(397, 188);
     setModal(true);
     CreateControls();
 }
 
 void TQLAboutDlg::CreateControls()
 {
-    SidePanel = Panel(this, "SidePanel", {0, 0, 48, 188}, QPalette::Base);
-    IconImage = new QLabel(SidePanel);
-    IconImage->setObjectName("IconImage");
-    IconImage->setGeometry(8, 7, 32, 32);
-    IconImage->hide(); // until an icon is given
-
-    Panel2 = Panel(this, "Panel2", {48, 0, 349, 188}, QPalette::Window);
-    Panel4 = Panel(Panel2, "Panel4", {1, 1, 347, 150}, QPalette::Window);
-    Panel3 = Panel(Panel2, "Panel3", {1, 151, 347, 36}, QPalette::Window);
-    OkBtn = new QPushButton(QStringLiteral("&OK"), Panel3);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setGeometry(136, 6, 75, 25);
-    OkBtn->setAutoDefault(false); // neither the default nor the cancel button
+    RFormBuilder form(this, AboutDlgLayout());
+    SidePanel = form.Panel("SidePanel");
+    IconImage = form.Label("IconImage");
+    Panel2 = form.Panel("Panel2");
+    Panel4 = form.Panel("Panel4");
+    Panel3 = form.Panel("Panel3");
+    OkBtn = form.Button("OkBtn");
     OkBtn->setDefault(false);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    AppNameLabel = CentredLabel(Panel4, "AppNameLabel", 9);
-    VersionLabel = CentredLabel(Panel4, "VersionLabel", 26);
-    CopyrightLabel = CentredLabel(Panel4, "CopyrightLabel", 45);
-    RightsLabel = CentredLabel(Panel4, "RightsLabel", 62);
-    RightsLabel->setText(QStringLiteral("All rights reserved."));
-    QLFormatToolsLabel = CentredLabel(Panel4, "QLFormatToolsLabel", 84);
-    WebSupportLabel = CentredLabel(Panel4, "WebSupportLabel", 109);
-    EmailSupportLabel = CentredLabel(Panel4, "EmailSupportLabel", 127);
+    AppNameLabel = form.Label("AppNameLabel");
+    VersionLabel = form.Label("VersionLabel");
+    CopyrightLabel = form.Label("CopyrightLabel");
+    RightsLabel = form.Label("RightsLabel");
+    QLFormatToolsLabel = form.Label("QLFormatToolsLabel");
+    WebSupportLabel = form.Label("WebSupportLabel");
+    EmailSupportLabel = form.Label("EmailSupportLabel");
     for (QLabel* link : {WebSupportLabel, EmailSupportLabel})
-    {
         SetTextColour(link, Qt::blue);
-        link->setCursor(Qt::PointingHandCursor);
-    }
     OnLeftClick(WebSupportLabel, [this] { WebSupportLabelClick(); });
     OnLeftClick(EmailSupportLabel, [this] { EmailSupportLabelClick(); });
     OkBtn->setFocus();

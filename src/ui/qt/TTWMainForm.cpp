@@ -2,6 +2,7 @@
 
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
+#include "ui/FormLayout.h"
 #include "ui/qt/ClickFilter.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/QtText.h"
@@ -25,7 +26,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 
 namespace
 {
@@ -41,10 +41,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName("TWMainForm");
-    setWindowTitle(QString::fromLatin1(Caption));
     setWindowIcon(TintwellIcon()); // also registers the resources
-    setFixedSize(352, 255);
     setFont(DialogFont());
     setBackgroundRole(QPalette::Window);
     // Movements without a button reach the window's own handler while sampling.
@@ -52,7 +49,6 @@ TTWMainForm::TTWMainForm(QWidget* parent)
 
     ThePortalPicker = new RPortalColorPicker(this);
     CreateControls();
-    SetTabOrder();
     ConnectHandlers();
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
@@ -100,9 +96,6 @@ void TTWMainForm::ConnectHandlers()
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
-    // Escape anywhere in the window presses Close.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, CloseBtn,
-            &QPushButton::click);
 }
 
 void TTWMainForm::showEvent(QShowEvent* event)
@@ -190,7 +183,7 @@ void TTWMainForm::EndPortalSelect(const QString& explanation)
 {
     SetSelectButtonsEnabled(true);
     if (!explanation.isEmpty())
-        QMessageBox::information(this, QString::fromLatin1(Caption), explanation);
+        QMessageBox::information(this, QString::fromLatin1(MainFormLayout().Caption), explanation);
 }
 
 void TTWMainForm::SetSelectButtonsEnabled(bool enabled)

@@ -30,7 +30,6 @@ class TTWMainForm : public QWidget, public RColorEditorView, public RPlaceableWi
 {
     Q_OBJECT
 public:
-    static constexpr const char* Caption = "Quenlar Tintwell";
     static constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
     static constexpr const char* WebSite = "https://www.quenlar.example/";
     static constexpr const char* ProductPage = "https://www.quenlar.example/Products/Tintwell/Index.htm";
@@ -89,7 +88,6 @@ protected:
 private:
     void CreateControls();
     void ConnectHandlers();
-    void SetTabOrder();
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();
