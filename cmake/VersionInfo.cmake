@@ -1,8 +1,10 @@
 # The version list src/app/version.txt makes both the block embedded in the
 # Linux executable (through the versionblock tool) and the Windows .rc.
 # On Windows the resource script is compiled into target; elsewhere the
-# block goes into an ELF section of it.
+# block goes into an ELF section of it. With PICTURES, the Windows script
+# also holds the program's pictures (see WindowsPictures.cmake).
 function(tintwell_version_resource target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "PICTURES" "" "")
     set(list ${PROJECT_SOURCE_DIR}/src/app/version.txt)
     if(NOT WIN32)
         set(block_cpp ${CMAKE_CURRENT_BINARY_DIR}/VersionBlock.cpp)
@@ -34,9 +36,18 @@ function(tintwell_version_resource target)
             string(APPEND TW_STRING_LINES "            VALUE \"${CMAKE_MATCH_1}\", \"${value}\\0\"\n")
         endif()
     endforeach()
-    configure_file(${PROJECT_SOURCE_DIR}/src/app/tintwell.rc.in ${CMAKE_CURRENT_BINARY_DIR}/tintwell.rc @ONLY)
+    set(TW_PICTURE_LINES "")
+    if(WIN32 AND arg_PICTURES)
+        tintwell_windows_pictures()
+        set(TW_PICTURE_LINES "${TINTWELL_PICTURE_LINES}")
+    endif()
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/src/app/tintwell.rc.in ${script} @ONLY)
     if(WIN32)
-        target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/tintwell.rc)
+        target_sources(${target} PRIVATE ${script})
+        if(arg_PICTURES)
+            set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS "${TINTWELL_PICTURE_FILES}")
+        endif()
     endif()
 endfunction()
 

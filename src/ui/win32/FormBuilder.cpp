@@ -1,0 +1,215 @@
+#include "ui/win32/FormBuilder.h"
+
+#include "ui/win32/Resources.h"
+#include "ui/win32/RPanel.h"
+#include "ui/win32/RShape.h"
+#include "ui/win32/RSpeedButton.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+namespace
+{
+
+constexpr int FirstControlId = 100;
+// A drop-down list's window also holds the list that drops down.
+constexpr int DroppedRows = 16;
+constexpr int ItemHeight = 13;
+// The closed list is 21 pixels: the selection field and its border.
+constexpr int SelectionFieldHeight = 15;
+
+bool TakesFocus(RControlKind kind)
+{
+    return kind == RControlKind::Edit || kind == RControlKind::DropDownList || kind == RControlKind::Button;
+}
+
+} // namespace
+
+RFormBuilder::RFormBuilder(HWND form, const RFormLayout& layout) : Form(form), Layout(layout)
+{
+}
+
+RFormBuilder::~RFormBuilder()
+{
+    if (Hints != nullptr)
+        ::DestroyWindow(Hints);
+}
+
+HWND RFormBuilder::ParentOf(const RControlLayout& row) const
+{
+    if (row.Parent == nullptr)
+        return Form;
+    HWND parent = Find(row.Parent);
+    return parent != nullptr ? parent : Form;
+}
+
+HWND RFormBuilder::Find(const char* name) const
+{
+    const auto found = Controls.find(name);
+    return found != Controls.end() ? found->second : nullptr;
+}
+
+void RFormBuilder::Made(const RControlLayout& row, HWND control)
+{
+    Controls[row.Name] = control;
+    ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    if (row.Style & StyleHandCursor)
+        HandCursor.insert(control);
+    if (row.Style & StyleHidden)
+        ::ShowWindow(control, SW_HIDE);
+}
+
+HWND RFormBuilder::Create(const RControlLayout& row, const char* className, DWORD style, DWORD extendedStyle,
+                          int height)
+{
+    if (row.TabOrder >= 0 && TakesFocus(row.Kind))
+        style |= WS_TABSTOP;
+    const int id = (row.Style & StyleCancel) ? IDCANCEL
+                                             : FirstControlId + static_cast<int>(&row - Layout.Controls.data());
+    HWND control = ::CreateWindowExA(extendedStyle, className, row.Text, WS_CHILD | WS_VISIBLE | style, row.Left,
+                                     row.Top, row.Width, height >= 0 ? height : row.Height, ParentOf(row),
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+                                     nullptr);
+    Made(row, control);
+    return control;
+}
+
+HWND RFormBuilder::Panel(const char* name)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    const RPanel::Look look = row.Kind == RControlKind::GroupBox ? RPanel::Look::Group
+                              : (row.Style & StyleRaised)       ? RPanel::Look::Raised
+                                                                 : RPanel::Look::Flat;
+    auto panel = std::make_unique<RPanel>(ParentOf(row), row.Text, look, (row.Style & StyleWhite) != 0, row.Left,
+                                          row.Top, row.Width, row.Height);
+    HWND handle = panel->Handle();
+    Owned.push_back(std::move(panel));
+    Made(row, handle);
+    return handle;
+}
+
+HWND RFormBuilder::Label(const char* name)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    DWORD style = (row.Style & StyleCentred) ? SS_CENTER : SS_LEFT;
+    if (row.Style & StyleHandCursor)
+        style |= SS_NOTIFY; // a label that reacts to a click
+    return Create(row, "STATIC", style);
+}
+
+HWND RFormBuilder::Icon(const char* name, HICON icon)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    HWND image = Create(row, "STATIC", SS_ICON | SS_NOTIFY);
+    ::SetWindowTextA(image, "");
+    ::SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    AddHint(image, row.Text);
+    return image;
+}
+
+HWND RFormBuilder::Bitmap(const char* name, HBITMAP bitmap)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    HWND image = Create(row, "STATIC", SS_BITMAP | SS_NOTIFY);
+    ::SetWindowTextA(image, "");
+    ::SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    AddHint(image, row.Text);
+    return image;
+}
+
+void RFormBuilder::AddHint(HWND control, const char* text)
+{
+    if (text == nullptr || *text == '\0')
+        return;
+    if (Hints == nullptr)
+        Hints = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Form, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE; // understood by every version of the control
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Form;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text);
+    ::SendMessageA(Hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND RFormBuilder::Edit(const char* name)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    DWORD style = ES_AUTOHSCROLL;
+    if (row.Style & StyleReadOnly)
+        style |= ES_READONLY;
+    return Create(row, "EDIT", style, WS_EX_CLIENTEDGE);
+}
+
+HWND RFormBuilder::DropDownList(const char* name)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    HWND list = Create(row, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0,
+                       row.Height + DroppedRows * ItemHeight + 2);
+    ::SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), SelectionFieldHeight);
+    ::SendMessageA(list, CB_SETITEMHEIGHT, 0, ItemHeight);
+    return list;
+}
+
+HWND RFormBuilder::UpDown(const char* name, HWND buddy)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    // The position is set before the buddy, so that setting it writes nothing.
+    HWND spin = Create(row, UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS);
+    ::SendMessageA(spin, UDM_SETRANGE32, UpDownLayoutMin, UpDownLayoutMax);
+    ::SendMessageA(spin, UDM_SETPOS32, 0, UpDownLayoutMin);
+    ::SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    return spin;
+}
+
+HWND RFormBuilder::Button(const char* name)
+{
+    return Create(FindControl(Layout, name), "BUTTON", BS_PUSHBUTTON);
+}
+
+RSpeedButton& RFormBuilder::SpeedButton(const char* name, HBITMAP glyph)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    auto button = std::make_unique<RSpeedButton>(ParentOf(row), FirstControlId + static_cast<int>(&row - Layout.Controls.data()),
+                                                 row.Text, glyph, row.Left, row.Top, row.Width, row.Height);
+    RSpeedButton& made = *button;
+    Owned.push_back(std::move(button));
+    Made(row, made.Handle());
+    return made;
+}
+
+RShape& RFormBuilder::Shape(const char* name)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    auto shape = std::make_unique<RShape>(ParentOf(row), row.Left, row.Top, row.Width, row.Height);
+    RShape& made = *shape;
+    Owned.push_back(std::move(shape));
+    Made(row, made.Handle());
+    return made;
+}
+
+RSwatchImage& RFormBuilder::SwatchImage(const char* name, RSwatchImage::Kind kind)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    auto image = std::make_unique<RSwatchImage>(kind, ParentOf(row), row.Left, row.Top, row.Width, row.Height);
+    RSwatchImage& made = *image;
+    Owned.push_back(std::move(image));
+    Made(row, made.Handle());
+    return made;
+}
+
+void RFormBuilder::SetTabOrder()
+{
+    // Placing each child at the bottom in turn leaves the first on top: the
+    // order the dialog navigation walks.
+    std::vector<const char*> parents{nullptr};
+    for (const RControlLayout& control : Layout.Controls)
+        parents.push_back(control.Name);
+    for (const char* parent : parents)
+        for (const RControlLayout* child : ChildrenInTabOrder(Layout, parent))
+            if (HWND control = Find(child->Name))
+                ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}

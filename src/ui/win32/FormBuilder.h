@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ui/FormLayout.h"
+#include "ui/win32/RSwatchImage.h"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+class RShape;
+class RSpeedButton;
+class RWindow;
+
+// Makes a window's controls from its layout: each is found by its system
+// name, placed in its parent at its position and size, and given its text,
+// properties and the dialog font. Parents must be made before children.
+class RFormBuilder
+{
+public:
+    RFormBuilder(HWND form, const RFormLayout& layout);
+    ~RFormBuilder();
+    RFormBuilder(const RFormBuilder&) = delete;
+    RFormBuilder& operator=(const RFormBuilder&) = delete;
+
+    // Panels and group boxes.
+    HWND Panel(const char* name);
+    HWND Label(const char* name);
+    // An image showing an icon or a bitmap (owned by the caller); the image's
+    // text is the hint shown on hover.
+    HWND Icon(const char* name, HICON icon);
+    HWND Bitmap(const char* name, HBITMAP bitmap);
+    HWND Edit(const char* name);
+    HWND DropDownList(const char* name);
+    // Spin buttons bound to buddy, over the layout's range.
+    HWND UpDown(const char* name, HWND buddy);
+    // Push buttons; the cancel button gets the identifier Escape presses.
+    HWND Button(const char* name);
+    RSpeedButton& SpeedButton(const char* name, HBITMAP glyph);
+    RShape& Shape(const char* name);
+    RSwatchImage& SwatchImage(const char* name, RSwatchImage::Kind kind);
+
+    // Puts each parent's children into their tab order, which is the order
+    // the Tab key follows. Call once every control is made.
+    void SetTabOrder();
+
+    // The control named name, or nullptr.
+    HWND Find(const char* name) const;
+    // Whether the hand shows over control.
+    bool ShowsHand(HWND control) const { return HandCursor.count(control) != 0; }
+
+private:
+    HWND Create(const RControlLayout& row, const char* className, DWORD style, DWORD extendedStyle = 0,
+                int height = -1);
+    HWND ParentOf(const RControlLayout& row) const;
+    void Made(const RControlLayout& row, HWND control);
+    void AddHint(HWND control, const char* text);
+
+    HWND Form;
+    const RFormLayout& Layout;
+    std::map<std::string, HWND> Controls;
+    std::vector<std::unique_ptr<RWindow>> Owned;
+    std::set<HWND> HandCursor;
+    HWND Hints = nullptr;
+};

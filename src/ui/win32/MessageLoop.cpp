@@ -1,0 +1,71 @@
+#include "ui/win32/MessageLoop.h"
+
+#include <set>
+
+namespace
+{
+
+std::set<HWND>& DialogWindows()
+{
+    static std::set<HWND> windows;
+    return windows;
+}
+
+void Deliver(MSG& message)
+{
+    HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && DialogWindows().count(root) && ::IsDialogMessageA(root, &message))
+        return;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+}
+
+} // namespace
+
+void RegisterDialogWindow(HWND window)
+{
+    DialogWindows().insert(window);
+}
+
+void UnregisterDialogWindow(HWND window)
+{
+    DialogWindows().erase(window);
+}
+
+int RunMessageLoop()
+{
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0)
+        Deliver(message);
+    return static_cast<int>(message.wParam);
+}
+
+void ProcessPendingMessages()
+{
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (message.message == WM_QUIT)
+        {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Deliver(message);
+    }
+}
+
+void RunModalLoop(const bool& done)
+{
+    MSG message;
+    while (!done)
+    {
+        const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0)
+        {
+            if (got == 0)
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Deliver(message);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+// The program's message loops. Keys for a form registered here go through
+// the dialog navigation first (Tab, Escape, access keys); other windows get
+// their keys as they are.
+
+void RegisterDialogWindow(HWND window);
+void UnregisterDialogWindow(HWND window);
+
+// Runs until WM_QUIT; returns its exit code.
+int RunMessageLoop();
+
+// Delivers the messages waiting now, paints included, then returns. A quit
+// request met on the way is left for the outer loop.
+void ProcessPendingMessages();
+
+// Runs until done is true or the program is asked to quit (the request is
+// left for the outer loop).
+void RunModalLoop(const bool& done);

@@ -1,0 +1,208 @@
+#include "ui/win32/TQLAboutDlg.h"
+
+#include "files/FileSystem.h"
+#include "files/RFileName.h"
+#include "shell/Shell.h"
+#include "shell/VersionInfo.h"
+#include "ui/FormLayout.h"
+#include "ui/win32/MessageLoop.h"
+#include "ui/win32/Resources.h"
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr const char* AboutClass = "TQLAboutDlg";
+// A fixed dialog border, a caption, no buttons on it and no system menu.
+constexpr DWORD AboutStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD AboutExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr COLORREF LinkBlue = RGB(0, 0, 255);
+constexpr COLORREF FollowedRed = RGB(255, 0, 0); // colour value 255
+
+} // namespace
+
+void (*TQLAboutDlg::WhileShown)(TQLAboutDlg& dialog) = nullptr;
+
+TQLAboutDlg::TQLAboutDlg(HWND owner, HICON appIcon, const RString& appName, const RString& appVersion,
+                         const RString& copyright, const RString& webUrl, const RString& webText,
+                         const RString& mailUrl, const RString& mailText)
+    : Owner(owner), FAppIcon(appIcon), FAppName(appName), FVersionText(RString("Version ") + appVersion),
+      FCopyright(copyright), FWebUrl(webUrl), FWebText(webText), FMailUrl(mailUrl), FMailText(mailText)
+{
+    const RFormLayout& layout = AboutDlgLayout();
+    RegisterClassOnce(AboutClass);
+    RECT outer = {0, 0, layout.ClientWidth, layout.ClientHeight};
+    ::AdjustWindowRectEx(&outer, AboutStyle, FALSE, AboutExtendedStyle);
+    CreateHandle(AboutClass, layout.Caption, AboutStyle, AboutExtendedStyle, 0, 0, outer.right - outer.left,
+                 outer.bottom - outer.top, owner);
+    CreateControls();
+    RegisterDialogWindow(Handle());
+}
+
+TQLAboutDlg::~TQLAboutDlg()
+{
+    UnregisterDialogWindow(Handle());
+    Controls.reset();
+}
+
+void TQLAboutDlg::CreateControls()
+{
+    Controls = std::make_unique<RFormBuilder>(Handle(), AboutDlgLayout());
+    RFormBuilder& form = *Controls;
+    form.Panel("SidePanel");
+    IconImage = form.Icon("IconImage", nullptr);
+    form.Panel("Panel2");
+    form.Panel("Panel4");
+    form.Panel("Panel3");
+    OkBtn = form.Button("OkBtn");
+    AppNameLabel = form.Label("AppNameLabel");
+    VersionLabel = form.Label("VersionLabel");
+    CopyrightLabel = form.Label("CopyrightLabel");
+    form.Label("RightsLabel");
+    form.Label("QLFormatToolsLabel");
+    WebSupportLabel = form.Label("WebSupportLabel");
+    EmailSupportLabel = form.Label("EmailSupportLabel");
+    form.SetTabOrder();
+}
+
+void TQLAboutDlg::ShowModal()
+{
+    // Centred over the owner, but whole on its screen.
+    RECT box{}, owner{}, work{};
+    ::GetWindowRect(Handle(), &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    if (Owner != nullptr)
+        ::GetWindowRect(Owner, &owner);
+    else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &owner, 0);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = std::clamp(static_cast<int>((owner.left + owner.right - width) / 2), static_cast<int>(work.left),
+                                std::max(static_cast<int>(work.left), static_cast<int>(work.right) - width));
+    const int top = std::clamp(static_cast<int>((owner.top + owner.bottom - height) / 2), static_cast<int>(work.top),
+                               std::max(static_cast<int>(work.top), static_cast<int>(work.bottom) - height));
+    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    FormShow();
+    if (Owner != nullptr)
+        ::EnableWindow(Owner, FALSE);
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::SetFocus(OkBtn);
+    if (WhileShown != nullptr)
+        WhileShown(*this);
+    RunModalLoop(Closed);
+    // The owner takes input again before the box goes, so that it becomes
+    // the active window once more.
+    if (Owner != nullptr)
+        ::EnableWindow(Owner, TRUE);
+    ::ShowWindow(Handle(), SW_HIDE);
+}
+
+void TQLAboutDlg::FormShow()
+{
+    ::SetWindowTextA(Handle(), (RString("About ") + FAppName).Text());
+    if (FAppIcon != nullptr)
+    {
+        ::SendMessageA(IconImage, STM_SETICON, reinterpret_cast<WPARAM>(FAppIcon), 0);
+        ::ShowWindow(IconImage, SW_SHOW);
+        ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FAppIcon));
+    }
+    ::SetWindowTextA(AppNameLabel, FAppName.Text());
+    ::SetWindowTextA(VersionLabel, FVersionText.Text());
+    ::SetWindowTextA(CopyrightLabel, FCopyright.Text());
+    ::SetWindowTextA(WebSupportLabel, FWebText.Text());
+    ::SetWindowTextA(EmailSupportLabel, FMailText.Text());
+}
+
+COLORREF TQLAboutDlg::LinkColour(HWND label) const
+{
+    if (label == WebSupportLabel)
+        return WebFollowed ? FollowedRed : LinkBlue;
+    if (label == EmailSupportLabel)
+        return MailFollowed ? FollowedRed : LinkBlue;
+    return ::GetSysColor(COLOR_WINDOWTEXT);
+}
+
+LRESULT TQLAboutDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_COMMAND:
+    {
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        // No cancel button: Escape, which the navigation turns into IDCANCEL, does nothing.
+        if (control == OkBtn && HIWORD(wParam) == BN_CLICKED)
+            OkBtnClick();
+        else if (control == WebSupportLabel && HIWORD(wParam) == STN_CLICKED)
+            WebSupportLabelClick();
+        else if (control == EmailSupportLabel && HIWORD(wParam) == STN_CLICKED)
+            EmailSupportLabelClick();
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    {
+        const HWND label = reinterpret_cast<HWND>(lParam);
+        if (label != WebSupportLabel && label != EmailSupportLabel)
+            break;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        ::SetTextColor(dc, LinkColour(label));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETCURSOR:
+        if (Controls && Controls->ShowsHand(reinterpret_cast<HWND>(wParam)))
+        {
+            ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+            return TRUE;
+        }
+        break;
+    case WM_CLOSE:
+        OkBtnClick();
+        return 0;
+    default:
+        break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void TQLAboutDlg::FollowLink(HWND label, bool& followed, const RString& url)
+{
+    // Red once followed, until the box closes; opened as a plain shell open.
+    followed = true;
+    ::InvalidateRect(label, nullptr, TRUE);
+    ShellService::OpenDocument(url);
+}
+
+void TQLAboutDlg::WebSupportLabelClick()
+{
+    FollowLink(WebSupportLabel, WebFollowed, FWebUrl);
+}
+
+void TQLAboutDlg::EmailSupportLabelClick()
+{
+    FollowLink(EmailSupportLabel, MailFollowed, FMailUrl);
+}
+
+void TQLAboutDlg::OkBtnClick()
+{
+    Closed = true;
+}
+
+void RunAboutDialog(HWND owner, HICON appIcon, const RString& appName, const RString& appVersion,
+                    const RString& copyright, const RString& webUrl, const RString& webText, const RString& mailUrl,
+                    const RString& mailText)
+{
+    TQLAboutDlg dialog(owner, appIcon, appName, appVersion, copyright, webUrl, webText, mailUrl, mailText);
+    dialog.ShowModal();
+}
+
+void ShowAboutBox(HWND owner, const RString& webUrl, const RString& webText, const RString& mailUrl,
+                  const RString& mailText)
+{
+    RString path;
+    FileSystem::GetProgramFilePath(path);
+    const RFileName program(path);
+    RString name, version, company, description, fileVersion, copyright, comments;
+    ReadVersionInfo(program, name, version, company, description, fileVersion, copyright, comments);
+    RunAboutDialog(owner, TintwellIcon(32), name, version, copyright, webUrl, webText, mailUrl, mailText);
+}

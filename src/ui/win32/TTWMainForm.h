@@ -1,0 +1,124 @@
+#pragma once
+
+#include "settings/PlaceableWindow.h"
+#include "settings/RAppReg.h"
+#include "ui/RColorEditor.h"
+#include "ui/RColorEditorView.h"
+#include "ui/win32/FormBuilder.h"
+#include "ui/win32/RWindow.h"
+
+#include <memory>
+
+class RScreenBitmap;
+class RShape;
+class RSpeedButton;
+class RSwatchImage;
+class TBigScreenDlg;
+
+// The main window: one colour shown as a swatch, in RGB and HSL boxes, as a
+// name, as hex text in a chosen notation, and in the hue/saturation plane
+// and luminance bar. The editing logic is the headless RColorEditor; this
+// form gives it the controls and keeps the settings between runs.
+class TTWMainForm : public RWindow, public RColorEditorView, public RPlaceableWindow
+{
+public:
+    static constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
+    static constexpr const char* WebSite = "https://www.quenlar.example/";
+    static constexpr const char* ProductPage = "https://www.quenlar.example/Products/Tintwell/Index.htm";
+    static constexpr const char* SupportMail = "mailto:support@quenlar.example";
+
+    TTWMainForm();
+    ~TTWMainForm() override;
+
+    // Shows the window for the first time, in the state a saved placement asks for.
+    void Show();
+    // The saving steps of a close; run once, by the first of a close or the
+    // end of the desktop session.
+    void SaveSettings();
+
+    // Takes the low three bytes of color and brings every view up to date:
+    // the way a sampled pixel enters.
+    void ApplyColor(ColorValue color) { TheEditor.ApplyColor(color); }
+    // Starts screen sampling: copies the screen and shows the copy.
+    void MouseSelectSBtnClick();
+    // Sampling has ended, however the sampling window was hidden.
+    void EndMouseSelect();
+    bool IsMouseSelecting() const { return MouseSelecting; }
+
+    // The control with the layout's name, for tests that drive the window.
+    HWND ControlNamed(const char* name) const { return Controls->Find(name); }
+
+    // RColorEditorView
+    RString GetEditText(REditBox box) const override;
+    void SetEditText(REditBox box, const RString& text) override;
+    int GetColorNameIndex() const override;
+    void SelectColorName(int index) override;
+    int GetHexFormatIndex() const override;
+    void SetHexText(const RString& text) override;
+    void SetSwatchColor(ColorValue color) override;
+    void ShowSwatches(const RSwatchPicture& picture) override;
+    void ProcessPendingEvents() override;
+    bool RunColorDialog(ColorValue& color) override;
+
+    // RPlaceableWindow: the outer bounds, frame included, and the state.
+    int GetLeft() const override;
+    int GetTop() const override;
+    int GetWidth() const override;
+    int GetHeight() const override;
+    int GetWindowState() const override;
+    void SetLeft(int left) override;
+    void SetTop(int top) override;
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    void SetWindowState(int state) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateControls();
+    void Command(HWND control, int id, int code);
+    void UpDownClick(HWND spin);
+    HWND EditOf(REditBox box) const;
+    RECT Bounds() const;
+
+    void FormShow();
+    bool FormCloseQuery();
+    void FormMouseMove(int x, int y);
+    void FormMouseDown(int x, int y);
+    void ApplyOwnPixel(int x, int y);
+    void SetSelectButtonsEnabled(bool enabled);
+    void CloseBtnClick();
+    void QLImageClick();
+    void AboutBtnClick();
+    void HelpBtnClick();
+
+    RColorEditor TheEditor{*this};
+    std::unique_ptr<RFormBuilder> Controls;
+    // Controls, named as the window's layout names them.
+    HWND RedEdit = nullptr, GrnEdit = nullptr, BluEdit = nullptr;
+    HWND HueEdit = nullptr, SatEdit = nullptr, LumEdit = nullptr;
+    HWND RedUpDown = nullptr, GrnUpDown = nullptr, BluUpDown = nullptr;
+    HWND HueUpDown = nullptr, SatUpDown = nullptr, LumUpDown = nullptr;
+    HWND ColorNameCB = nullptr;
+    HWND RGBHexEdit = nullptr;
+    HWND HexFormatCB = nullptr;
+    HWND SidebarImage = nullptr;
+    HWND AboutBtn = nullptr, HelpBtn = nullptr, CloseBtn = nullptr;
+    RShape* TheShape = nullptr;
+    RSwatchImage* HueSatImage = nullptr;
+    RSwatchImage* LumImage = nullptr;
+    RSwatchImage* LumArrowImage = nullptr;
+    RSpeedButton* ColorDlgSelectSBtn = nullptr;
+    RSpeedButton* MouseSelectSBtn = nullptr;
+    HBITMAP LogoBitmap = nullptr;
+    HBITMAP ColorDialogGlyph = nullptr;
+    HBITMAP DropperGlyph = nullptr;
+
+    std::unique_ptr<RAppReg> TheAppReg;
+    std::unique_ptr<RScreenBitmap> TheScreenBitmap;
+    std::unique_ptr<TBigScreenDlg> TheBigScreen;
+    bool MouseSelecting = false;
+    bool FirstShown = false;
+    int ShowState = SW_SHOWNORMAL; // the saved state, applied when first shown
+};
