@@ -8,12 +8,15 @@ function(tintwell_windows_pictures)
     set(tool ${CMAKE_BINARY_DIR}/host/winpictures)
     set(pictures ${PROJECT_SOURCE_DIR}/src/ui/resources)
     set(out ${CMAKE_CURRENT_BINARY_DIR}/pictures)
-    add_custom_command(
-        OUTPUT ${tool}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
-        COMMAND ${TINTWELL_HOST_CXX} -std=c++20 -O1 -o ${tool} ${tool_source}
-        DEPENDS ${tool_source}
-        COMMENT "Building the picture converter for the building machine")
+    if(NOT TARGET tintwell_winpictures)
+        add_custom_command(
+            OUTPUT ${tool}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+            COMMAND ${TINTWELL_HOST_CXX} -std=c++20 -O1 -o ${tool} ${tool_source}
+            DEPENDS ${tool_source}
+            COMMENT "Building the picture converter for the building machine")
+        add_custom_target(tintwell_winpictures DEPENDS ${tool})
+    endif()
 
     # name, resource type, output file, converter arguments
     set(made "")
@@ -45,7 +48,7 @@ function(tintwell_windows_pictures)
             OUTPUT ${out}/${file}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
             COMMAND ${tool} ${kind} ${out}/${file} ${command_arguments}
-            DEPENDS ${tool} ${inputs}
+            DEPENDS tintwell_winpictures ${tool} ${inputs}
             COMMENT "Making ${file} for the resource script")
         list(APPEND made ${out}/${file})
         string(APPEND lines "${name} ${type} \"${out}/${file}\"\n")

@@ -1,0 +1,32 @@
+# Installing Tintwell on Windows: Tintwell.exe and its help file side by
+# side, a Start-menu shortcut and an uninstaller (an NSIS installer), or the
+# same two files in a portable zip.
+install(TARGETS tintwell RUNTIME DESTINATION .)
+if(TINTWELL_HELP_FILE)
+    install(FILES ${TINTWELL_HELP_FILE} DESTINATION .)
+endif()
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME Tintwell)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Quenlar Corp")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small, exact colour utility with a screen eyedropper")
+set(CPACK_PACKAGE_FILE_NAME "Tintwell-${PROJECT_VERSION}-win32")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Quenlar\\\\Tintwell")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Quenlar Tintwell")
+# The Start-menu shortcut "Quenlar Tintwell", to the program in the install folder.
+set(CPACK_PACKAGE_EXECUTABLES Tintwell "Quenlar Tintwell")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_DISPLAY_NAME "Quenlar Tintwell")
+set(CPACK_NSIS_PACKAGE_NAME "Quenlar Tintwell ${PROJECT_VERSION}")
+set(CPACK_NSIS_INSTALLED_ICON_NAME Tintwell.exe)
+set(CPACK_NSIS_URL_INFO_ABOUT "https://www.quenlar.example/Products/Tintwell/Index.htm")
+set(CPACK_NSIS_CONTACT "support@quenlar.example")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/src/pictures/tintwell.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/src/pictures/tintwell.ico)
+# The zip unpacks to a folder of the package's name (NSIS takes no such folder).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackWindowsOptions.cmake)
+# Without the debugging information the build keeps for its own tests.
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The Windows installer as a user meets it, under wine: a silent install
+# puts Tintwell.exe, its help file, a Start-menu shortcut and an uninstaller
+# in place; the installed program starts, shows its window and saves its
+# settings in %APPDATA% when Escape closes it; a silent uninstall takes it
+# all away again. Needs WINEPREFIX and DISPLAY (an X server with a window
+# manager) set up by the caller, and the installer as its argument.
+set -euo pipefail
+
+installer=$1
+target='C:\TintwellInstallTest'
+folder="$WINEPREFIX/drive_c/TintwellInstallTest"
+fail() { echo "check_windows_installer: $*" >&2; exit 1; }
+
+rm -rf "$folder"
+wine "$installer" /S "/D=$target"
+# The installer returns at once; its files follow.
+for _ in $(seq 100); do [ -f "$folder/Uninstall.exe" ] && break; sleep 0.2; done
+for file in Tintwell.exe Tintwell.chm Uninstall.exe; do
+    [ -f "$folder/$file" ] || fail "$file was not installed"
+done
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Quenlar Tintwell.lnk' | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+
+appdata=$(wine cmd /c echo '%APPDATA%' 2>/dev/null | tr -d '\r')
+settings=$(winepath -u "$appdata\\Quenlar\\Tintwell\\Tintwell.apr")
+rm -f "$settings"
+
+(cd "$folder" && wine Tintwell.exe) &
+program=$!
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name '^Quenlar Tintwell$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+[ -n "$window" ] || fail "the installed program showed no window"
+sleep 1
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key --window "$window" Escape
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$program" 2>/dev/null && fail "Escape did not close the installed program"
+[ -f "$settings" ] || fail "the installed program saved no settings at $settings"
+
+wine "$folder/Uninstall.exe" /S
+for _ in $(seq 100); do [ -f "$folder/Tintwell.exe" ] || break; sleep 0.2; done
+[ ! -f "$folder/Tintwell.exe" ] || fail "the uninstaller left Tintwell.exe"
+[ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Quenlar Tintwell.lnk')" ] ||
+    fail "the uninstaller left the Start-menu shortcut"
+echo "check_windows_installer: installed, started, saved, uninstalled"

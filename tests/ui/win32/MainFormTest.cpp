@@ -1,0 +1,292 @@
+// The real main window under wine: what a user sees and does.
+#include "ui/win32/MainFormFixture.h"
+
+#include "shell/Help.h"
+#include "ui/FormLayout.h"
+
+#include <shlobj.h>
+
+#include <map>
+#include <vector>
+
+std::filesystem::path MainFormTest::SettingsFile()
+{
+    char folder[MAX_PATH] = {};
+    ::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+    return std::filesystem::path(folder) / "Quenlar" / "Tintwell" / "win32_gui_tests.apr";
+}
+
+namespace
+{
+
+// Counts the change notifications each edit box sends: the group panels
+// pass them on to the form, and this sits in between.
+class ChangeCounter
+{
+public:
+    explicit ChangeCounter(std::vector<HWND> panels) : Panels(std::move(panels))
+    {
+        Active = this;
+        for (HWND panel : Panels)
+            Original[panel] = reinterpret_cast<WNDPROC>(
+                ::SetWindowLongPtrA(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Count)));
+    }
+    ~ChangeCounter()
+    {
+        for (HWND panel : Panels)
+            ::SetWindowLongPtrA(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Original[panel]));
+        Active = nullptr;
+    }
+    int Of(HWND edit) const
+    {
+        const auto found = Changes.find(edit);
+        return found != Changes.end() ? found->second : 0;
+    }
+    int Total() const
+    {
+        int total = 0;
+        for (const auto& entry : Changes)
+            total += entry.second;
+        return total;
+    }
+
+private:
+    static LRESULT CALLBACK Count(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
+            ++Active->Changes[reinterpret_cast<HWND>(lParam)];
+        return ::CallWindowProcA(Active->Original[panel], panel, message, wParam, lParam);
+    }
+    static inline ChangeCounter* Active = nullptr;
+    std::vector<HWND> Panels;
+    std::map<HWND, WNDPROC> Original;
+    std::map<HWND, int> Changes;
+};
+
+class RecordingHelpHost : public RHelpHost
+{
+public:
+    RecordingHelpHost() { SetHelpHost(this); }
+    ~RecordingHelpHost() { SetHelpHost(nullptr); }
+    void ShowWarning(const RString&, const RString& text) override { Warnings.push_back(text.Text()); }
+    void DisplayTopic(void*, const RString& fileAndTopic, const RHtmlHelpLibrary&) override
+    {
+        Shown.push_back(fileAndTopic.Text());
+    }
+    void ShowKeyword(void*, const RString&, const RString&) override {}
+    std::vector<std::string> Warnings;
+    std::vector<std::string> Shown;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, TheFirstRunShowsTheStandInColourWithTheRedBoxFocused)
+{
+    EXPECT_EQ(TextOf(Form->Handle()), "Quenlar Tintwell");
+    RECT client;
+    ::GetClientRect(Form->Handle(), &client);
+    EXPECT_EQ(client.right, 352);
+    EXPECT_EQ(client.bottom, 255);
+    EXPECT_TRUE(::GetWindowLongA(Form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    EXPECT_EQ(Rgb(), "15,0,0");
+    EXPECT_EQ(Selected("ColorNameCB"), -1);
+    EXPECT_EQ(::SendMessageA(Find("ColorNameCB"), CB_GETCOUNT, 0, 0), 141);
+    EXPECT_EQ(SelectedText("HexFormatCB"), "HTML");
+    EXPECT_EQ(Text("RGBHexEdit"), "#0F0000");
+    EXPECT_EQ(::GetFocus(), Find("RedEdit"));
+}
+
+TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    const RFormLayout& layout = MainFormLayout();
+    for (const RControlLayout& row : layout.Controls)
+    {
+        HWND control = Find(row.Name);
+        RECT bounds;
+        ::GetWindowRect(control, &bounds);
+        ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_EQ(bounds.left, row.Left) << row.Name;
+        EXPECT_EQ(bounds.top, row.Top) << row.Name;
+        // The up-down control may round its width up to an even number (wine's does).
+        EXPECT_NEAR(bounds.right - bounds.left, row.Width, row.Kind == RControlKind::UpDown ? 1 : 0) << row.Name;
+        // A drop-down list's window reaches down over its list.
+        if (row.Kind != RControlKind::DropDownList)
+        {
+            EXPECT_EQ(bounds.bottom - bounds.top, row.Height) << row.Name;
+        }
+        const HWND parent = row.Parent != nullptr ? Find(row.Parent) : Form->Handle();
+        EXPECT_EQ(::GetParent(control), parent) << row.Name;
+    }
+}
+
+TEST_F(MainFormTest, TypingKeepsTheTypedTextAndEveryOtherViewFollows)
+{
+    const struct
+    {
+        const char* Box;
+        const char* Typed;
+        const char* Rgb;
+        const char* Hex;
+    } cases[] = {
+        {"RedEdit", "300", "300,0,0", "#2C0000"}, // 300 modulo 256
+        {"RedEdit", "-1", "-1,0,0", "#FF0000"},
+        {"GrnEdit", "12abc", "15,12abc,0", "#0F0C00"},
+        {"HueEdit", "-5", "15,0,0", "#0F0000"}, // clamped to hue 0: red stays red
+    };
+    for (const auto& example : cases)
+    {
+        SetRgb("15", "0", "0");
+        TypeInto(Find(example.Box), example.Typed);
+        EXPECT_EQ(Text(example.Box), example.Typed) << example.Box << " " << example.Typed;
+        if (std::string(example.Box) != "HueEdit")
+        {
+            EXPECT_EQ(Rgb(), example.Rgb) << example.Typed;
+        }
+        EXPECT_EQ(Text("RGBHexEdit"), example.Hex) << example.Typed;
+    }
+    SetRgb("255", "0", "0");
+    EXPECT_EQ(Hsl(), "239,239,119");
+}
+
+TEST_F(MainFormTest, UpDownArrowsStepTheBoxAndUpdateEveryViewOnce)
+{
+    ChangeCounter changes({Find("RGBGroup"), Find("HSLEditGroup")});
+
+    SetRgb("255", "0", "0");
+    const int before = changes.Total();
+    ClickArrow(Find("RedUpDown"), +1); // at its limit
+    EXPECT_EQ(Rgb(), "255,0,0");
+    EXPECT_EQ(changes.Total(), before);
+
+    SetRgb("254", "0", "0");
+    const int red = changes.Of(Find("RedEdit"));
+    const int hue = changes.Of(Find("HueEdit"));
+    ClickArrow(Find("RedUpDown"), +1);
+    EXPECT_EQ(Text("RedEdit"), "255");
+    EXPECT_EQ(Text("RGBHexEdit"), "#FF0000");
+    EXPECT_EQ(changes.Of(Find("RedEdit")), red + 1);
+    EXPECT_LE(changes.Of(Find("HueEdit")), hue + 1);
+
+    // Hue 25 steps to 26, which reads back as 25: the box keeps 26.
+    SetRgb("255", "165", "0");
+    EXPECT_EQ(Text("HueEdit"), "25");
+    ClickArrow(Find("HueUpDown"), +1);
+    EXPECT_EQ(Text("HueEdit"), "26");
+    EXPECT_EQ(Rgb(), "255,166,0");
+
+    // The HSL arrows stop at 239.
+    SetRgb("255", "0", "0");
+    ClickArrow(Find("SatUpDown"), +1);
+    EXPECT_EQ(Text("SatEdit"), "239");
+    ClickArrow(Find("LumUpDown"), -1);
+    EXPECT_EQ(Text("LumEdit"), "118");
+}
+
+TEST_F(MainFormTest, OnlyTheUsersChoiceInAListChangesTheColour)
+{
+    SetRgb("255", "165", "0");
+    const int cyan = static_cast<int>(::SendMessageA(Find("ColorNameCB"), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                     reinterpret_cast<LPARAM>("Cyan")));
+    ::SendMessageA(Find("ColorNameCB"), CB_SETCURSEL, static_cast<WPARAM>(cyan), 0);
+    Pump();
+    EXPECT_EQ(Rgb(), "255,165,0") << "a selection by the program raised a change";
+
+    Choose("ColorNameCB", cyan);
+    EXPECT_EQ(Rgb(), "0,255,255");
+    EXPECT_EQ(SelectedText("ColorNameCB"), "Aqua");
+
+    SetRgb("255", "165", "0");
+    ChangeCounter changes({Find("RGBGroup"), Find("HSLEditGroup")});
+    Choose("HexFormatCB", 1);
+    EXPECT_EQ(Text("RGBHexEdit"), "0x0000A5FF");
+    EXPECT_EQ(changes.Total(), 0) << "a notation change wrote an edit box";
+}
+
+TEST_F(MainFormTest, TabRunsThroughTheControlsInTheLayoutsOrder)
+{
+    ::SetFocus(Find("RedEdit"));
+    for (const RControlLayout* control : TabSequence(MainFormLayout()))
+    {
+        EXPECT_EQ(::GetFocus(), Find(control->Name)) << "expected " << control->Name;
+        PressKey(::GetFocus(), VK_TAB);
+    }
+    EXPECT_EQ(::GetFocus(), Find("RedEdit")) << "Tab does not come round again";
+}
+
+TEST_F(MainFormTest, EscapeClosesAndSavesAsTheCloseButtonDoes)
+{
+    SetRgb("12", "34", "56");
+    Choose("HexFormatCB", 3);
+    ::SetFocus(Find("GrnEdit"));
+    PressKey(Find("GrnEdit"), VK_ESCAPE);
+    PumpFor(50);
+    EXPECT_FALSE(::IsWindow(Form->Handle())) << "Escape did not close the window";
+    ASSERT_TRUE(std::filesystem::exists(SettingsFile()));
+
+    Form.reset();
+    Start();
+    EXPECT_EQ(Rgb(), "12,34,56");
+    EXPECT_EQ(SelectedText("HexFormatCB"), "VB");
+    EXPECT_EQ(Text("RGBHexEdit"), "&H0038220C&");
+}
+
+TEST_F(MainFormTest, ThePlacementComesBackAtTheNextRun)
+{
+    ::SetWindowPos(Form->Handle(), nullptr, 123, 87, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PumpFor(200);
+    RECT placed;
+    ::GetWindowRect(Form->Handle(), &placed);
+    CloseAndRestart();
+    PumpFor(200);
+    RECT restored;
+    ::GetWindowRect(Form->Handle(), &restored);
+    EXPECT_EQ(restored.left, placed.left);
+    EXPECT_EQ(restored.top, placed.top);
+}
+
+TEST_F(MainFormTest, TheSessionEndingSavesAsACloseDoes)
+{
+    SetRgb("1", "2", "3");
+    ::SendMessageA(Form->Handle(), WM_ENDSESSION, TRUE, 0);
+    Form.reset();
+    Pump();
+    Start();
+    EXPECT_EQ(Rgb(), "1,2,3");
+}
+
+TEST_F(MainFormTest, PlaneAndBarReleasesSetTheColourAlsoOutsideThem)
+{
+    SetRgb("128", "128", "128");
+    HWND plane = Find("HueSatImage");
+    ClickAt(plane, 41, 0); // the grey's hue is lost before the saturation is set
+    EXPECT_EQ(Rgb(), "255,1,1");
+    // Pressed inside, released below the bar: the lowest luminance, clamped.
+    HWND bar = Find("LumImage");
+    ::SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(5, 400));
+    Pump();
+    EXPECT_EQ(Text("LumEdit"), "0");
+}
+
+TEST_F(MainFormTest, HelpWithoutTheEngineWarnsOnce)
+{
+    RecordingHelpHost host;
+    SetHtmlHelpLibraryFile("no-such-help-control.ocx");
+    ResetHelp();
+    Click(Find("HelpBtn"));
+    Click(Find("HelpBtn"));
+    EXPECT_EQ(host.Warnings.size(), 1u);
+    EXPECT_TRUE(host.Shown.empty());
+    SetHtmlHelpLibraryFile(DefaultHtmlHelpLibraryFile());
+    ResetHelp();
+}
+
+TEST_F(MainFormTest, WithTheEngineTheOverviewTopicOfTheHelpFileIsAskedFor)
+{
+    RecordingHelpHost host;
+    ResetHelp();
+    Click(Find("HelpBtn"));
+    EXPECT_TRUE(host.Warnings.empty());
+    EXPECT_EQ(host.Shown, std::vector<std::string>{"Tintwell.chm::/Overview.htm"});
+}

@@ -1,0 +1,82 @@
+#include "ui/win32/Win32Driver.h"
+
+#include "ui/win32/MessageLoop.h"
+
+bool Pump()
+{
+    ProcessPendingMessages();
+    MSG quit;
+    bool quitting = false;
+    while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        quitting = true;
+    return quitting;
+}
+
+void PumpFor(int milliseconds)
+{
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+    do
+    {
+        Pump();
+        ::Sleep(10);
+    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
+    Pump();
+}
+
+std::string TextOf(HWND window)
+{
+    char text[512] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+void TypeInto(HWND edit, const std::string& text)
+{
+    ::SetFocus(edit);
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    ::SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+    for (char c : text)
+        ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    Pump();
+}
+
+void PressKey(HWND window, UINT virtualKey)
+{
+    const UINT scan = ::MapVirtualKeyA(virtualKey, 0);
+    ::PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    Pump();
+    ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
+    Pump();
+}
+
+void ClickAt(HWND window, int x, int y)
+{
+    const LPARAM at = MAKELPARAM(x, y);
+    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(window, WM_LBUTTONUP, 0, at);
+    Pump();
+}
+
+void Click(HWND window)
+{
+    RECT area;
+    ::GetClientRect(window, &area);
+    ClickAt(window, area.right / 2, area.bottom / 2);
+}
+
+void ClickArrow(HWND upDown, int direction)
+{
+    RECT area;
+    ::GetClientRect(upDown, &area);
+    ClickAt(upDown, area.right / 2, direction > 0 ? area.bottom / 4 : area.bottom * 3 / 4);
+}
+
+COLORREF ScreenPixelOf(HWND window, int x, int y)
+{
+    POINT at{x, y};
+    ::ClientToScreen(window, &at);
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF pixel = ::GetPixel(screen, at.x, at.y);
+    ::ReleaseDC(nullptr, screen);
+    return pixel;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// Drives real Win32 windows from a test, on the test's own thread, through
+// the messages a user's actions produce.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+// Delivers everything waiting, as the program's loop does (dialog
+// navigation included), and forgets a quit request: a closed window must
+// not stop the next test's loop. True when a quit request was met.
+bool Pump();
+
+// Pumps for about milliseconds, so that timers and the window manager act.
+void PumpFor(int milliseconds);
+
+std::string TextOf(HWND window);
+
+// Replaces the box's text as typing does: select all, then one character
+// message per character.
+void TypeInto(HWND edit, const std::string& text);
+
+// A key pressed and released over window, through the program's loop.
+void PressKey(HWND window, UINT virtualKey);
+
+// A left click in the middle of window (a button press then its release).
+void Click(HWND window);
+// A left click at a point of window's client area.
+void ClickAt(HWND window, int x, int y);
+
+// One arrow of an up-down control: up (+1) or down (-1).
+void ClickArrow(HWND upDown, int direction);
+
+// The window's client area as the screen shows it: colour value at (x, y).
+COLORREF ScreenPixelOf(HWND window, int x, int y);
