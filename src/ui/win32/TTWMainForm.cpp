@@ -200,8 +200,9 @@ void TTWMainForm::Command(HWND control, int id, int code)
         {BluEdit, &RColorEditor::BluEditChange}, {HueEdit, &RColorEditor::HueEditChange},
         {SatEdit, &RColorEditor::SatEditChange}, {LumEdit, &RColorEditor::LumEditChange},
     };
-    // Escape, through the dialog navigation, presses the cancel button.
-    if (id == IDCANCEL)
+    // Escape, through the dialog navigation, presses the cancel button;
+    // not while a modal box of ours has the window disabled.
+    if (id == IDCANCEL && ::IsWindowEnabled(Handle()))
     {
         CloseBtnClick();
         return;
