@@ -23,6 +23,14 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME Tintwell.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "https://www.quenlar.example/Products/Tintwell/Index.htm")
 set(CPACK_NSIS_CONTACT "support@quenlar.example")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The program asks for "Tintwell.chm" without a folder; the HTML Help
+# control finds such a file through this registry entry wherever the
+# program was started from. (Four backslashes: CPack's configuration file
+# takes the text through one more round of CMake escapes.)
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+    "WriteRegStr HKLM 'SOFTWARE\\\\Microsoft\\\\Windows\\\\HTML Help' 'Tintwell.chm' '$INSTDIR'")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "DeleteRegValue HKLM 'SOFTWARE\\\\Microsoft\\\\Windows\\\\HTML Help' 'Tintwell.chm'")
 set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/src/pictures/tintwell.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/src/pictures/tintwell.ico)
 # The zip unpacks to a folder of the package's name (NSIS takes no such folder).

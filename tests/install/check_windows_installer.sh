@@ -19,6 +19,9 @@ for _ in $(seq 100); do [ -f "$folder/Uninstall.exe" ] && break; sleep 0.2; done
 for file in Tintwell.exe Tintwell.chm Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file was not installed"
 done
+help_key='HKLM\SOFTWARE\Microsoft\Windows\HTML Help'
+wine reg query "$help_key" /v Tintwell.chm 2>/dev/null | tr -d '\r' | grep -qi 'TintwellInstallTest' ||
+    fail "the help file's folder was not registered for the HTML Help control"
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Quenlar Tintwell.lnk' | head -n 1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
 
@@ -47,4 +50,7 @@ for _ in $(seq 100); do [ -f "$folder/Tintwell.exe" ] || break; sleep 0.2; done
 [ ! -f "$folder/Tintwell.exe" ] || fail "the uninstaller left Tintwell.exe"
 [ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Quenlar Tintwell.lnk')" ] ||
     fail "the uninstaller left the Start-menu shortcut"
+if wine reg query "$help_key" /v Tintwell.chm >/dev/null 2>&1; then
+    fail "the uninstaller left the help file's registry entry"
+fi
 echo "check_windows_installer: installed, started, saved, uninstalled"
