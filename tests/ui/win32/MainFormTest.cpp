@@ -290,3 +290,40 @@ TEST_F(MainFormTest, WithTheEngineTheOverviewTopicOfTheHelpFileIsAskedFor)
     EXPECT_TRUE(host.Warnings.empty());
     EXPECT_EQ(host.Shown, std::vector<std::string>{"Tintwell.chm::/Overview.htm"});
 }
+
+namespace
+{
+
+// Answers the standard colour dialog once it is up: OK or Cancel.
+UINT_PTR AnswerTimer = 0;
+int Answer = IDCANCEL;
+bool DialogSeen = false;
+
+void CALLBACK AnswerColourDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = ::FindWindowA("#32770", nullptr);
+    if (dialog == nullptr || !::IsWindowVisible(dialog))
+        return;
+    DialogSeen = true;
+    ::KillTimer(nullptr, AnswerTimer);
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(Answer, BN_CLICKED), 0);
+}
+
+} // namespace
+
+TEST_F(MainFormTest, TheColourDialogCancelledOrConfirmedUnchangedRewritesNoBox)
+{
+    SetRgb("255", "165", "0");
+    ChangeCounter changes({Find("RGBGroup"), Find("HSLEditGroup")});
+    for (int answer : {IDCANCEL, IDOK})
+    {
+        Answer = answer;
+        DialogSeen = false;
+        AnswerTimer = ::SetTimer(nullptr, 0, 100, &AnswerColourDialog);
+        Click(Find("ColorDlgSelectSBtn"));
+        EXPECT_TRUE(DialogSeen) << answer;
+        EXPECT_EQ(Rgb(), "255,165,0") << answer;
+        EXPECT_EQ(Hsl(), "25,239,119") << answer;
+    }
+    EXPECT_EQ(changes.Total(), 0);
+}
