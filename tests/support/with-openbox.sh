@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs a test program under the openbox window manager on the caller's X
-# display (the one xvfb-run made), once openbox manages the screen, and stops
-# openbox afterwards. Exits with the program's status.
+# Runs a program under the openbox window manager on the caller's X display
+# (the one xvfb-run or scripts/test-windows made), once openbox manages the
+# screen, and stops openbox afterwards. Exits with the program's status.
 #   with-openbox.sh PROGRAM [ARGUMENTS...]
 set -uo pipefail
 log=$(mktemp)
