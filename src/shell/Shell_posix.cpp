@@ -40,11 +40,14 @@ std::string FindOnPath(const char* program)
     {
         const std::size_t colon = entries.find(':');
         const std::string_view entry = entries.substr(0, colon);
-        // An empty entry means the current folder.
-        const std::string candidate =
-            (entry.empty() ? std::string(".") : std::string(entry)) + "/" + program;
-        if (IsExecutableFile(candidate))
-            return candidate;
+        // Only absolute folders: an empty or relative entry would run a
+        // program of that name from wherever Tintwell was started.
+        if (!entry.empty() && entry.front() == '/')
+        {
+            const std::string candidate = std::string(entry) + "/" + program;
+            if (IsExecutableFile(candidate))
+                return candidate;
+        }
         if (colon == std::string_view::npos)
             return {};
         entries.remove_prefix(colon + 1);

@@ -43,6 +43,12 @@ QString Locate(const QString& file)
 
 } // namespace
 
+bool IsWebOrMailLink(const QUrl& link)
+{
+    const QString scheme = link.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto");
+}
+
 // Reads every page, picture and style sheet out of the help file.
 class RHelpViewer::ChmBrowser : public QTextBrowser
 {
@@ -163,8 +169,10 @@ void RHelpViewer::Follow(const QUrl& link)
     const QUrl target = Browser->source().resolved(link);
     if (target.scheme() == QLatin1String(Scheme))
         Browser->setSource(target);
-    else
+    else if (IsWebOrMailLink(target))
         ShellOpen(ToRString(target.toString()));
+    // Anything else (file:, a desktop entry, a program) is ignored: a page
+    // of a help file must not make the desktop run what it names.
 }
 
 void RHelpViewer::FillContents()

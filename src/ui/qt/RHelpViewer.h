@@ -3,10 +3,15 @@
 #include "shell/HtmlHelpLibrary.h"
 #include "text/RString.h"
 
+#include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;
 class QTreeWidget;
+
+// True for the links a help page may hand to the desktop: http, https and
+// mailto, in any case.
+bool IsWebOrMailLink(const QUrl& link);
 
 // The help window: the pages of a compiled HTML help file (.chm), read
 // through the help engine's library, with the file's table of contents

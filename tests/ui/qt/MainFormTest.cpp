@@ -348,6 +348,27 @@ private slots:
         viewer->close();
     }
 
+    // A page of a damaged or hostile help file must not make the desktop
+    // run what a link names: only web and mail links leave the viewer.
+    void HelpPagesHandOnlyWebAndMailLinksToTheDesktop()
+    {
+        TestFolder folder;
+        const auto record = RecordingOpener(folder);
+        QtHelpHost host;
+        Running run(folder);
+        QTest::mouseClick(run.Find<QPushButton>("HelpBtn"), Qt::LeftButton);
+        QWidget* viewer = nullptr;
+        QTRY_VERIFY((viewer = QApplication::activeWindow()) != nullptr && viewer->objectName() == "HelpViewer");
+        auto* page = viewer->findChild<QTextBrowser*>("HelpPage");
+        for (const char* link : {"file:///usr/share/applications/x.desktop", "FILE:/bin/sh", "smb://host/share",
+                                 "javascript:alert(1)", "https://www.quenlar.example/", "MAILTO:support@quenlar.example"})
+            emit page->anchorClicked(QUrl(QString::fromLatin1(link)));
+        QTRY_COMPARE(Lines(record).size(), std::size_t{2});
+        QTest::qWait(200);
+        QCOMPARE(Lines(record), (std::vector<std::string>{"https://www.quenlar.example/", "mailto:support@quenlar.example"}));
+        viewer->close();
+    }
+
     void TabOrderFlagsAndSize()
     {
         TestFolder folder;
