@@ -22,7 +22,7 @@ RARVariable* RARSection::FindVariable(const RString& name) const
     return nullptr;
 }
 
-bool RARSection::ReadFrom(RFileName& file, int depth)
+bool RARSection::ReadFrom(RSettingsReader& file, int depth)
 {
     if (!ReadText(file, Name))
         return false;

@@ -2,6 +2,7 @@
 
 #include "files/RFileName.h"
 #include "settings/RObjectList.h"
+#include "settings/SettingsReader.h"
 #include "text/RString.h"
 
 // A named value of a settings section; integers are kept as decimal text.
@@ -32,7 +33,7 @@ public:
     // Reads the body that follows a section tag: the name, the entries, the
     // end tag. depth counts this section's level, 1 for a profile. False on
     // any damage; what was read so far is then the caller's to discard.
-    bool ReadFrom(RFileName& file, int depth);
+    bool ReadFrom(RSettingsReader& file, int depth);
     // Writes the body: the name, all children, then all variables.
     bool WriteTo(RFileName& file);
     // Writes each section of sections as a section tag and its body.

@@ -147,6 +147,10 @@ bool RAppReg::Save()
 {
     if (!Dirty)
         return true;
+    // A file that could not be read is the user's still: never replaced by
+    // what this run knows, which is at most the defaults.
+    if (KeepFile)
+        return false;
     // Written beside the settings file under another name and then moved
     // over it, so that a crash or a full disk midway cannot cost the old file.
     RString newPath(FileName.GetPath());
@@ -173,17 +177,22 @@ bool RAppReg::Load()
         return false;
     Profiles.Clear();
     Dirty = false;
+    KeepFile = false;
     // 3. No file is an empty store.
     if (!FileName.FileExists())
         return true;
     // 4, 5.
     if (!FileName.OpenRead(true))
+    {
+        KeepFile = true;
         return false;
+    }
+    RSettingsReader file(FileName);
     std::int32_t signature = 0;
-    bool intact = ReadInt32(FileName, signature) && signature == Signature;
+    bool intact = ReadInt32(file, signature) && signature == Signature;
     // 6. Profiles up to the end, or up to the first damage.
     std::int32_t tag = 0;
-    while (intact && ReadInt32(FileName, tag))
+    while (intact && ReadInt32(file, tag))
     {
         if (tag != TagSection)
         {
@@ -191,12 +200,17 @@ bool RAppReg::Load()
             break;
         }
         auto profile = std::make_unique<RARSection>();
-        if (profile->ReadFrom(FileName, 1))
+        if (profile->ReadFrom(file, 1))
             Profiles.Append(std::move(profile));
         else
             intact = false;
     }
-    // 7.
+    // 7. A file beyond any size the program writes is not read at all, and kept.
     FileName.Close();
+    if (file.TooLarge())
+    {
+        Profiles.Clear();
+        KeepFile = true;
+    }
     return intact;
 }

@@ -52,7 +52,10 @@ public:
     void WriteInt(const RString& name, std::int32_t value);
 
     // Saves pending changes, then replaces the tree by the file's. False when
-    // the save fails (nothing is changed then) or the file is damaged.
+    // the save fails (nothing is changed then) or the file is damaged. A
+    // file that exists but cannot be opened, or is larger than any settings
+    // file (RSettingsReader::MaxFileSize), loads as an empty store and is
+    // kept: no save replaces it until a later Load reads a file.
     bool Load();
     // Writes the tree when it changed. The new file is written beside the old
     // one and then takes its place, so a failure midway leaves the old file
@@ -81,6 +84,7 @@ private:
 
     RFileName FileName;
     bool Dirty = false;
+    bool KeepFile = false; // the file on disk could not be read
     RString ProfileName;
     RObjStringList SectionPath;
     RObjectList<RARSection> Profiles;

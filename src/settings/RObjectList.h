@@ -24,12 +24,11 @@ public:
                                              : nullptr;
     }
 
-    // Takes ownership and gives the item back. Capacity grows in steps of 64.
+    // Takes ownership and gives the item back. Amortised constant time:
+    // the capacity grows by a factor, so a list of a million items loads as
+    // fast per item as one of ten.
     T* Append(std::unique_ptr<T> item)
     {
-        constexpr std::size_t Step = 64;
-        if (Items.size() == Items.capacity())
-            Items.reserve((Items.size() / Step + 1) * Step);
         Items.push_back(std::move(item));
         return Items.back().get();
     }

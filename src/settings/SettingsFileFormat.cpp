@@ -3,7 +3,7 @@
 namespace SettingsFileFormat
 {
 
-bool ReadInt32(RFileName& file, std::int32_t& value)
+bool ReadInt32(RSettingsReader& file, std::int32_t& value)
 {
     unsigned char bytes[4];
     if (file.Read(bytes, 4) != 4)
@@ -24,7 +24,7 @@ bool WriteInt32(RFileName& file, std::int32_t value)
     return file.Write(bytes, 4) == 4;
 }
 
-bool ReadText(RFileName& file, RString& text)
+bool ReadText(RSettingsReader& file, RString& text)
 {
     std::int32_t length = 0;
     if (!ReadInt32(file, length) || length < 1 || length > MaxTextLength + 1)

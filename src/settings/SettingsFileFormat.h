@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/RFileName.h"
+#include "settings/SettingsReader.h"
 #include "text/RString.h"
 
 #include <cstdint>
@@ -23,11 +24,11 @@ inline constexpr int MaxTextLength = 262144;
 inline constexpr int MaxDepth = 1000;
 
 // True only when all four bytes moved.
-bool ReadInt32(RFileName& file, std::int32_t& value);
+bool ReadInt32(RSettingsReader& file, std::int32_t& value);
 bool WriteInt32(RFileName& file, std::int32_t value);
 // A stored length outside 1..MaxTextLength + 1, or fewer bytes than it
 // announces, is false. The text ends at the first zero byte.
-bool ReadText(RFileName& file, RString& text);
+bool ReadText(RSettingsReader& file, RString& text);
 // Cuts text to MaxTextLength characters, in memory too, then writes it.
 bool WriteText(RFileName& file, RString& text);
 
