@@ -37,8 +37,21 @@ bool IsExistingFolder(const char* path);
 // Creates one folder level; its parent must exist.
 bool MakeFolder(const char* path);
 // Puts source in the place of target in one step, so that a reader sees
-// either the old target whole or the new one whole.
+// either the old target whole or the new one whole; the new name is on the
+// disk when it returns.
 bool MoveOver(const char* source, const char* target);
+
+// A save that writes a new file and moves it over path:
+// - ReplacementTarget: the file to replace. For a symbolic link, the file it
+//   finally names, so that the link stays a link; otherwise path itself.
+// - MayReplace: false when target exists and this user may not write it;
+//   the save must then fail and leave it, as a write in place would.
+// - CreateReplacement: a new, empty file with a name no file had, in
+//   target's folder, created without following any link, with target's
+//   permissions (and owner, where allowed); newPath receives its name.
+RString ReplacementTarget(const char* path);
+bool MayReplace(const char* target);
+FileHandle CreateReplacement(const char* target, RString& newPath);
 bool RemoveFile(const char* path);
 
 // The full path of the program's own executable file.

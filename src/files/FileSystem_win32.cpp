@@ -91,6 +91,42 @@ bool MoveOver(const char* source, const char* target)
     return ::MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+RString ReplacementTarget(const char* path)
+{
+    return RString(path);
+}
+
+bool MayReplace(const char* target)
+{
+    const DWORD attributes = ::GetFileAttributesA(target);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND;
+    return (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+}
+
+FileHandle CreateReplacement(const char* target, RString& newPath)
+{
+    // CREATE_NEW fails on any existing name; the new file gets the folder's
+    // inherited permissions, as the settings file itself did.
+    for (DWORD attempt = 0; attempt < 100; ++attempt)
+    {
+        char suffix[24];
+        wsprintfA(suffix, ".%08lx%04lx", ::GetTickCount() ^ (::GetCurrentProcessId() << 16), attempt);
+        RString path(target);
+        path.Append(suffix);
+        HANDLE file = ::CreateFileA(path.Text(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+        {
+            newPath = path;
+            return FromHandle(file);
+        }
+        if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)
+            return NoFile;
+    }
+    return NoFile;
+}
+
 bool RemoveFile(const char* path)
 {
     return ::DeleteFileA(path) != 0;

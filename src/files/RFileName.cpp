@@ -240,6 +240,18 @@ bool RFileName::OpenWrite()
     return Open(true, FileSystem::OpenNewForWriting(Path.Text()));
 }
 
+bool RFileName::OpenReplacementFor(const RString& target)
+{
+    CloseOpenFile();
+    RFileName(target).MakeFolders(); // a create that then fails says enough
+    RString created;
+    const FileSystem::FileHandle file = FileSystem::CreateReplacement(target.Text(), created);
+    if (file == FileSystem::NoFile)
+        return false;
+    SetPath(created);
+    return Open(true, file);
+}
+
 bool RFileName::OpenRead(bool readOnly)
 {
     CloseOpenFile();

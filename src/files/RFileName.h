@@ -69,6 +69,9 @@ public:
 
     // Creates or truncates the file, creating missing folders first.
     bool OpenWrite();
+    // Creates a new file under a name no file had, beside target (see
+    // FileSystem::CreateReplacement), and takes that name as this one's path.
+    bool OpenReplacementFor(const RString& target);
     // Opens an existing file; false at once, without asking the system, when
     // there is no such file.
     bool OpenRead(bool readOnly);

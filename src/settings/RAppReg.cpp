@@ -151,16 +151,19 @@ bool RAppReg::Save()
     // what this run knows, which is at most the defaults.
     if (KeepFile)
         return false;
-    // Written beside the settings file under another name and then moved
-    // over it, so that a crash or a full disk midway cannot cost the old file.
-    RString newPath(FileName.GetPath());
-    newPath.Append(".new");
-    RFileName newFile(newPath);
-    if (!newFile.OpenWrite())
+    // Written beside the settings file under a new name and then moved over
+    // it, so that a crash or a full disk midway cannot cost the old file. A
+    // link is saved through to its file; a file this user may not write
+    // stays as it is, as it would with a write in place.
+    const RString target = FileSystem::ReplacementTarget(FileName.GetPath().Text());
+    if (!FileSystem::MayReplace(target.Text()))
+        return false;
+    RFileName newFile;
+    if (!newFile.OpenReplacementFor(target))
         return false;
     bool written = WriteTree(newFile) && newFile.Flush();
     newFile.Close();
-    written = written && FileSystem::MoveOver(newFile.GetPath().Text(), FileName.GetPath().Text());
+    written = written && FileSystem::MoveOver(newFile.GetPath().Text(), target.Text());
     if (!written)
     {
         FileSystem::RemoveFile(newFile.GetPath().Text());
