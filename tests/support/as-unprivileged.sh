@@ -8,7 +8,12 @@ if [ "$(id -u)" -ne 0 ]; then
     exec "$@"
 fi
 home=$(mktemp -d)
-chown nobody "$home"
 trap 'rm -rf "$home"' EXIT
+# A copy of the program, which "nobody" can reach wherever the build lies
+# (a build under /root cannot be entered by other users).
+program="$home/$(basename "$1")"
+cp "$1" "$program"
+shift
+chown -R nobody "$home"
 env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" TMPDIR="$home" \
-    setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"
+    setpriv --reuid=nobody --regid=nogroup --clear-groups "$program" "$@"
