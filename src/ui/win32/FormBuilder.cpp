@@ -44,6 +44,14 @@ HWND RFormBuilder::ParentOf(const RControlLayout& row) const
     return parent != nullptr ? parent : Form;
 }
 
+bool RFormBuilder::ShowHandOver(HWND control) const
+{
+    if (HandCursor.count(control) == 0)
+        return false;
+    ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    return true;
+}
+
 HWND RFormBuilder::Find(const char* name) const
 {
     const auto found = Controls.find(name);
@@ -67,7 +75,9 @@ HWND RFormBuilder::Create(const RControlLayout& row, const char* className, DWOR
         style |= WS_TABSTOP;
     const int id = (row.Style & StyleCancel) ? IDCANCEL
                                              : FirstControlId + static_cast<int>(&row - Layout.Controls.data());
-    HWND control = ::CreateWindowExA(extendedStyle, className, row.Text, WS_CHILD | WS_VISIBLE | style, row.Left,
+    // An image's text is its hint, not a resource name for the control to load.
+    const char* text = row.Kind == RControlKind::Image ? "" : row.Text;
+    HWND control = ::CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, row.Left,
                                      row.Top, row.Width, height >= 0 ? height : row.Height, ParentOf(row),
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
                                      nullptr);
@@ -102,7 +112,6 @@ HWND RFormBuilder::Icon(const char* name, HICON icon)
 {
     const RControlLayout& row = FindControl(Layout, name);
     HWND image = Create(row, "STATIC", SS_ICON | SS_NOTIFY);
-    ::SetWindowTextA(image, "");
     ::SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     AddHint(image, row.Text);
     return image;
@@ -112,7 +121,6 @@ HWND RFormBuilder::Bitmap(const char* name, HBITMAP bitmap)
 {
     const RControlLayout& row = FindControl(Layout, name);
     HWND image = Create(row, "STATIC", SS_BITMAP | SS_NOTIFY);
-    ::SetWindowTextA(image, "");
     ::SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     AddHint(image, row.Text);
     return image;

@@ -49,8 +49,9 @@ public:
 
     // The control named name, or nullptr.
     HWND Find(const char* name) const;
-    // Whether the hand shows over control.
-    bool ShowsHand(HWND control) const { return HandCursor.count(control) != 0; }
+    // Shows the hand when control asks for it; true when it did (the answer
+    // to WM_SETCURSOR, whose wParam is the control under the pointer).
+    bool ShowHandOver(HWND control) const;
 
 private:
     HWND Create(const RControlLayout& row, const char* className, DWORD style, DWORD extendedStyle = 0,

@@ -30,6 +30,7 @@ bool GoesToTheForm(UINT message)
 RPanel::RPanel(HWND parent, const char* caption, Look look, bool white, int left, int top, int width, int height)
     : TheLook(look), White(white)
 {
+    PaintsItself();
     RegisterClassOnce(PanelClass);
     CreateHandle(PanelClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                  WS_EX_CONTROLPARENT, left, top, width, height, parent);
@@ -39,21 +40,7 @@ LRESULT RPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (GoesToTheForm(message))
         return ::SendMessageA(::GetParent(Handle()), message, wParam, lParam);
-    switch (message)
-    {
-    case WM_ERASEBKGND:
-        return 1; // painted whole in WM_PAINT, without flicker
-    case WM_PAINT:
-    {
-        PAINTSTRUCT paint;
-        HDC dc = ::BeginPaint(Handle(), &paint);
-        Paint(dc);
-        ::EndPaint(Handle(), &paint);
-        return 0;
-    }
-    default:
-        return Default(message, wParam, lParam);
-    }
+    return Default(message, wParam, lParam);
 }
 
 void RPanel::Paint(HDC dc)

@@ -7,6 +7,7 @@ constexpr const char* ShapeClass = "TintwellShape";
 
 RShape::RShape(HWND parent, int left, int top, int width, int height)
 {
+    PaintsItself();
     RegisterClassOnce(ShapeClass);
     CreateHandle(ShapeClass, "", WS_CHILD | WS_VISIBLE, 0, left, top, width, height, parent);
 }
@@ -17,14 +18,8 @@ void RShape::SetFill(ColorValue color)
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-LRESULT RShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+void RShape::Paint(HDC dc)
 {
-    if (message == WM_ERASEBKGND)
-        return 1;
-    if (message != WM_PAINT)
-        return Default(message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(Handle(), &paint);
     RECT area;
     ::GetClientRect(Handle(), &area);
     // The colour value is 0x00BBGGRR, as the system's own colour references are.
@@ -35,6 +30,4 @@ LRESULT RShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     ::SelectObject(dc, oldPen);
     ::SelectObject(dc, oldBrush);
     ::DeleteObject(fill);
-    ::EndPaint(Handle(), &paint);
-    return 0;
 }

@@ -13,7 +13,7 @@ public:
     void SetFill(ColorValue color);
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
 private:
     ColorValue Fill = 0x00FFFFFF;

@@ -12,6 +12,7 @@ RSpeedButton::RSpeedButton(HWND parent, int id, const char* caption, HBITMAP gly
                            int height)
     : Glyph(glyph)
 {
+    PaintsItself();
     RegisterClassOnce(SpeedButtonClass);
     CreateHandle(SpeedButtonClass, caption, WS_CHILD | WS_VISIBLE, 0, left, top, width, height, parent, id);
 }
@@ -28,16 +29,6 @@ LRESULT RSpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-    {
-        PAINTSTRUCT paint;
-        HDC dc = ::BeginPaint(Handle(), &paint);
-        Paint(dc);
-        ::EndPaint(Handle(), &paint);
-        return 0;
-    }
     case WM_ENABLE:
         ::InvalidateRect(Handle(), nullptr, FALSE);
         return 0;

@@ -19,7 +19,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     bool PointerInside(LPARAM lParam) const;
     HBITMAP Glyph;
     bool Pressed = false;

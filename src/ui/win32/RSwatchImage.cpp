@@ -17,6 +17,7 @@ std::uint32_t ToDibPixel(ColorValue color)
 
 RSwatchImage::RSwatchImage(Kind kind, HWND parent, int left, int top, int width, int height) : Which(kind)
 {
+    PaintsItself();
     RegisterClassOnce(SwatchClass);
     CreateHandle(SwatchClass, "", WS_CHILD | WS_VISIBLE, 0, left, top, width, height, parent);
 }
@@ -47,16 +48,6 @@ LRESULT RSwatchImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-    {
-        PAINTSTRUCT paint;
-        HDC dc = ::BeginPaint(Handle(), &paint);
-        Paint(dc);
-        ::EndPaint(Handle(), &paint);
-        return 0;
-    }
     case WM_LBUTTONDOWN:
         // The release reaches this image wherever it happens.
         ::SetCapture(Handle());

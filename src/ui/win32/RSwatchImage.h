@@ -31,7 +31,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     Kind Which;
     // Top-down rows of 0x00RRGGBB, as a 32-bit device-independent bitmap has them.
     std::vector<std::uint32_t> Pixels;

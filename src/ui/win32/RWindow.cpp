@@ -49,6 +49,10 @@ LRESULT RWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return Default(message, wParam, lParam);
 }
 
+void RWindow::Paint(HDC)
+{
+}
+
 LRESULT RWindow::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Our classes keep the font they are given, as the system's controls do.
@@ -61,6 +65,16 @@ LRESULT RWindow::Default(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_GETFONT)
         return reinterpret_cast<LRESULT>(Font);
+    if (OwnPainting && message == WM_ERASEBKGND)
+        return 1;
+    if (OwnPainting && message == WM_PAINT)
+    {
+        PAINTSTRUCT paint;
+        HDC dc = ::BeginPaint(TheHandle, &paint);
+        Paint(dc);
+        ::EndPaint(TheHandle, &paint);
+        return 0;
+    }
     return ::DefWindowProcA(TheHandle, message, wParam, lParam);
 }
 

@@ -23,12 +23,20 @@ protected:
     bool CreateHandle(const char* className, const char* text, DWORD style, DWORD extendedStyle, int left,
                       int top, int width, int height, HWND parent, int id = 0);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The system's handling, plus, for a window that paints itself (see
+    // Paint), the background left alone and WM_PAINT passed to Paint.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // Draws the whole client area; a window whose class overrides it
+    // asks for it with PaintsItself(), and nothing erases behind it first,
+    // so it never flickers.
+    virtual void Paint(HDC dc);
+    void PaintsItself() { OwnPainting = true; }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND TheHandle = nullptr;
     HFONT Font = nullptr;
+    bool OwnPainting = false;
 };
 
 // The module that holds the program's resources.

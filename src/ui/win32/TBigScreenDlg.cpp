@@ -13,6 +13,7 @@ constexpr const char* BigScreenClass = "TBigScreenDlg";
 
 TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner) : OwnerForm(owner)
 {
+    PaintsItself();
     RegisterClassOnce(BigScreenClass);
     // No owner window: an owned window would stay above the main window,
     // which must stay above the copy. No task-bar button of its own.
@@ -34,11 +35,6 @@ LRESULT TBigScreenDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        FormPaint();
-        return 0;
     case WM_SETCURSOR:
         ::SetCursor(CursorFor(crDropper));
         return TRUE;
@@ -61,10 +57,8 @@ LRESULT TBigScreenDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return Default(message, wParam, lParam);
 }
 
-void TBigScreenDlg::FormPaint()
+void TBigScreenDlg::Paint(HDC dc)
 {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(Handle(), &paint);
     if (ScreenImage != nullptr && ScreenImage->Bitmap != nullptr)
     {
         HDC source = ::CreateCompatibleDC(dc);
@@ -73,7 +67,6 @@ void TBigScreenDlg::FormPaint()
         ::SelectObject(source, old);
         ::DeleteDC(source);
     }
-    ::EndPaint(Handle(), &paint);
 }
 
 ColorValue TBigScreenDlg::OwnPixel(int x, int y) const

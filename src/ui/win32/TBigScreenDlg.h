@@ -22,7 +22,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FormPaint();
+    // FormPaint: the copy at the window's origin.
+    void Paint(HDC dc) override;
     void FormMouseMove(int x, int y);
     void FormClick();
     void FormKeyPress(WPARAM& key);

@@ -150,11 +150,8 @@ LRESULT TQLAboutDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_SETCURSOR:
-        if (Controls && Controls->ShowsHand(reinterpret_cast<HWND>(wParam)))
-        {
-            ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+        if (Controls && Controls->ShowHandOver(reinterpret_cast<HWND>(wParam)))
             return TRUE;
-        }
         break;
     case WM_CLOSE:
         OkBtnClick();

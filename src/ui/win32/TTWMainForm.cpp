@@ -155,11 +155,8 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             UpDownClick(reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_SETCURSOR:
-        if (Controls && Controls->ShowsHand(reinterpret_cast<HWND>(wParam)))
-        {
-            ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+        if (Controls && Controls->ShowHandOver(reinterpret_cast<HWND>(wParam)))
             return TRUE;
-        }
         break;
     case WM_MOUSEMOVE:
         FormMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
