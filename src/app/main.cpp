@@ -1,6 +1,9 @@
-// Start-up: the application, its title, the main window, the event loop.
+// Start-up: the application, its title, the main window, the event loop; or,
+// started with the help viewer option, the program's help viewer.
+#include "app/HelpViewerMain.h"
 #include "app/TerminationRequests.h"
 #include "ui/FormLayout.h"
+#include "ui/qt/HelpViewerRequest.h"
 #include "ui/qt/QtHelpHost.h"
 #include "ui/qt/Resources.h"
 #include "ui/qt/TTWMainForm.h"
@@ -8,10 +11,13 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstring>
 #include <exception>
 
 int main(int argc, char* argv[])
 {
+    if (argc >= 2 && std::strcmp(argv[1], HelpViewerOption) == 0)
+        return RunHelpViewer(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(MainFormLayout().Caption));

@@ -81,6 +81,11 @@ void SetHtmlHelpLibraryFile(const RString& fileName)
     State().LibraryFile = fileName;
 }
 
+RString HtmlHelpLibraryFile()
+{
+    return State().LibraryFile;
+}
+
 void ResetHelp()
 {
     HelpState& state = State();

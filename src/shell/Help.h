@@ -40,5 +40,6 @@ bool LoadHtmlHelp();
 
 // The engine's library file, DefaultHtmlHelpLibraryFile() unless changed (tests use others).
 void SetHtmlHelpLibraryFile(const RString& fileName);
+RString HtmlHelpLibraryFile();
 // Forgets the loaded engine and the warning, as at start-up (for tests).
 void ResetHelp();

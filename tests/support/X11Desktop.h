@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class X11Desktop
@@ -136,13 +138,31 @@ public:
     // A window manager says it runs by naming its check window on the root.
     bool WindowManagerRunning()
     {
-        const auto atom = Reply(xcb_intern_atom_reply(
-            Connection, xcb_intern_atom(Connection, 1, 26, "_NET_SUPPORTING_WM_CHECK"), nullptr));
-        if (!atom || atom->atom == XCB_NONE)
-            return false;
-        const auto property = Reply(xcb_get_property_reply(
-            Connection, xcb_get_property(Connection, 0, Screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
-        return property && xcb_get_property_value_length(property.get()) == 4;
+        return WindowList(Screen->root, "_NET_SUPPORTING_WM_CHECK").size() == 1;
+    }
+
+    // The managed window titled title (its _NET_WM_NAME), XCB_NONE when the
+    // window manager lists none.
+    std::uint32_t ClientTitled(const std::string& title)
+    {
+        for (const std::uint32_t window : WindowList(Screen->root, "_NET_CLIENT_LIST"))
+            if (TextProperty(window, "_NET_WM_NAME") == title)
+                return window;
+        return XCB_NONE;
+    }
+    // The window that window is transient for, XCB_NONE for none.
+    std::uint32_t TransientFor(std::uint32_t window)
+    {
+        const auto list = WindowList(window, "WM_TRANSIENT_FOR");
+        return list.empty() ? XCB_NONE : list[0];
+    }
+    // The process that says it owns window, 0 when it does not say.
+    std::uint32_t ProcessOf(std::uint32_t window)
+    {
+        const auto property = Property(window, "_NET_WM_PID", XCB_ATOM_CARDINAL);
+        return property && xcb_get_property_value_length(property.get()) == 4
+                   ? *static_cast<const std::uint32_t*>(xcb_get_property_value(property.get()))
+                   : 0;
     }
 
 private:
@@ -154,6 +174,35 @@ private:
 
     // A round trip: everything sent before has been carried out.
     void Sync() { std::free(xcb_get_input_focus_reply(Connection, xcb_get_input_focus(Connection), nullptr)); }
+
+    xcb_atom_t Atom(const char* name)
+    {
+        const auto atom = Reply(xcb_intern_atom_reply(
+            Connection, xcb_intern_atom(Connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+        return atom ? atom->atom : XCB_NONE;
+    }
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> Property(std::uint32_t window, const char* name,
+                                                                             xcb_atom_t type)
+    {
+        return Reply(xcb_get_property_reply(
+            Connection, xcb_get_property(Connection, 0, window, Atom(name), type, 0, 1 << 16), nullptr));
+    }
+    std::vector<std::uint32_t> WindowList(std::uint32_t window, const char* name)
+    {
+        const auto property = Property(window, name, XCB_ATOM_WINDOW);
+        if (!property || property->format != 32)
+            return {};
+        const auto* ids = static_cast<const std::uint32_t*>(xcb_get_property_value(property.get()));
+        return {ids, ids + xcb_get_property_value_length(property.get()) / 4};
+    }
+    std::string TextProperty(std::uint32_t window, const char* name)
+    {
+        const auto property = Property(window, name, Atom("UTF8_STRING"));
+        if (!property)
+            return {};
+        const auto* text = static_cast<const char*>(xcb_get_property_value(property.get()));
+        return {text, text + xcb_get_property_value_length(property.get())};
+    }
 
     std::uint32_t TopLevelOf(std::uint32_t window)
     {

@@ -1,11 +1,10 @@
 #include "ui/qt/QtHelpHost.h"
 
 #include "ui/qt/QtText.h"
-#include "ui/qt/RHelpViewer.h"
 
 #include <QMessageBox>
 
-QtHelpHost::QtHelpHost()
+QtHelpHost::QtHelpHost(const QString& viewerProgram) : TheViewer(viewerProgram)
 {
     SetHelpHost(this);
 }
@@ -20,7 +19,9 @@ void QtHelpHost::ShowWarning(const RString& caption, const RString& text)
     QMessageBox::warning(nullptr, ToQString(caption), ToQString(text), QMessageBox::Ok);
 }
 
-void QtHelpHost::DisplayTopic(void* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library)
+void QtHelpHost::DisplayTopic(void* owner, const RString& fileAndTopic, const RHtmlHelpLibrary&)
 {
-    RHelpViewer::Display(static_cast<QWidget*>(owner), fileAndTopic, library);
+    // The engine is loaded here only to know that help can be had; the
+    // viewer loads its own, from the same file, and reads the help file there.
+    TheViewer.Show(static_cast<QWidget*>(owner), fileAndTopic, HtmlHelpLibraryFile());
 }

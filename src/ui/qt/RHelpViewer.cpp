@@ -1,5 +1,6 @@
 #include "ui/qt/RHelpViewer.h"
 
+#include "shell/ChmContents.h"
 #include "shell/ShellOpen.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
@@ -9,10 +10,10 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <vector>
 
@@ -69,8 +70,7 @@ private:
     RHelpViewer& Viewer;
 };
 
-RHelpViewer::RHelpViewer(QWidget* owner, const RHtmlHelpLibrary& library)
-    : QWidget(owner, Qt::Window), Library(library)
+RHelpViewer::RHelpViewer(const RHtmlHelpLibrary& library) : Chm(library)
 {
     setObjectName("HelpViewer");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,13 +99,7 @@ RHelpViewer::RHelpViewer(QWidget* owner, const RHtmlHelpLibrary& library)
             [this](QTreeWidgetItem* item) { ShowTopic(item->data(0, Qt::UserRole).toString()); });
 }
 
-RHelpViewer::~RHelpViewer()
-{
-    if (Chm != nullptr)
-        Library.Close(Chm);
-}
-
-RHelpViewer* RHelpViewer::Display(QWidget* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library)
+RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library)
 {
     const QString text = ToQString(fileAndTopic);
     const qsizetype separator = text.indexOf(QStringLiteral("::"));
@@ -114,7 +108,17 @@ RHelpViewer* RHelpViewer::Display(QWidget* owner, const RString& fileAndTopic, c
 
     QPointer<RHelpViewer>& viewer = TheViewer();
     if (viewer.isNull())
-        viewer = new RHelpViewer(owner, library);
+        viewer = new RHelpViewer(library);
+    // An owned window stays above its owner, which itself stays above other
+    // windows; the desktop keeps only dialogs above their owners. Set before
+    // the window shows, so that the desktop knows it from the start.
+    if (owner != nullptr && !viewer->isVisible())
+    {
+        viewer->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+        viewer->winId();
+        viewer->windowHandle()->setTransientParent(owner);
+    }
     if (!viewer->OpenFile(Locate(file)))
         viewer->Browser->setHtml(QStringLiteral("<h2>No help</h2><p>The help file %1 could not be found or read.</p>")
                                      .arg(file.toHtmlEscaped()));
@@ -128,27 +132,17 @@ RHelpViewer* RHelpViewer::Display(QWidget* owner, const RString& fileAndTopic, c
 
 bool RHelpViewer::OpenFile(const QString& file)
 {
-    if (Chm != nullptr && file == OpenedFile)
+    const std::string name = QFile::encodeName(file).toStdString();
+    if (Chm.IsOpen() && name == Chm.FileName())
         return true;
-    if (Chm != nullptr)
-        Library.Close(Chm);
-    Chm = Library.Open(QFile::encodeName(file).constData());
-    OpenedFile = file;
+    Chm.Open(name);
     FillContents();
-    return Chm != nullptr;
+    return Chm.IsOpen();
 }
 
 QByteArray RHelpViewer::ReadObject(const QString& path) const
 {
-    RChmUnit unit{};
-    const QByteArray name = path.toUtf8();
-    if (Chm == nullptr || Library.Resolve(Chm, name.constData(), &unit) != 0 || unit.Length > (64u << 20))
-        return {};
-    QByteArray bytes(static_cast<qsizetype>(unit.Length), '\0');
-    const std::int64_t got = Library.Retrieve(Chm, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                                              static_cast<std::int64_t>(unit.Length));
-    bytes.resize(got > 0 ? static_cast<qsizetype>(got) : 0);
-    return bytes;
+    return QByteArray::fromStdString(Chm.Read(path.toStdString()));
 }
 
 void RHelpViewer::ShowTopic(const QString& topic)
@@ -178,34 +172,16 @@ void RHelpViewer::Follow(const QUrl& link)
 void RHelpViewer::FillContents()
 {
     Contents->clear();
-    // The table of contents is the file's .hhc page: nested lists of
-    // objects, each with a Name and a Local parameter.
-    const QString base = QFileInfo(OpenedFile).completeBaseName();
-    const QString page = QString::fromUtf8(ReadObject(QLatin1Char('/') + base + QStringLiteral(".hhc")));
-    static const QRegularExpression token(
-        QStringLiteral(R"re((<ul>)|(</ul>)|<param\s+name="(Name|Local)"\s+value="([^"]*)"|(</object>))re"),
-        QRegularExpression::CaseInsensitiveOption);
-    std::vector<QTreeWidgetItem*> parents{nullptr};
-    QTreeWidgetItem* last = nullptr;
-    QString name, local;
-    for (auto match = token.globalMatch(page); match.hasNext();)
+    const std::vector<RChmContentsEntry> entries = ParseChmContents(Chm.Read(Chm.ContentsPath()));
+    std::vector<QTreeWidgetItem*> items;
+    items.reserve(entries.size());
+    for (const RChmContentsEntry& entry : entries)
     {
-        const QRegularExpressionMatch m = match.next();
-        if (!m.captured(1).isEmpty())
-            parents.push_back(last);
-        else if (!m.captured(2).isEmpty() && parents.size() > 1)
-            parents.pop_back();
-        else if (m.captured(3).compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
-            name = m.captured(4);
-        else if (!m.captured(3).isEmpty())
-            local = m.captured(4);
-        else if (!m.captured(5).isEmpty() && !name.isEmpty())
-        {
-            last = parents.back() ? new QTreeWidgetItem(parents.back(), {name}) : new QTreeWidgetItem(Contents, {name});
-            last->setData(0, Qt::UserRole, local);
-            name.clear();
-            local.clear();
-        }
+        const QStringList text{QString::fromStdString(entry.Name)};
+        QTreeWidgetItem* item = entry.Parent < 0 ? new QTreeWidgetItem(Contents, text)
+                                                 : new QTreeWidgetItem(items[static_cast<std::size_t>(entry.Parent)], text);
+        item->setData(0, Qt::UserRole, QString::fromStdString(entry.Local));
+        items.push_back(item);
     }
     Contents->expandAll();
     Contents->setVisible(Contents->topLevelItemCount() > 0);

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "shell/HtmlHelpLibrary.h"
+#include "shell/ChmFile.h"
 #include "text/RString.h"
 
 #include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;
+class QWindow;
 class QTreeWidget;
 
 // True for the links a help page may hand to the desktop: http, https and
@@ -22,14 +23,13 @@ class RHelpViewer : public QWidget
     Q_OBJECT
 public:
     // Opens fileAndTopic ("Tintwell.chm::/Overview.htm") in the one help
-    // window, made on first use. A file named without a folder is looked for
-    // beside the program, then in the installed data folder.
-    static RHelpViewer* Display(QWidget* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library);
-
-    ~RHelpViewer() override;
+    // window, made on first use and kept above owner (if any). A file named
+    // without a folder is looked for beside the program, then in the
+    // installed data folder.
+    static RHelpViewer* Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library);
 
 private:
-    RHelpViewer(QWidget* owner, const RHtmlHelpLibrary& library);
+    explicit RHelpViewer(const RHtmlHelpLibrary& library);
     bool OpenFile(const QString& file);
     void ShowTopic(const QString& topic);
     void FillContents();
@@ -39,9 +39,7 @@ private:
     friend class ChmBrowser;
     QByteArray ReadObject(const QString& path) const;
 
-    RHtmlHelpLibrary Library;
-    void* Chm = nullptr;
-    QString OpenedFile;
+    RChmFile Chm;
     QTreeWidget* Contents = nullptr;
     ChmBrowser* Browser = nullptr;
 };

@@ -2,16 +2,13 @@
 #include "ui/RSwatchRenderer.h"
 #include "ui/qt/TTWMainForm.h"
 
+#include "support/RecordingOpener.h"
 #include "support/TestFolder.h"
 
-#include "shell/Help.h"
-#include "ui/qt/QtHelpHost.h"
 #include "ui/qt/TQLAboutDlg.h"
 
 #include <QColorDialog>
 #include <QLabel>
-#include <QTextBrowser>
-#include <QTreeWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -89,28 +86,6 @@ public:
         });
     }
 };
-
-// A fake opener first on PATH that appends each target it gets to a file.
-std::filesystem::path RecordingOpener(TestFolder& folder)
-{
-    const auto bin = folder.Path() / "bin";
-    std::filesystem::create_directories(bin);
-    std::ofstream(bin / "xdg-open") << "#!/bin/sh\necho \"$1\" >> \"$TW_RECORD\"\n";
-    std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
-    folder.SetEnv("PATH", bin.string() + ":/usr/bin:/bin");
-    const auto record = folder.Path() / "opened";
-    folder.SetEnv("TW_RECORD", record.string());
-    return record;
-}
-
-std::vector<std::string> Lines(const std::filesystem::path& file)
-{
-    std::vector<std::string> lines;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 QColor TextColour(QWidget* label)
 {
@@ -332,41 +307,6 @@ private slots:
             box->close();
         });
         RunAboutDialog(run.Form.get(), QIcon(), "", "", "", "", "", "", "");
-    }
-
-    void HelpShowsTheOverviewOutOfTheCompiledFile()
-    {
-        TestFolder folder;
-        QtHelpHost host;
-        Running run(folder);
-        QTest::mouseClick(run.Find<QPushButton>("HelpBtn"), Qt::LeftButton);
-        QWidget* viewer = nullptr;
-        QTRY_VERIFY((viewer = QApplication::activeWindow()) != nullptr && viewer->objectName() == "HelpViewer");
-        QCOMPARE(viewer->windowTitle(), QStringLiteral("Tintwell Help - Overview"));
-        QVERIFY(viewer->findChild<QTextBrowser*>("HelpPage")->toPlainText().contains("one colour at a time"));
-        QCOMPARE(viewer->findChild<QTreeWidget*>("HelpContents")->topLevelItem(0)->childCount(), 6);
-        viewer->close();
-    }
-
-    // A page of a damaged or hostile help file must not make the desktop
-    // run what a link names: only web and mail links leave the viewer.
-    void HelpPagesHandOnlyWebAndMailLinksToTheDesktop()
-    {
-        TestFolder folder;
-        const auto record = RecordingOpener(folder);
-        QtHelpHost host;
-        Running run(folder);
-        QTest::mouseClick(run.Find<QPushButton>("HelpBtn"), Qt::LeftButton);
-        QWidget* viewer = nullptr;
-        QTRY_VERIFY((viewer = QApplication::activeWindow()) != nullptr && viewer->objectName() == "HelpViewer");
-        auto* page = viewer->findChild<QTextBrowser*>("HelpPage");
-        for (const char* link : {"file:///usr/share/applications/x.desktop", "FILE:/bin/sh", "smb://host/share",
-                                 "javascript:alert(1)", "https://www.quenlar.example/", "MAILTO:support@quenlar.example"})
-            emit page->anchorClicked(QUrl(QString::fromLatin1(link)));
-        QTRY_COMPARE(Lines(record).size(), std::size_t{2});
-        QTest::qWait(200);
-        QCOMPARE(Lines(record), (std::vector<std::string>{"https://www.quenlar.example/", "mailto:support@quenlar.example"}));
-        viewer->close();
     }
 
     void TabOrderFlagsAndSize()

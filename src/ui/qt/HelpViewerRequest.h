@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+
+// What the program asks of its help viewer process, one request per line on
+// the viewer's standard input: the owner window's id (0 for none), a tab,
+// then the help file and topic ("Tintwell.chm::/Overview.htm") as UTF-8.
+
+// The option that starts the program as the help viewer.
+inline constexpr const char* HelpViewerOption = "--help-viewer";
+
+struct RHelpViewerRequest
+{
+    unsigned long long Owner = 0;
+    QByteArray FileAndTopic;
+};
+
+// The line for request, with its newline; empty when the file and topic
+// cannot travel in one line (a line break in them).
+QByteArray FormatHelpViewerRequest(const RHelpViewerRequest& request);
+// Reads one line (without its newline). False for anything but an owner
+// id, a tab and a file and topic without line breaks.
+bool ParseHelpViewerRequest(const QByteArray& line, RHelpViewerRequest& request);

@@ -1,0 +1,229 @@
+// The help viewer: its pages and links, shown in this process; and as the
+// program runs it, a process of its own, above the main window under a
+// window manager, that a damaged help file takes down without the program.
+#include "shell/Help.h"
+#include "ui/qt/HelpViewerRequest.h"
+#include "ui/qt/QtHelpHost.h"
+#include "ui/qt/RHelpViewer.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include "support/RecordingOpener.h"
+#include "support/TestFolder.h"
+#include "support/X11Desktop.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+namespace
+{
+
+constexpr const char* Overview = "Tintwell Help - Overview";
+
+// The built help file, copied beside this test program.
+std::filesystem::path HelpFile()
+{
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "Tintwell.chm";
+}
+
+// The help file with the word after its compression header's signature set
+// to 1: enough to crash the engine when it reads a page.
+std::filesystem::path DamagedHelpFile(const TestFolder& folder)
+{
+    std::vector<unsigned char> bytes = TestFolder::ReadBytes(HelpFile());
+    const std::string signature = "LZXC";
+    const auto at = std::search(bytes.begin(), bytes.end(), signature.begin(), signature.end());
+    if (at == bytes.end() || bytes.end() - at < 8)
+        qFatal("the help file has no compression header");
+    std::copy_n("\x01\x00\x00\x00", 4, at + 4);
+    const auto damaged = folder.Path() / "Tintwell.chm";
+    std::ofstream(damaged, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<std::streamsize>(bytes.size()));
+    return damaged;
+}
+
+// The main window as the program shows it, its help going to a viewer
+// process started from the built program.
+struct Program
+{
+    QtHelpHost Host{QStringLiteral(TINTWELL_PROGRAM)};
+    std::unique_ptr<TTWMainForm> Form = std::make_unique<TTWMainForm>();
+
+    Program()
+    {
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+    }
+    const QProcess& Viewer() const { return Host.Viewer().Process(); }
+    void ClickHelp() { QTest::mouseClick(Form->findChild<QPushButton*>("HelpBtn"), Qt::LeftButton); }
+};
+
+} // namespace
+
+class HelpViewerTest : public QObject
+{
+    Q_OBJECT
+
+    RHtmlHelpLibrary Library;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(LoadHtmlHelpLibrary(DefaultHtmlHelpLibraryFile(), Library), "the help engine is not installed");
+        QVERIFY(std::filesystem::exists(HelpFile()));
+    }
+    void cleanupTestCase() { ReleaseHtmlHelpLibrary(Library); }
+
+    void RequestsTravelAsOneLineEach_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("owned") << QByteArray("4194310\tTintwell.chm::/Overview.htm") << true;
+        QTest::newRow("no owner") << QByteArray("0\t/a folder/Hj\xC3\xA6lp\tfile.chm::/x.htm") << true;
+        QTest::newRow("largest id") << QByteArray("18446744073709551615\tTintwell.chm") << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("no tab") << QByteArray("12 Tintwell.chm") << false;
+        QTest::newRow("no owner id") << QByteArray("\tTintwell.chm") << false;
+        QTest::newRow("owner not a number") << QByteArray("0x12\tTintwell.chm") << false;
+        QTest::newRow("negative owner") << QByteArray("-1\tTintwell.chm") << false;
+        QTest::newRow("id too large") << QByteArray("18446744073709551616\tTintwell.chm") << false;
+        QTest::newRow("no file") << QByteArray("12\t") << false;
+        QTest::newRow("carriage return") << QByteArray("12\tTintwell.chm\r") << false;
+    }
+    void RequestsTravelAsOneLineEach()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, valid);
+        RHelpViewerRequest request;
+        QCOMPARE(ParseHelpViewerRequest(line, request), valid);
+        if (valid)
+            QCOMPARE(FormatHelpViewerRequest(request), line + '\n');
+    }
+
+    void ANameWithALineBreakIsNeverSent()
+    {
+        QVERIFY(FormatHelpViewerRequest({1, "Tintwell.chm\n0\tother.chm"}).isEmpty());
+        QVERIFY(FormatHelpViewerRequest({1, ""}).isEmpty());
+    }
+
+    void TheOverviewWithItsContents()
+    {
+        RHelpViewer* viewer = RHelpViewer::Display(nullptr, "Tintwell.chm::/Overview.htm", Library);
+        QTRY_COMPARE(viewer->windowTitle(), QString::fromLatin1(Overview));
+        QVERIFY(viewer->findChild<QTextBrowser*>("HelpPage")->toPlainText().contains("one colour at a time"));
+        auto* contents = viewer->findChild<QTreeWidget*>("HelpContents");
+        QCOMPARE(contents->topLevelItemCount(), 1);
+        QCOMPARE(contents->topLevelItem(0)->childCount(), 6);
+        // An entry opens its page.
+        emit contents->itemClicked(contents->topLevelItem(0)->child(2), 0);
+        QTRY_VERIFY(viewer->windowTitle() != QString::fromLatin1(Overview));
+        QVERIFY(viewer->windowTitle().startsWith("Tintwell Help - "));
+        viewer->close();
+    }
+
+    void AFileThatCannotBeReadSaysSo()
+    {
+        TestFolder folder;
+        std::ofstream(folder.Path() / "empty.chm");
+        RHelpViewer* viewer =
+            RHelpViewer::Display(nullptr, RString((folder.Path() / "empty.chm").string().c_str()) + "::/Overview.htm",
+                                 Library);
+        QVERIFY(viewer->findChild<QTextBrowser*>("HelpPage")->toPlainText().contains("could not be found or read"));
+        QVERIFY(!viewer->findChild<QTreeWidget*>("HelpContents")->isVisibleTo(viewer));
+        viewer->close();
+    }
+
+    // A page of a damaged or hostile help file must not make the desktop
+    // run what a link names: only web and mail links leave the viewer.
+    void HelpPagesHandOnlyWebAndMailLinksToTheDesktop()
+    {
+        TestFolder folder;
+        const auto record = RecordingOpener(folder);
+        RHelpViewer* viewer = RHelpViewer::Display(nullptr, "Tintwell.chm::/Overview.htm", Library);
+        auto* page = viewer->findChild<QTextBrowser*>("HelpPage");
+        for (const char* link : {"file:///usr/share/applications/x.desktop", "FILE:/bin/sh", "smb://host/share",
+                                 "javascript:alert(1)", "https://www.quenlar.example/", "MAILTO:support@quenlar.example"})
+            emit page->anchorClicked(QUrl(QString::fromLatin1(link)));
+        QTRY_COMPARE(Lines(record).size(), std::size_t{2});
+        QTest::qWait(200);
+        QCOMPARE(Lines(record), (std::vector<std::string>{"https://www.quenlar.example/", "mailto:support@quenlar.example"}));
+        viewer->close();
+    }
+
+    // The user clicks Help: the topic shows in a window of another process,
+    // kept above the always-on-top main window; a second click reuses it.
+    void HelpOpensInAViewerOfItsOwnAboveTheMainWindow()
+    {
+        TestFolder folder;
+        X11Desktop desktop;
+        QVERIFY(desktop.WindowManagerRunning());
+        Program program;
+        program.ClickHelp();
+        std::uint32_t viewer = XCB_NONE;
+        QTRY_VERIFY_WITH_TIMEOUT((viewer = desktop.ClientTitled(Overview)) != XCB_NONE, 20000);
+        const qint64 process = program.Viewer().processId();
+        QVERIFY(process > 0 && process != QCoreApplication::applicationPid());
+        QCOMPARE(qint64{desktop.ProcessOf(viewer)}, process);
+        QCOMPARE(desktop.TransientFor(viewer), static_cast<std::uint32_t>(program.Form->winId()));
+        QTRY_VERIFY(desktop.StackingIndex(viewer) > desktop.StackingIndex(static_cast<std::uint32_t>(program.Form->winId())));
+
+        program.ClickHelp();
+        QTest::qWait(500);
+        QCOMPARE(program.Viewer().processId(), process);
+        QCOMPARE(desktop.ClientTitled(Overview), viewer);
+    }
+
+    // The viewer goes when the program lets it go (or ends), not later.
+    void TheViewerEndsWithTheRequests()
+    {
+        QProcess viewer;
+        viewer.setProcessChannelMode(QProcess::ForwardedChannels);
+        viewer.start(QStringLiteral(TINTWELL_PROGRAM),
+                     {QString::fromLatin1(HelpViewerOption), QString::fromLatin1(DefaultHtmlHelpLibraryFile())});
+        QVERIFY(viewer.waitForStarted());
+        viewer.write(FormatHelpViewerRequest({0, "Tintwell.chm::/Overview.htm"}));
+        X11Desktop desktop;
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.ClientTitled(Overview) != XCB_NONE, 20000);
+        viewer.closeWriteChannel();
+        QVERIFY(viewer.waitForFinished(5000));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(viewer.exitCode(), 0);
+    }
+
+    // A damaged help file crashes the engine reading it. Only the viewer
+    // goes: the colour edited before stays, is saved at close, and Help
+    // works again with a sound file.
+    void ADamagedHelpFileTakesDownOnlyTheViewer()
+    {
+        TestFolder folder;
+        const auto damaged = DamagedHelpFile(folder);
+        X11Desktop desktop;
+        {
+            Program program;
+            auto* red = program.Form->findChild<QLineEdit*>("RedEdit");
+            red->setText("200");
+            SetHelpFile(RString(damaged.string().c_str()));
+            program.ClickHelp();
+            QTRY_VERIFY_WITH_TIMEOUT(program.Viewer().processId() == 0, 20000);
+            QVERIFY(program.Viewer().exitStatus() == QProcess::CrashExit || program.Viewer().exitCode() != 0);
+            QVERIFY(program.Form->isVisible());
+            QCOMPARE(red->text(), QStringLiteral("200"));
+
+            SetHelpFile("Tintwell.chm");
+            program.ClickHelp();
+            QTRY_VERIFY_WITH_TIMEOUT(desktop.ClientTitled(Overview) != XCB_NONE, 20000);
+            program.Form->close();
+        }
+        Program again;
+        QCOMPARE(again.Form->findChild<QLineEdit*>("RedEdit")->text(), QStringLiteral("200"));
+    }
+};
+
+QTEST_MAIN(HelpViewerTest)
+#include "HelpViewerTest.moc"
