@@ -1,9 +1,13 @@
-// Start-up: the application, its title, the main window, the event loop; or,
-// started with the help viewer option, the program's help viewer.
+// Start-up: the command line; then the application, its title, the main
+// window and the event loop; or, started with the help viewer option, the
+// program's help viewer.
+#include "app/CommandLine.h"
+#include "app/DisplayProbe.h"
 #include "app/HelpViewerMain.h"
 #include "app/TerminationRequests.h"
+#include "files/FileSystem.h"
+#include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
-#include "ui/qt/HelpViewerRequest.h"
 #include "ui/qt/QtHelpHost.h"
 #include "ui/qt/Resources.h"
 #include "ui/qt/TTWMainForm.h"
@@ -11,13 +15,33 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <cstring>
+#include <cstdio>
 #include <exception>
+#include <string>
 
-int main(int argc, char* argv[])
+namespace
 {
-    if (argc >= 2 && std::strcmp(argv[1], HelpViewerOption) == 0)
-        return RunHelpViewer(argc, argv);
+
+// The name the program was started by, for its messages.
+std::string ProgramName(const char* argv0)
+{
+    const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : "tintwell";
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+// Name, version and copyright from the program's own version block, as the
+// About box shows them.
+std::string OwnVersionText()
+{
+    RString path, name, version, company, description, fileVersion, copyright, comments;
+    if (!FileSystem::GetProgramFilePath(path) ||
+        !ReadVersionInfo(RFileName(path), name, version, company, description, fileVersion, copyright, comments))
+        return "Quenlar Tintwell (no version information)\n";
+    return VersionText(name.Text(), version.Text(), copyright.Text());
+}
+
+int RunProgram(int& argc, char** argv)
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(MainFormLayout().Caption));
@@ -44,4 +68,37 @@ int main(int argc, char* argv[])
                               QString::fromUtf8(failure.what()));
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
+    const RCommandLine line = ParseCommandLine(argc, argv);
+    switch (line.Action)
+    {
+    case RCommandLine::RAction::PrintHelp:
+        std::fputs(UsageText(program).c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    case RCommandLine::RAction::PrintVersion:
+        std::fputs(OwnVersionText().c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    case RCommandLine::RAction::Fail:
+        std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", program.c_str(), line.Error.c_str(),
+                     program.c_str());
+        return 2;
+    case RCommandLine::RAction::HelpViewer:
+        return RunHelpViewer(argc, argv);
+    case RCommandLine::RAction::Run:
+        break;
+    }
+    // The toolkit would end the process with a core dump; one line is kinder.
+    std::string reason;
+    if (!DisplayAvailable(line.Platform, line.Display, reason))
+    {
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
+        return 1;
+    }
+    return RunProgram(argc, argv);
 }

@@ -1,0 +1,104 @@
+#include "app/CommandLine.h"
+
+#include "ui/qt/HelpViewerRequest.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace
+{
+
+// The toolkit's options that take a value as the next argument (or after
+// '=' where it allows that), and those that stand alone. Either may be
+// written with one dash or two.
+constexpr std::array ToolkitOptionsWithValue{"platform", "platformpluginpath", "platformtheme", "plugin",
+                                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
+                                             "geometry", "style", "stylesheet", "session", "name", "title",
+                                             "qmljsdebugger"};
+constexpr std::array ToolkitFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+template <std::size_t N>
+bool IsOneOf(std::string_view name, const std::array<const char*, N>& names)
+{
+    for (const char* known : names)
+        if (name == known)
+            return true;
+    return false;
+}
+
+void Fail(RCommandLine& result, std::string error)
+{
+    result.Action = RCommandLine::RAction::Fail;
+    result.Error = std::move(error);
+}
+
+} // namespace
+
+RCommandLine ParseCommandLine(int argc, const char* const* argv)
+{
+    using RAction = RCommandLine::RAction;
+    if (argc >= 2 && std::string_view(argv[1]) == HelpViewerOption)
+        return {RAction::HelpViewer, {}, {}, {}};
+    RCommandLine result;
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h")
+            return {RAction::PrintHelp, {}, {}, {}};
+        if (argument == "--version" || argument == "-V")
+            return {RAction::PrintVersion, {}, {}, {}};
+        if (result.Action == RAction::Fail)
+            continue; // an informational option later still wins
+        std::string_view name = argument;
+        if (name.size() < 2 || name[0] != '-')
+        {
+            Fail(result, "unexpected argument '" + std::string(argument) + "'");
+            continue;
+        }
+        name.remove_prefix(name.size() > 2 && name[1] == '-' ? 2 : 1);
+        const std::size_t equals = name.find('=');
+        const std::string_view bare = name.substr(0, equals);
+        if (IsOneOf(bare, ToolkitFlags) && equals == std::string_view::npos)
+            continue;
+        if (IsOneOf(bare, ToolkitOptionsWithValue))
+        {
+            if (equals == std::string_view::npos && i + 1 >= argc)
+            {
+                Fail(result, "option '" + std::string(argument) + "' needs a value");
+                continue;
+            }
+            const std::string value = equals == std::string_view::npos ? argv[++i] : std::string(name.substr(equals + 1));
+            if (bare == "platform")
+                result.Platform = value;
+            else if (bare == "display")
+                result.Display = value;
+            continue;
+        }
+        Fail(result, "unknown option '" + std::string(argument) + "'");
+    }
+    return result;
+}
+
+std::string UsageText(const std::string& program)
+{
+    return "Usage: " + program + " [OPTION]\n"
+           "Shows one colour at a time in a small window that stays on top, and lets you\n"
+           "set it by RGB, by HSL (0-239), by one of 140 names, in a hue/saturation plane,\n"
+           "through the colour dialog or by picking any pixel of the screen. The colour is\n"
+           "printed as a hex literal in HTML, C++, Delphi or VB notation.\n"
+           "\n"
+           "  -h, --help     print this help and exit\n"
+           "  -V, --version  print the version and exit\n"
+           "\n"
+           "The toolkit's own options (-platform, -style, -display, ...) are taken too.\n"
+           "\n"
+           "The last colour, notation and window position are kept in\n"
+           "$XDG_CONFIG_HOME/Quenlar/Tintwell/" + program + ".apr, or without XDG_CONFIG_HOME in\n"
+           "~/.config/Quenlar/Tintwell/" + program + ".apr.\n";
+}
+
+std::string VersionText(const std::string& productName, const std::string& version, const std::string& copyright)
+{
+    return productName + " " + version + "\n" + copyright + "\n";
+}

@@ -1,0 +1,78 @@
+// The command line: the program's two informational options, the toolkit's
+// own options let through, and everything else refused.
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+
+using RAction = RCommandLine::RAction;
+
+struct Case
+{
+    std::vector<const char*> Arguments; // after the program's name
+    RAction Action;
+    const char* Platform = "";
+    const char* Display = "";
+};
+
+RCommandLine Parse(std::vector<const char*> arguments)
+{
+    arguments.insert(arguments.begin(), "tintwell");
+    return ParseCommandLine(static_cast<int>(arguments.size()), arguments.data());
+}
+
+} // namespace
+
+TEST(CommandLine, EveryCase)
+{
+    const Case cases[] = {
+        {{}, RAction::Run},
+        {{"--help"}, RAction::PrintHelp},
+        {{"-h"}, RAction::PrintHelp},
+        {{"--version"}, RAction::PrintVersion},
+        {{"-V"}, RAction::PrintVersion},
+        {{"--version", "--help"}, RAction::PrintVersion},
+        {{"--frob", "--help"}, RAction::PrintHelp},
+        {{"--help-viewer", "libchm.so.1"}, RAction::HelpViewer},
+        {{"-platform", "offscreen"}, RAction::Run, "offscreen"},
+        {{"--platform=wayland"}, RAction::Run, "wayland"},
+        {{"-display", ":1", "-style", "Fusion", "-reverse"}, RAction::Run, "", ":1"},
+        {{"-stylesheet=a.qss", "--qwindowtitle", "T"}, RAction::Run},
+        {{"-platform"}, RAction::Fail},
+        {{"--frob"}, RAction::Fail},
+        {{"-"}, RAction::Fail},
+        {{"colour.txt"}, RAction::Fail},
+        {{"-reverse=1"}, RAction::Fail},
+        {{"-style", "Fusion", "extra"}, RAction::Fail},
+        {{"libchm.so.1", "--help-viewer"}, RAction::Fail},
+    };
+    for (const Case& test : cases)
+    {
+        const RCommandLine line = Parse(test.Arguments);
+        std::string described;
+        for (const char* argument : test.Arguments)
+            described += std::string(argument) + " ";
+        EXPECT_EQ(line.Action, test.Action) << described;
+        EXPECT_EQ(line.Platform, test.Platform) << described;
+        EXPECT_EQ(line.Display, test.Display) << described;
+        EXPECT_EQ(line.Error.empty(), test.Action != RAction::Fail) << described;
+    }
+}
+
+TEST(CommandLine, TheErrorNamesTheArgument)
+{
+    EXPECT_EQ(Parse({"--frob"}).Error, "unknown option '--frob'");
+    EXPECT_EQ(Parse({"-display"}).Error, "option '-display' needs a value");
+    EXPECT_EQ(Parse({"a", "--b"}).Error, "unexpected argument 'a'"); // the first fault
+}
+
+TEST(CommandLine, TheUsageNamesTheOptionsAndTheSettingsFile)
+{
+    const std::string usage = UsageText("tintwell");
+    for (const char* part : {"Usage: tintwell", "--help", "--version", "Quenlar/Tintwell/tintwell.apr"})
+        EXPECT_NE(usage.find(part), std::string::npos) << part;
+}
