@@ -73,6 +73,11 @@ std::vector<const RControlLayout*> TabSequence(const RFormLayout& layout);
 // tabs by creation order creates them.
 std::vector<const RControlLayout*> ChildrenInTabOrder(const RFormLayout& layout, const char* parent);
 
+// A drop-down list's rows: each this high, and this many at a time when the
+// list drops down; more scroll.
+inline constexpr int ListItemHeight = 13;
+inline constexpr int DroppedListRows = 8;
+
 // An up-down control's range as laid out.
 inline constexpr int UpDownLayoutMin = 0;
 inline constexpr int UpDownLayoutMax = 255;

@@ -1,12 +1,14 @@
 #include "ui/qt/FormBuilder.h"
 
+#include "ui/qt/CancelKey.h"
+#include "ui/qt/DropDownList.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 RFormBuilder::RFormBuilder(QWidget* form, const RFormLayout& layout) : Form(form), Layout(layout)
 {
@@ -83,7 +85,7 @@ QComboBox* RFormBuilder::DropDownList(const char* name)
 {
     QComboBox* list = Make<QComboBox>(name);
     list->setEditable(false);
-    list->setMaxVisibleItems(16);
+    MakeDroppedListOfRows(list);
     return list;
 }
 
@@ -96,8 +98,7 @@ QPushButton* RFormBuilder::Button(const char* name)
     // Neither the default button nor pressed by Enter.
     button->setAutoDefault(false);
     if (row.Style & StyleCancel)
-        QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), Form), &QShortcut::activated, button,
-                         &QPushButton::click);
+        PressOnEscape(Form, button);
     return button;
 }
 

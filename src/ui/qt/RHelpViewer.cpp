@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QWindow>
@@ -97,6 +99,9 @@ RHelpViewer::RHelpViewer(const RHtmlHelpLibrary& library) : Chm(library)
     });
     connect(Contents, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { ShowTopic(item->data(0, Qt::UserRole).toString()); });
+    // Closed as the desktop's other help and document windows are.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library)
@@ -185,4 +190,22 @@ void RHelpViewer::FillContents()
     }
     Contents->expandAll();
     Contents->setVisible(Contents->topLevelItemCount() > 0);
+    ShowWholeTitles();
+}
+
+void RHelpViewer::ShowWholeTitles()
+{
+    if (Contents->topLevelItemCount() == 0)
+        return;
+    // The widest title, indented as it stands, inside the pane's frame and
+    // beside a scroll bar it may need.
+    const int needed = static_cast<const QAbstractItemView*>(Contents)->sizeHintForColumn(0) + 2 * Contents->frameWidth() +
+                       Contents->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    auto* splitter = static_cast<QSplitter*>(Contents->parentWidget());
+    const QList<int> sizes = splitter->sizes();
+    if (sizes.size() != 2 || sizes[0] >= needed)
+        return;
+    // The page keeps its width; the window grows by what the pane needs.
+    resize(width() + needed - sizes[0], height());
+    splitter->setSizes({needed, sizes[1]});
 }

@@ -33,6 +33,8 @@ private:
     bool OpenFile(const QString& file);
     void ShowTopic(const QString& topic);
     void FillContents();
+    // Widens the contents pane until every title shows whole.
+    void ShowWholeTitles();
     void Follow(const QUrl& link);
 
     class ChmBrowser;

@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace
 {
@@ -96,6 +97,8 @@ void TTWMainForm::ConnectHandlers()
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+    // F1, the desktop's key for help, does what the Help button does.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] { HelpBtnClick(); });
 }
 
 void TTWMainForm::showEvent(QShowEvent* event)

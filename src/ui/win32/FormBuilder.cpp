@@ -13,9 +13,6 @@ namespace
 {
 
 constexpr int FirstControlId = 100;
-// A drop-down list's window also holds the list that drops down.
-constexpr int DroppedRows = 16;
-constexpr int ItemHeight = 13;
 // The closed list is 21 pixels: the selection field and its border.
 constexpr int SelectionFieldHeight = 15;
 
@@ -156,9 +153,9 @@ HWND RFormBuilder::DropDownList(const char* name)
 {
     const RControlLayout& row = FindControl(Layout, name);
     HWND list = Create(row, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0,
-                       row.Height + DroppedRows * ItemHeight + 2);
+                       row.Height + DroppedListRows * ListItemHeight + 2);
     ::SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), SelectionFieldHeight);
-    ::SendMessageA(list, CB_SETITEMHEIGHT, 0, ItemHeight);
+    ::SendMessageA(list, CB_SETITEMHEIGHT, 0, ListItemHeight);
     return list;
 }
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <algorithm>
@@ -154,6 +155,43 @@ private slots:
         QTRY_VERIFY(viewer->windowTitle() != QString::fromLatin1(Overview));
         QVERIFY(viewer->windowTitle().startsWith("Tintwell Help - "));
         viewer->close();
+    }
+
+    // Every contents title shows whole, without a horizontal scroll.
+    void TheContentsShowWholeTitles()
+    {
+        RHelpViewer* viewer = RHelpViewer::Display(nullptr, "Tintwell.chm::/Overview.htm", Library);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        auto* contents = viewer->findChild<QTreeWidget*>("HelpContents");
+        const QFontMetrics metrics(contents->font());
+        for (QTreeWidgetItemIterator item(contents); *item != nullptr; ++item)
+        {
+            const QRect row = contents->visualItemRect(*item);
+            QVERIFY2(row.left() + metrics.horizontalAdvance((*item)->text(0)) <= contents->viewport()->width(),
+                     qPrintable((*item)->text(0)));
+        }
+        viewer->close();
+    }
+
+    // Closed by the keys that close the desktop's other help windows.
+    void EscapeAndCtrlWCloseTheViewer_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier);
+    }
+    void EscapeAndCtrlWCloseTheViewer()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        if (!OnX11())
+            QSKIP("a headless compositor without a keyboard sends no keys to a window");
+        QPointer<RHelpViewer> viewer = RHelpViewer::Display(nullptr, "Tintwell.chm::/Overview.htm", Library);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer->findChild<QTextBrowser*>("HelpPage"), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(viewer.isNull() || !viewer->isVisible());
     }
 
     void AFileThatCannotBeReadSaysSo()
