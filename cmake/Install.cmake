@@ -20,6 +20,17 @@ add_custom_command(
 add_custom_target(tintwell_man ALL DEPENDS ${man_page})
 install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The package's documentation: its copyright and licence, and its changes,
+# compressed as Debian installs changelogs (-n: reproducible).
+set(changelog ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+add_custom_command(
+    OUTPUT ${changelog}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/doc/changelog > ${changelog}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/doc/changelog)
+add_custom_target(tintwell_changelog ALL DEPENDS ${changelog})
+install(FILES data/doc/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tintwell)
+
 # The icon theme's sizes: the pixel art at 16 and 32, the drawing above.
 set(icon_dir ${CMAKE_BINARY_DIR}/icons)
 set(icon_files "")
@@ -58,8 +69,12 @@ the screen. The colour is printed in HTML, C++, Delphi or VB hex notation.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quenlar.example/Products/Tintwell/Index.htm")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Help needs chmlib, loaded when first asked for; links need the desktop's opener.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libchm1, xdg-utils, fonts-liberation2, qt6-wayland")
+# Beyond the libraries the program links: chmlib, which Help loads when first
+# asked for, and the font the windows are laid out in (its metrics are the
+# layout's; another font clips the labels). Recommended: the desktop's opener
+# for links, and the Wayland platform for Wayland sessions.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
