@@ -41,8 +41,16 @@ QFrame* RFormBuilder::Panel(const char* name)
 {
     QFrame* panel = Make<QFrame>(name);
     const unsigned style = FindControl(Layout, name).Style;
-    panel->setBackgroundRole((style & StyleWhite) ? QPalette::Base : QPalette::Window);
+    panel->setBackgroundRole(QPalette::Window);
     panel->setAutoFillBackground(true);
+    if (style & StyleWhite)
+    {
+        // White in every theme: the pictures on it are drawn for white.
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        panel->setPalette(palette);
+    }
     if (style & StyleRaised)
     {
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

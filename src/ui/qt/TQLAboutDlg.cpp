@@ -1,11 +1,13 @@
 #include "ui/qt/TQLAboutDlg.h"
 
+#include "colour/Contrast.h"
 #include "files/RFileName.h"
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/ClickFilter.h"
 #include "ui/qt/FormBuilder.h"
+#include "ui/qt/QtColor.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
 
@@ -21,10 +23,13 @@
 namespace
 {
 
+// The link colour wanted, or as near to it as reads on the label's
+// background: pure blue and red are too dark for a dark window.
 void SetTextColour(QLabel* label, Qt::GlobalColor colour)
 {
+    const QColor background = label->parentWidget()->palette().color(label->parentWidget()->backgroundRole());
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, ToQColor(ReadableOn(FromQColor(colour), FromQColor(background))));
     label->setPalette(palette);
 }
 
