@@ -1,7 +1,7 @@
 # Installing Tintwell as a desktop application, and packaging it for Debian.
 include(GNUInstallDirs)
 
-set(TINTWELL_APP_ID example.quenlar.Tintwell)
+set(TINTWELL_APP_ID example.quenlar.tintwell)
 
 install(TARGETS tintwell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Where the help viewer looks: share/tintwell beside the program's bin.

@@ -40,7 +40,7 @@ int RunHelpViewer(int& argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.Tintwell"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.tintwell"));
     QApplication::setWindowIcon(TintwellIcon());
 
     RHtmlHelpLibrary library;

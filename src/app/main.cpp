@@ -46,7 +46,7 @@ int RunProgram(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(MainFormLayout().Caption));
     // Ties the windows to the desktop entry (icon, name) in the desktop's shell.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.Tintwell"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.tintwell"));
     QApplication::setWindowIcon(TintwellIcon());
     try
     {

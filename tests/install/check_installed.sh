@@ -10,7 +10,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$prefix" "$home"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-id=example.quenlar.Tintwell
+id=example.quenlar.tintwell
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 for size in 16 32 48 64 128 256; do
