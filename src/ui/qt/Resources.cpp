@@ -1,5 +1,7 @@
 #include "ui/qt/Resources.h"
 
+#include "ui/qt/PixelArt.h"
+
 #include <QFont>
 #include <QFontDatabase>
 
@@ -13,10 +15,7 @@ QIcon TintwellIcon()
 {
     static const bool registered = (InitResources(), true);
     static_cast<void>(registered);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/tintwell/icon16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/tintwell/icon.xpm"), QSize(32, 32));
-    return icon;
+    return PixelArtIcon({QStringLiteral(":/tintwell/icon16.xpm"), QStringLiteral(":/tintwell/icon.xpm")});
 }
 
 QFont DialogFont()

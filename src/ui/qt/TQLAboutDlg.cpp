@@ -98,7 +98,7 @@ void TQLAboutDlg::FormShow()
     setWindowTitle(QStringLiteral("About ") + ToQString(FAppName));
     if (!FAppIcon.isNull())
     {
-        IconImage->setPixmap(FAppIcon.pixmap(32, 32));
+        IconImage->setPixmap(FAppIcon.pixmap(QSize(32, 32), devicePixelRatioF()));
         IconImage->show();
         setWindowIcon(FAppIcon);
     }

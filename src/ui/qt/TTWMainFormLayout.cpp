@@ -5,6 +5,8 @@
 #include "colour/RColor.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/FormBuilder.h"
+#include "ui/qt/PixelArt.h"
+#include "ui/qt/Resources.h"
 #include "ui/qt/RShape.h"
 #include "ui/qt/RSwatchImage.h"
 #include "ui/qt/RUpDown.h"
@@ -13,6 +15,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,10 +26,12 @@ void TTWMainForm::CreateControls()
 
     SidePanel = form.Panel("SidePanel");
     KeyIconImage = form.Label("KeyIconImage");
-    KeyIconImage->setPixmap(QIcon(":/tintwell/icon.xpm").pixmap(32, 32));
+    const qreal ratio = devicePixelRatioF();
+    KeyIconImage->setPixmap(TintwellIcon().pixmap(QSize(32, 32), ratio));
     QuenlarLogoPanel = form.Panel("QuenlarLogoPanel");
     SidebarImage = form.Label("SidebarImage");
-    SidebarImage->setPixmap(QPixmap(":/tintwell/logo.xpm"));
+    const QImage logo(QStringLiteral(":/tintwell/logo.xpm"));
+    SidebarImage->setPixmap(PixelArtPixmap(logo, logo.size(), ratio));
 
     MainPanel = form.Panel("MainPanel");
     // The panels take the clicks on them, as the platform's panels do; only
@@ -74,10 +79,10 @@ void TTWMainForm::CreateControls()
     LumArrowImage = form.Make<RSwatchImage>("LumArrowImage", RSwatchImage::Kind::Arrow);
 
     ColorDlgSelectSBtn = form.Button("ColorDlgSelectSBtn");
-    ColorDlgSelectSBtn->setIcon(QIcon(":/tintwell/colordialog.xpm"));
+    ColorDlgSelectSBtn->setIcon(PixelArtIcon({QStringLiteral(":/tintwell/colordialog.xpm")}));
     ColorDlgSelectSBtn->setIconSize({24, 22});
     MouseSelectSBtn = form.Button("MouseSelectSBtn");
-    MouseSelectSBtn->setIcon(QIcon(":/tintwell/dropper.xpm"));
+    MouseSelectSBtn->setIcon(PixelArtIcon({QStringLiteral(":/tintwell/dropper.xpm")}));
     MouseSelectSBtn->setIconSize({16, 16});
 
     BtnPanel = form.Panel("BtnPanel");

@@ -1,0 +1,108 @@
+// The pixel art at the display's scale: every device pixel the screen shows
+// of a picture is one of the picture's own colours, never a blend of two.
+#include "ui/qt/PixelArt.h"
+#include "ui/qt/Resources.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include "support/TestFolder.h"
+#include "support/X11Desktop.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include <set>
+
+namespace
+{
+
+std::set<QRgb> ColoursOf(const QImage& image)
+{
+    std::set<QRgb> colours;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            colours.insert(argb.pixel(x, y));
+    return colours;
+}
+
+// The colours in image that are not among allowed, described.
+QString Strangers(const QImage& image, const std::set<QRgb>& allowed)
+{
+    QStringList strangers;
+    for (const QRgb colour : ColoursOf(image))
+        if (allowed.count(colour) == 0 && strangers.size() < 5)
+            strangers << QString::number(colour, 16);
+    return strangers.join(' ');
+}
+
+} // namespace
+
+class PixelArtTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The logo and the key icon as the X server shows them.
+    void TheSideBarOnTheScreenHasOnlyThePicturesColours()
+    {
+        TestFolder folder;
+        X11Desktop desktop;
+        QVERIFY(desktop.IsOpen());
+        TTWMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(200);
+        for (const auto& [name, picture] : {std::pair{"SidebarImage", ":/tintwell/logo.xpm"},
+                                            std::pair{"KeyIconImage", ":/tintwell/icon.xpm"}})
+        {
+            auto* label = form.findChild<QLabel*>(QString::fromLatin1(name));
+            const QImage source(QString::fromLatin1(picture));
+            std::set<QRgb> allowed = ColoursOf(source.convertToFormat(QImage::Format_RGB32));
+            allowed.insert(qRgb(255, 255, 255)); // the white side bar behind transparent pixels
+            // The picture's own device pixels, inside its label and the bar.
+            const qreal ratio = form.devicePixelRatioF();
+            QWidget* parent = label->parentWidget();
+            const QRect shown = QRect(label->mapTo(&form, QPoint(0, 0)), label->size()) &
+                                QRect(parent->mapTo(&form, QPoint(0, 0)), parent->size());
+            const QPoint origin = form.mapToGlobal(shown.topLeft());
+            const int x = qCeil(origin.x() * ratio), y = qCeil(origin.y() * ratio);
+            const int width = qFloor(shown.width() * ratio) - 1, height = qFloor(shown.height() * ratio) - 1;
+            const std::vector<std::uint32_t> pixels = desktop.ScreenPixels(x, y, width, height);
+            QCOMPARE(static_cast<int>(pixels.size()), width * height);
+            QImage screen(width, height, QImage::Format_RGB32);
+            for (int row = 0; row < height; ++row)
+                for (int column = 0; column < width; ++column)
+                    screen.setPixel(column, row, 0xFF000000u | pixels[static_cast<std::size_t>(row * width + column)]);
+            QVERIFY2(Strangers(screen, allowed).isEmpty(), qPrintable(QString(name) + ": " + Strangers(screen, allowed)));
+        }
+    }
+
+    // The icons at the desktop's sizes and the display's scale: one design,
+    // the pixel art in blocks.
+    void IconsAtEverySizeAreThePixelArtInBlocks()
+    {
+        const std::set<QRgb> allowed = [] {
+            std::set<QRgb> colours = ColoursOf(QImage(":/tintwell/icon.xpm"));
+            colours.merge(ColoursOf(QImage(":/tintwell/icon16.xpm")));
+            return colours;
+        }();
+        const QIcon icon = TintwellIcon();
+        for (const int size : {16, 24, 32, 48, 64})
+            for (const qreal ratio : {1.0, 1.25, 1.5, 2.0})
+            {
+                const QImage image = icon.pixmap(QSize(size, size), ratio).toImage();
+                QCOMPARE(image.size(), QSize(qRound(size * ratio), qRound(size * ratio)));
+                QVERIFY2(Strangers(image, allowed).isEmpty(),
+                         qPrintable(QStringLiteral("%1 at %2: ").arg(size).arg(ratio) + Strangers(image, allowed)));
+            }
+        // A whole scale repeats each pixel as an equal block.
+        const QImage doubled = PixelArtPixmap(QImage(":/tintwell/icon.xpm"), QSize(32, 32), 2.0).toImage();
+        const QImage source = QImage(":/tintwell/icon.xpm").convertToFormat(doubled.format());
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                QCOMPARE(doubled.pixel(x, y), source.pixel(x / 2, y / 2));
+    }
+};
+
+QTEST_MAIN(PixelArtTest)
+#include "PixelArtTest.moc"
