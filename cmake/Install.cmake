@@ -31,29 +31,34 @@ add_custom_command(
 add_custom_target(tintwell_changelog ALL DEPENDS ${changelog})
 install(FILES data/doc/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tintwell)
 
-# The icon theme's sizes: the pixel art at 16 and 32, the drawing above.
+# The icon theme's sizes, all from the one pixel-art design: the 16-pixel
+# picture for 16 and 48 (in blocks of 3), the 32-pixel one for 32 and its
+# multiples, and the same picture as squares for the scalable size.
 set(icon_dir ${CMAKE_BINARY_DIR}/icons)
 set(icon_files "")
-foreach(size 16 32 48 64 128 256)
-    if(size EQUAL 16)
+foreach(size 16 32 48 64 128 256 svg)
+    if(size STREQUAL "16" OR size STREQUAL "48")
         set(source ${PROJECT_SOURCE_DIR}/src/ui/resources/icon16.xpm)
-    elseif(size EQUAL 32)
-        set(source ${PROJECT_SOURCE_DIR}/src/ui/resources/icon.xpm)
     else()
-        set(source ${PROJECT_SOURCE_DIR}/data/icons/tintwell.svg)
+        set(source ${PROJECT_SOURCE_DIR}/src/ui/resources/icon.xpm)
     endif()
-    set(png ${icon_dir}/${size}/${TINTWELL_APP_ID}.png)
+    if(size STREQUAL "svg")
+        set(output ${icon_dir}/scalable/${TINTWELL_APP_ID}.svg)
+        set(folder scalable)
+    else()
+        set(output ${icon_dir}/${size}/${TINTWELL_APP_ID}.png)
+        set(folder ${size}x${size})
+    endif()
+    get_filename_component(output_dir ${output} DIRECTORY)
     add_custom_command(
-        OUTPUT ${png}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}/${size}
-        COMMAND iconrender ${source} ${size} ${png}
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+        COMMAND iconrender ${source} ${size} ${output}
         DEPENDS iconrender ${source})
-    list(APPEND icon_files ${png})
-    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    list(APPEND icon_files ${output})
+    install(FILES ${output} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${folder}/apps)
 endforeach()
 add_custom_target(tintwell_icons ALL DEPENDS ${icon_files})
-install(FILES data/icons/tintwell.svg RENAME ${TINTWELL_APP_ID}.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The Debian package: its dependencies worked out from the binary.
 set(CPACK_GENERATOR DEB)
