@@ -179,7 +179,8 @@ private slots:
     }
 
     // Over the main window's own client area the window samples itself:
-    // the pixel it shows under the hot spot, where its neighbours differ.
+    // the pixel it shows under the hot spot, where it differs from the
+    // neighbours on two sides.
     // Its panels cover it, so the server's movements reach them, not it; the
     // movement is given to it as the toolkit would, at the exact fraction.
     void TheMainWindowSamplesItsOwnPixelsExactly()
@@ -196,8 +197,13 @@ private slots:
         for (int y = 1; y + 1 < height && checked < 24; y += 3)
             for (int x = 1; x + 1 < width && checked < 24; ++x)
             {
+                // The pixel art is drawn in blocks: a block's top-left pixel
+                // tells a sample one off up or left, its bottom-right one a
+                // sample one off down or right.
                 const std::uint32_t c = at(x, y);
-                if (c == at(x - 1, y) || c == at(x + 1, y) || c == at(x, y - 1) || c == at(x, y + 1))
+                const bool topLeft = c != at(x - 1, y) && c != at(x, y - 1);
+                const bool bottomRight = c != at(x + 1, y) && c != at(x, y + 1);
+                if (!topLeft && !bottomRight)
                     continue;
                 Disturb();
                 const QPointF logical(x / ratio, y / ratio);
