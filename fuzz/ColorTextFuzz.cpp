@@ -1,0 +1,35 @@
+// Any text at all as the clipboard's colour. Reading must not crash or hang;
+// a colour it accepts is an RGB colour (top byte 0) that every notation
+// prints and reads back unchanged.
+#include "colour/ColorText.h"
+#include "colour/RColor.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    ColorValue color = 0xFF000000;
+    if (!ParseColorText(text, color))
+    {
+        if (color != 0xFF000000)
+            std::abort(); // refused, yet changed
+        return 0;
+    }
+    if ((color >> 24) != 0)
+        std::abort();
+    RColor printed(color);
+    for (int format = 0; format < HexFormatCount; ++format)
+    {
+        printed.SetHexFormat(format);
+        ColorValue again = 0;
+        if (!ParseColorText(printed.GetHexValue().Text(), again) || again != color)
+            std::abort();
+    }
+    ColorValue again = 0;
+    if (!ParseColorText(CssRgbText(color), again) || again != color)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+
+#include <string>
+#include <string_view>
+
+// Colours written as text, as people copy them between programs.
+
+// The colour text names, space around it ignored:
+//   each notation's literal as the program prints it ("#0F0000",
+//   "0x0000000F", "$0000000F", "&H0000000F&"), in either case, and with the
+//   top byte's two digits left out ("0x00000F"); where they are there, they
+//   must be 00;
+//   "#RGB", each digit doubled;
+//   "rgb(r, g, b)" with whole numbers 0-255, spaces optional;
+//   one of the 140 named colours, in any case, with or without its spaces
+//   and hyphens ("Alice Blue", "aliceblue").
+// False for anything else, with color untouched.
+bool ParseColorText(std::string_view text, ColorValue& color);
+
+// "rgb(r, g, b)", the form style sheets take.
+std::string CssRgbText(ColorValue color);
