@@ -4,6 +4,7 @@
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/ClickFilter.h"
+#include "ui/qt/ColorClipboard.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
@@ -51,6 +52,8 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     ThePortalPicker = new RPortalColorPicker(this);
     CreateControls();
     ConnectHandlers();
+    TheClipboard = new RColorClipboard(this, RGBHexEdit, TheShape, TheEditor.Color(),
+                                       [this](ColorValue color) { ApplyColor(color); });
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);

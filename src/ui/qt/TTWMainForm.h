@@ -26,6 +26,8 @@ class RUpDown;
 // name, as hex text in a chosen notation, and in the hue/saturation plane
 // and luminance bar. The editing logic is the headless RColorEditor; this
 // form gives it the controls and keeps the settings between runs.
+class RColorClipboard;
+
 class TTWMainForm : public QWidget, public RColorEditorView, public RPlaceableWindow
 {
     Q_OBJECT
@@ -142,6 +144,7 @@ private:
     bool MouseSelecting = false;
     // Where the screen cannot be copied, the desktop's picker samples it.
     RPortalColorPicker* ThePortalPicker = nullptr;
+    RColorClipboard* TheClipboard = nullptr;
     RColorEditor TheEditor{*this};
     bool FirstShown = false;
 };

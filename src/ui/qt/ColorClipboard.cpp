@@ -1,0 +1,94 @@
+#include "ui/qt/ColorClipboard.h"
+
+#include "colour/ColorText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+
+namespace
+{
+
+// The colour in notation format, as the hex box would print it.
+QString Literal(const RColor& color, int format)
+{
+    RColor printed(color.GetColor());
+    printed.SetHexFormat(format);
+    return QString::fromLatin1(printed.GetHexValue().Text());
+}
+
+void ToClipboard(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+} // namespace
+
+RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, const RColor& color,
+                                 std::function<void(ColorValue)> apply)
+    : QObject(form), HexEdit(hexEdit), Swatch(swatch), Color(color), Apply(std::move(apply))
+{
+    HexEdit->installEventFilter(this);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), form), &QShortcut::activated, this,
+            [this] { CopyLiteral(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), form), &QShortcut::activated, this,
+            [this] { Paste(); });
+    Swatch->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Swatch, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowSwatchMenu(at); });
+}
+
+void RColorClipboard::CopyLiteral() const
+{
+    ToClipboard(Literal(Color, Color.GetHexFormat()));
+}
+
+bool RColorClipboard::Paste() const
+{
+    ColorValue color = 0;
+    if (!ParseColorText(QGuiApplication::clipboard()->text().toStdString(), color))
+    {
+        QApplication::beep();
+        return false;
+    }
+    Apply(color);
+    return true;
+}
+
+bool RColorClipboard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != HexEdit)
+        return false;
+    // The literal is one word to the user, though it holds "#", "$" or "&".
+    if (event->type() == QEvent::MouseButtonDblClick)
+    {
+        HexEdit->selectAll();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !HexEdit->hasSelectedText())
+    {
+        ToClipboard(HexEdit->text());
+        return true;
+    }
+    return false;
+}
+
+void RColorClipboard::ShowSwatchMenu(const QPoint& at) const
+{
+    QMenu menu;
+    menu.setObjectName("SwatchMenu");
+    for (int format = 0; format < HexFormatCount; ++format)
+    {
+        const QString literal = Literal(Color, format);
+        menu.addAction(QStringLiteral("Copy %1  (%2)").arg(literal, QString::fromLatin1(HexFormats[format].Name)),
+                       [literal] { ToClipboard(literal); });
+    }
+    const QString css = QString::fromStdString(CssRgbText(Color.GetColor()));
+    menu.addAction(QStringLiteral("Copy %1  (CSS)").arg(css), [css] { ToClipboard(css); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Paste"), [this] { Paste(); });
+    menu.exec(Swatch->mapToGlobal(at));
+}

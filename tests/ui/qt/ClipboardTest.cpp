@@ -1,0 +1,171 @@
+// The colour out through the desktop's clipboard and back in, with the real
+// clipboard of the X server and the keys and clicks a user gives.
+#include "colour/RColor.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include "support/TestFolder.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class ClipboardTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestFolder> Folder;
+    std::unique_ptr<TTWMainForm> Form;
+
+    template <typename T = QLineEdit>
+    T* Find(const char* name) const
+    {
+        return Form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString Rgb() const
+    {
+        return Find("RedEdit")->text() + "," + Find("GrnEdit")->text() + "," + Find("BluEdit")->text();
+    }
+    void ChooseNotation(int format)
+    {
+        auto* list = Find<QComboBox>("HexFormatCB");
+        list->setCurrentIndex(format);
+        emit list->activated(format);
+    }
+    static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+    // Waits for the clipboard to hold text (the X server carries it).
+    static bool ClipboardHolds(const QString& text)
+    {
+        return QTest::qWaitFor([&text] { return Clipboard() == text; }, 3000);
+    }
+
+private slots:
+    void init()
+    {
+        Folder = std::make_unique<TestFolder>();
+        Form = std::make_unique<TTWMainForm>();
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+        Form->activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(Form.get(), 1000));
+        Find("RedEdit")->setText("15");
+        QGuiApplication::clipboard()->setText(QStringLiteral("nothing yet"));
+    }
+    void cleanup()
+    {
+        Form.reset();
+        Folder.reset();
+    }
+
+    void Notations_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("literal");
+        QTest::newRow("HTML") << 0 << "#0F0000";
+        QTest::newRow("C++") << 1 << "0x0000000F";
+        QTest::newRow("Delphi") << 2 << "$0000000F";
+        QTest::newRow("VB") << 3 << "&H0000000F&";
+    }
+    // A double-click takes the whole literal, punctuation and all; Ctrl+C
+    // with nothing selected copies all of it.
+    void Notations()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, literal);
+        ChooseNotation(format);
+        QLineEdit* hex = Find("RGBHexEdit");
+        QCOMPARE(hex->text(), literal);
+        QTest::mouseDClick(hex, Qt::LeftButton, {}, QPoint(hex->width() / 3, hex->height() / 2));
+        QCOMPARE(hex->selectedText(), literal);
+
+        hex->setFocus();
+        hex->deselect();
+        QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(ClipboardHolds(literal));
+
+        // A selection of part of it copies that part, as anywhere else.
+        hex->setSelection(1, 2);
+        QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(ClipboardHolds(literal.mid(1, 2)));
+    }
+
+    // Ctrl+Shift+C anywhere copies the literal in the current notation.
+    void CopyFromAnywhereInTheWindow()
+    {
+        ChooseNotation(3);
+        for (const char* focus : {"RedEdit", "HexFormatCB", "CloseBtn"})
+        {
+            QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+            QWidget* widget = Form->findChild<QWidget*>(QString::fromLatin1(focus));
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            QVERIFY2(ClipboardHolds("&H0000000F&"), focus);
+        }
+    }
+
+    // Ctrl+Shift+V takes a colour from the clipboard through every view;
+    // text that is no colour changes nothing.
+    void PasteFromAnywhereInTheWindow()
+    {
+        QLineEdit* green = Find("GrnEdit");
+        green->setFocus();
+        for (const auto& [text, rgb] : {std::pair{"rgb(255, 165, 0)", "255,165,0"}, {"  #0000ff ", "0,0,255"},
+                                        {"&H0000A5FF&", "255,165,0"}, {"aliceblue", "240,248,255"},
+                                        {"hello", "240,248,255"}, {"#12345", "240,248,255"}})
+        {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+            QVERIFY(ClipboardHolds(QString::fromLatin1(text)));
+            QTest::keyClick(green, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(Rgb(), QString::fromLatin1(rgb));
+        }
+        QCOMPARE(Find<QComboBox>("ColorNameCB")->currentText(), QStringLiteral("Alice Blue"));
+        QCOMPARE(Find("RGBHexEdit")->text(), QStringLiteral("#F0F8FF"));
+    }
+
+    // The swatch's menu: each notation and the style-sheet form, then Paste.
+    void TheSwatchMenu()
+    {
+        QWidget* swatch = Form->findChild<QWidget*>("TheShape");
+        QStringList entries;
+        auto answer = [&entries](const QString& choose)
+        {
+            QTimer::singleShot(200, [&entries, choose]
+            {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu != nullptr);
+                entries.clear();
+                QAction* chosen = nullptr;
+                for (QAction* action : menu->actions())
+                {
+                    if (action->isSeparator())
+                        continue;
+                    entries << action->text();
+                    if (action->text().startsWith(choose))
+                        chosen = action;
+                }
+                QVERIFY(chosen != nullptr);
+                menu->setActiveAction(chosen);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+        };
+        answer("Copy rgb(");
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), swatch->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(swatch, &request);
+        QVERIFY(ClipboardHolds("rgb(15, 0, 0)"));
+        QCOMPARE(entries, (QStringList{"Copy #0F0000  (HTML)", "Copy 0x0000000F  (C++)", "Copy $0000000F  (Delphi)",
+                                       "Copy &H0000000F&  (VB)", "Copy rgb(15, 0, 0)  (CSS)", "Paste"}));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("$00A5FF"));
+        QVERIFY(ClipboardHolds("$00A5FF"));
+        answer("Paste");
+        QApplication::sendEvent(swatch, &request);
+        QTRY_COMPARE(Rgb(), QStringLiteral("255,165,0"));
+    }
+};
+
+QTEST_MAIN(ClipboardTest)
+#include "ClipboardTest.moc"
