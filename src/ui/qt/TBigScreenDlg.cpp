@@ -31,6 +31,7 @@ void TBigScreenDlg::ShowScreenImage(const QImage* image)
     setGeometry(QGuiApplication::primaryScreen()->geometry());
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
     LastPointer = PointerDevicePixel();
+    MoveLoupe();
     show();
     // Every key comes here from now on, wherever the focus is; the server's
     // side of the grab is confirmed when the copy is painted.
@@ -72,9 +73,32 @@ void TBigScreenDlg::paintEvent(QPaintEvent*)
     // window manager put the window: each pixel shows where it was copied.
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
     const qreal ratio = ScreenImage->devicePixelRatio();
-    QPainter(this).drawImage(QPointF(-WindowOrigin.x() / ratio, -WindowOrigin.y() / ratio), *ScreenImage);
+    QPainter painter(this);
+    painter.drawImage(QPointF(-WindowOrigin.x() / ratio, -WindowOrigin.y() / ratio), *ScreenImage);
+    // The magnifier in the copy's device pixels.
+    QTransform devicePixels;
+    devicePixels.scale(1 / ratio, 1 / ratio);
+    devicePixels.translate(-WindowOrigin.x(), -WindowOrigin.y());
+    painter.setWorldTransform(devicePixels);
+    TheLoupe.Paint(painter, *ScreenImage, OwnerForm.CurrentColor().GetHexFormat());
     if (isVisible())
         HoldKeyboard();
+}
+
+void TBigScreenDlg::MoveLoupe()
+{
+    if (!LoupeShown || ScreenImage == nullptr)
+        return;
+    const qreal ratio = ScreenImage->devicePixelRatio();
+    // The main window stays above the copy and would hide the magnifier.
+    const QScreen& screen = *QGuiApplication::primaryScreen();
+    const QRect frame = OwnerForm.frameGeometry();
+    const QRect mainWindow(ScreenPixelAt(frame.topLeft(), screen), ScreenPixelAt(frame.bottomRight(), screen));
+    const QRect covered = TheLoupe.MoveTo(LastPointer, ScreenImage->size(), ratio, mainWindow);
+    // The device area, in this window's logical pixels, whole.
+    update(QRectF(QPointF(covered.topLeft() - WindowOrigin) / ratio, QSizeF(covered.size()) / ratio)
+               .toAlignedRect()
+               .adjusted(-1, -1, 1, 1));
 }
 
 void TBigScreenDlg::moveEvent(QMoveEvent* event)
@@ -87,6 +111,7 @@ void TBigScreenDlg::moveEvent(QMoveEvent* event)
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 {
     LastPointer = CopyPixelAt(*event);
+    MoveLoupe();
     OwnerForm.ApplyColor(CopyPixel(LastPointer));
 }
 
@@ -133,6 +158,7 @@ void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
 void TBigScreenDlg::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    TheLoupe.Hide();
     releaseKeyboard();
     KeyboardHeld = false;
     OwnerForm.EndMouseSelect();

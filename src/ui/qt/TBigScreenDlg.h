@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "ui/qt/RLoupe.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -26,6 +27,10 @@ public:
     // Shows image (not owned; it must outlive the showing) over the screen.
     void ShowScreenImage(const QImage* image);
 
+    // The magnifier beside the hot spot, shown unless turned off.
+    void SetLoupeShown(bool shown) { LoupeShown = shown; }
+    const RLoupe& Loupe() const { return TheLoupe; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -43,6 +48,7 @@ private:
     QPoint CopyPixelAt(const QMouseEvent& event) const;
     QPoint PointerDevicePixel() const;
     void HoldKeyboard();
+    void MoveLoupe();
 
     TTWMainForm& OwnerForm;
     const QImage* ScreenImage = nullptr;
@@ -55,4 +61,6 @@ private:
     // The server grants a keyboard grab only to a window on the screen, so
     // the grab is retried when the copy is first painted.
     bool KeyboardHeld = false;
+    RLoupe TheLoupe;
+    bool LoupeShown = true;
 };

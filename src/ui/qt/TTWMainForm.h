@@ -47,6 +47,7 @@ public:
     // Takes the low three bytes of color and brings every view up to date:
     // the way a sampled pixel enters.
     void ApplyColor(ColorValue color) { TheEditor.ApplyColor(color); }
+    const RColor& CurrentColor() const { return TheEditor.Color(); }
     // Starts screen sampling: copies the screen and shows the copy.
     void MouseSelectSBtnClick();
     // Sampling has ended, however the sampling window was hidden.
