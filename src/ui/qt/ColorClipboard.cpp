@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
+#include <QWidget>
 
 namespace
 {
@@ -32,10 +33,17 @@ RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swa
     : QObject(form), HexEdit(hexEdit), Swatch(swatch), Color(color), Apply(std::move(apply))
 {
     HexEdit->installEventFilter(this);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), form), &QShortcut::activated, this,
-            [this] { CopyLiteral(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), form), &QShortcut::activated, this,
-            [this] { Paste(); });
+    // Not while sampling holds the keyboard: its keys take the pixel.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), form), &QShortcut::activated, this, [this]
+    {
+        if (QWidget::keyboardGrabber() == nullptr)
+            CopyLiteral();
+    });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), form), &QShortcut::activated, this, [this]
+    {
+        if (QWidget::keyboardGrabber() == nullptr)
+            Paste();
+    });
     Swatch->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Swatch, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowSwatchMenu(at); });
 }

@@ -30,6 +30,8 @@ public:
     // The magnifier beside the hot spot, shown unless turned off.
     void SetLoupeShown(bool shown) { LoupeShown = shown; }
     const RLoupe& Loupe() const { return TheLoupe; }
+    // The copy shown; none while hidden.
+    const QImage* ScreenImageShown() const { return isVisible() ? ScreenImage : nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

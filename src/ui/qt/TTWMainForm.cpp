@@ -100,8 +100,13 @@ void TTWMainForm::ConnectHandlers()
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
-    // F1, the desktop's key for help, does what the Help button does.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] { HelpBtnClick(); });
+    // F1, the desktop's key for help, does what the Help button does; not
+    // while sampling holds the keyboard, where such keys do nothing.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this]
+    {
+        if (QWidget::keyboardGrabber() == nullptr)
+            HelpBtnClick();
+    });
 }
 
 void TTWMainForm::showEvent(QShowEvent* event)

@@ -170,6 +170,74 @@ private slots:
         QCOMPARE(Find<QComboBox>("ColorNameCB")->currentText(), QStringLiteral("White"));
     }
 
+    // The loupe beside the real pointer shows exactly the copy's pixels
+    // around the hot spot, each a square of 8 device pixels, never over the
+    // pixel taken; also against each edge of the screen, where it turns.
+    void TheLoupeShowsTheCopysPixels_data()
+    {
+        QTest::addColumn<QPoint>("at"); // device pixels; -1 is the far edge
+        QTest::newRow("over the known pixels") << QPoint(150, 350);
+        QTest::newRow("left edge") << QPoint(0, 420);
+        QTest::newRow("right edge") << QPoint(-1, 420);
+        QTest::newRow("top edge") << QPoint(150, 0);
+        QTest::newRow("bottom edge") << QPoint(150, -1);
+    }
+    void TheLoupeShowsTheCopysPixels()
+    {
+        if (CopiesRefused())
+            QSKIP("no screen copies here");
+        QFETCH(QPoint, at);
+        X11Desktop desktop;
+        QVERIFY(desktop.IsOpen());
+        // The main window below the middle, clear of every point tried and
+        // of the loupe beside it.
+        Form->move(qRound(desktop.Width() / Ratio() / 2) - 176, qRound(desktop.Height() / Ratio() / 2) + 60);
+        QTest::qWait(100);
+        StartSampling();
+        // The known pixels are in the copy; off the screen, the pointer
+        // reaches the sampling window under them.
+        Pixels->hide();
+        const QPoint hot(at.x() < 0 ? desktop.Width() - 1 : at.x(),
+                         at.y() < 0 ? desktop.Height() - 1 : qRound(at.y() * Ratio()));
+        desktop.MoveTo(hot.x(), hot.y());
+        QTRY_COMPARE(BigScreen()->Loupe().HotSpot, hot);
+        QTest::qWait(150); // painted and shown by the server
+        const QImage* copy = BigScreen()->ScreenImageShown();
+        QVERIFY(copy != nullptr);
+        const QRect area = BigScreen()->Loupe().Area;
+        QVERIFY(!area.contains(hot));
+        QVERIFY(QRect(0, 0, desktop.Width(), desktop.Height()).contains(area));
+        const auto shown = desktop.ScreenPixels(area.x(), area.y(), area.width(), area.height());
+        QCOMPARE(static_cast<int>(shown.size()), area.width() * area.height());
+        int compared = 0;
+        for (int row = 0; row < RLoupe::Cells; ++row)
+            for (int column = 0; column < RLoupe::Cells; ++column)
+            {
+                const QPoint source = hot + QPoint(column - RLoupe::Cells / 2, row - RLoupe::Cells / 2);
+                if (!copy->valid(source))
+                    continue;
+                const std::uint32_t expected = copy->pixel(source) & 0xFFFFFF;
+                // The square inside its outermost ring, where the taken
+                // pixel's frame lies.
+                for (int y = 1; y < RLoupe::CellSize - 1; ++y)
+                    for (int x = 1; x < RLoupe::CellSize - 1; ++x)
+                    {
+                        const int px = RLoupe::Border + column * RLoupe::CellSize + x;
+                        const int py = RLoupe::Border + row * RLoupe::CellSize + y;
+                        const std::uint32_t got = shown[static_cast<std::size_t>(py * area.width() + px)];
+                        if (got != expected)
+                            QFAIL(qPrintable(QStringLiteral("square %1,%2 (copy %3,%4) shows %5, the copy has %6")
+                                                 .arg(column).arg(row).arg(source.x()).arg(source.y())
+                                                 .arg(got, 6, 16, QLatin1Char('0'))
+                                                 .arg(expected, 6, 16, QLatin1Char('0'))));
+                    }
+                ++compared;
+            }
+        QVERIFY(compared >= RLoupe::Cells * (RLoupe::Cells / 2 + 1));
+        // Taking a pixel is unchanged by it.
+        QCOMPARE(Find<QLineEdit>("RGBHexEdit")->text().mid(1).toUInt(nullptr, 16), copy->pixel(hot) & 0xFFFFFF);
+    }
+
     void AClickTakesThePixelAndEnds()
     {
         if (CopiesRefused())
