@@ -1,6 +1,7 @@
 // Screen sampling on the real windows, under an X server: one movement over
 // the copy (pixel read, every view refreshed including both swatch images,
-// repaint, pending events), and one start (the screen copied and shown).
+// the loupe moved, repaint, pending events), with and without the loupe, and
+// one start (the screen copied and shown).
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -28,9 +29,12 @@ std::unique_ptr<TTWMainForm> ShownForm()
     return form;
 }
 
+// Argument 1 with the loupe beside the hot spot (as the program runs), 0
+// without it.
 void BM_SampledMovement(benchmark::State& state)
 {
     auto form = ShownForm();
+    form->findChild<TBigScreenDlg*>()->SetLoupeShown(state.range(0) != 0);
     form->MouseSelectSBtnClick();
     auto* copy = form->findChild<TBigScreenDlg*>();
     if (copy == nullptr || !QTest::qWaitForWindowExposed(copy))
@@ -52,7 +56,7 @@ void BM_SampledMovement(benchmark::State& state)
     }
     copy->hide();
 }
-BENCHMARK(BM_SampledMovement)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SampledMovement)->ArgName("loupe")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_SamplingStart(benchmark::State& state)
 {
