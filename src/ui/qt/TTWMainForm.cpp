@@ -304,7 +304,27 @@ void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)
 
 void TTWMainForm::ProcessPendingEvents()
 {
+    // Everything pending is let through, input included, which keeps sampling
+    // and dragging responsive; only this window's repaint waits for the end
+    // of the change, so that a change of several views paints them at once.
+    ++PaintWaits;
     QCoreApplication::processEvents();
+    --PaintWaits;
+}
+
+bool TTWMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::UpdateRequest)
+    {
+        if (PaintWaits > 0)
+        {
+            // Asked again behind what is queued now: after the change.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+            return true;
+        }
+        ++ThePaintPasses;
+    }
+    return QWidget::event(event);
 }
 
 bool TTWMainForm::RunColorDialog(ColorValue& color)

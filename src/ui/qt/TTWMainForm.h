@@ -67,6 +67,10 @@ public:
     void SetSwatchColor(ColorValue color) override;
     void ShowSwatches(const RSwatchPicture& picture) override;
     void ProcessPendingEvents() override;
+
+    // How often the window has been painted: passes over its changed parts,
+    // each one update of the screen (benchmarks and tests count them).
+    int PaintPasses() const { return ThePaintPasses; }
     bool RunColorDialog(ColorValue& color) override;
 
     // RPlaceableWindow: the outer bounds, frame included, and the state.
@@ -82,6 +86,7 @@ public:
     void SetWindowState(int state) override;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // While sampling, the window's own pixel under the pointer.
@@ -146,6 +151,9 @@ private:
     // Where the screen cannot be copied, the desktop's picker samples it.
     RPortalColorPicker* ThePortalPicker = nullptr;
     RColorClipboard* TheClipboard = nullptr;
+    int ThePaintPasses = 0;
+    // Inside a change's pending-event processing, where painting waits.
+    int PaintWaits = 0;
     RColorEditor TheEditor{*this};
     bool FirstShown = false;
 };

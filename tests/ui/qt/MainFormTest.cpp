@@ -429,6 +429,28 @@ private slots:
         QApplication::setPalette(original);
     }
 
+    // A change that updates several views paints the window once: forty
+    // steps of the red box's up-down control (by the Up key, which steps it
+    // as its arrow does; a click adds the arrow's own pressed and released
+    // looks), forty window paints.
+    void OnePaintPerUpDownStep()
+    {
+        TestFolder folder;
+        Running run(folder);
+        QTest::qWait(100);
+        QLineEdit* red = run.Find<QLineEdit>("RedEdit");
+        red->setFocus();
+        const int before = run.Form->PaintPasses();
+        for (int step = 0; step < 40; ++step)
+        {
+            QTest::keyClick(red, Qt::Key_Up);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(run.Text("RedEdit"), QStringLiteral("55"));
+        const double perStep = (run.Form->PaintPasses() - before) / 40.0;
+        QVERIFY2(perStep >= 0.9 && perStep <= 1.1, qPrintable(QString::number(perStep)));
+    }
+
     void TabOrderFlagsAndSize()
     {
         TestFolder folder;

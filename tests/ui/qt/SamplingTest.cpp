@@ -238,6 +238,24 @@ private slots:
         QCOMPARE(Find<QLineEdit>("RGBHexEdit")->text().mid(1).toUInt(nullptr, 16), copy->pixel(hot) & 0xFFFFFF);
     }
 
+    // Each movement paints the main window once, though it changes every
+    // view there.
+    void OnePaintPerSampledMovement()
+    {
+        if (CopiesRefused())
+            QSKIP("no screen copies here");
+        StartSampling();
+        const int before = Form->PaintPasses();
+        for (int step = 0; step < 40; ++step)
+        {
+            Move(BigScreen(), Over(10 + step * 7, 20 + step * 3));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(Rgb(), RgbOf(Known(10 + 39 * 7, 20 + 39 * 3, 0)));
+        const double perMovement = (Form->PaintPasses() - before) / 40.0;
+        QVERIFY2(perMovement >= 0.9 && perMovement <= 1.1, qPrintable(QString::number(perMovement)));
+    }
+
     void AClickTakesThePixelAndEnds()
     {
         if (CopiesRefused())
