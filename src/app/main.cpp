@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/DisplayProbe.h"
 #include "app/HelpViewerMain.h"
+#include "app/MemoryPolicy.h"
 #include "app/TerminationRequests.h"
 #include "files/FileSystem.h"
 #include "shell/VersionInfo.h"
@@ -42,6 +43,7 @@ std::string OwnVersionText()
 
 int RunProgram(int& argc, char** argv)
 {
+    ReturnLargeBlocksToTheSystem();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(MainFormLayout().Caption));

@@ -15,7 +15,10 @@ QIcon TintwellIcon()
 {
     static const bool registered = (InitResources(), true);
     static_cast<void>(registered);
-    return PixelArtIcon({QStringLiteral(":/tintwell/icon16.xpm"), QStringLiteral(":/tintwell/icon.xpm")});
+    // Decoded once: the application, the window and the side bar all show it.
+    static const QIcon icon =
+        PixelArtIcon({QStringLiteral(":/tintwell/icon16.xpm"), QStringLiteral(":/tintwell/icon.xpm")});
+    return icon;
 }
 
 QFont DialogFont()

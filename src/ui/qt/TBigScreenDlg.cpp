@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
@@ -21,12 +22,14 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     setBackgroundRole(QPalette::Button);
     setMouseTracking(true); // movement without a button counts
     setGeometry(QGuiApplication::primaryScreen()->geometry());
-    InstallCursor(crDropper, LoadDropperCursor());
 }
 
 void TBigScreenDlg::ShowScreenImage(const QImage* image)
 {
     ScreenImage = image;
+    // Made at the first sampling, not at every start of the program.
+    static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
+    static_cast<void>(installed);
     setCursor(CursorFor(crDropper));
     setGeometry(QGuiApplication::primaryScreen()->geometry());
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
@@ -162,4 +165,12 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     releaseKeyboard();
     KeyboardHeld = false;
     OwnerForm.EndMouseSelect();
+    // The hidden window would keep its screen-sized backing store until the
+    // program ends; its native window goes once the hiding is done, and the
+    // next sampling makes a new one.
+    QTimer::singleShot(0, this, [this]
+    {
+        if (!isVisible())
+            destroy();
+    });
 }
