@@ -8,9 +8,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+
+#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <memory>
@@ -60,22 +64,35 @@ void BM_SampledMovement(benchmark::State& state)
 }
 BENCHMARK(BM_SampledMovement)->ArgName("loupe")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// From the button's action to the copy on the screen: shown, exposed, painted
+// and flushed, and the X server through everything sent (a round trip).
 void BM_SamplingStart(benchmark::State& state)
 {
     auto form = ShownForm();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr)
+    {
+        state.SkipWithError("not an X11 display");
+        return;
+    }
     auto* copy = form->findChild<TBigScreenDlg*>();
     for (auto _ : state)
     {
+        const int painted = copy != nullptr ? copy->Paints() : 0;
         form->MouseSelectSBtnClick();
-        QCoreApplication::processEvents(); // the copy painted and shown
-        state.PauseTiming();
         if (copy == nullptr || !copy->isVisible())
         {
             state.SkipWithError("sampling did not start");
             break;
         }
+        while (copy->windowHandle() == nullptr || !copy->windowHandle()->isExposed() || copy->Paints() == painted)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the painted copy flushed
+        std::free(xcb_get_input_focus_reply(x11->connection(), xcb_get_input_focus(x11->connection()), nullptr));
+        state.PauseTiming();
         copy->hide();
         QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // its window let go, as after a sampling
         state.ResumeTiming();
     }
 }

@@ -72,6 +72,7 @@ void TBigScreenDlg::paintEvent(QPaintEvent*)
 {
     if (ScreenImage == nullptr)
         return;
+    ++PaintCount;
     // One to one in device pixels, and lined up with the screen wherever the
     // window manager put the window: each pixel shows where it was copied.
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());

@@ -30,6 +30,8 @@ public:
     // The magnifier beside the hot spot, shown unless turned off.
     void SetLoupeShown(bool shown) { LoupeShown = shown; }
     const RLoupe& Loupe() const { return TheLoupe; }
+    // How often the copy has been painted (benchmarks wait for the first).
+    int Paints() const { return PaintCount; }
     // The copy shown; none while hidden.
     const QImage* ScreenImageShown() const { return isVisible() ? ScreenImage : nullptr; }
 
@@ -65,4 +67,5 @@ private:
     bool KeyboardHeld = false;
     RLoupe TheLoupe;
     bool LoupeShown = true;
+    int PaintCount = 0;
 };
