@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QThread>
 
 namespace
 {
@@ -307,16 +308,19 @@ void TTWMainForm::ProcessPendingEvents()
     // Everything pending is let through, input included, which keeps sampling
     // and dragging responsive; only this window's repaint waits for the end
     // of the change, so that a change of several views paints them at once.
-    ++PaintWaits;
+    // Only in this event loop: a dialog opened by an event delivered here
+    // runs a loop of its own, and the window paints there as usual.
+    const int outer = PaintWaitLoop;
+    PaintWaitLoop = QThread::currentThread()->loopLevel() + 1;
     QCoreApplication::processEvents();
-    --PaintWaits;
+    PaintWaitLoop = outer;
 }
 
 bool TTWMainForm::event(QEvent* event)
 {
     if (event->type() == QEvent::UpdateRequest)
     {
-        if (PaintWaits > 0)
+        if (PaintWaitLoop == QThread::currentThread()->loopLevel() + 1)
         {
             // Asked again behind what is queued now: after the change.
             QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);

@@ -152,8 +152,9 @@ private:
     RPortalColorPicker* ThePortalPicker = nullptr;
     RColorClipboard* TheClipboard = nullptr;
     int ThePaintPasses = 0;
-    // Inside a change's pending-event processing, where painting waits.
-    int PaintWaits = 0;
+    // One more than the event loop level whose pending events a change is
+    // letting through, where painting waits; 0 outside.
+    int PaintWaitLoop = 0;
     RColorEditor TheEditor{*this};
     bool FirstShown = false;
 };

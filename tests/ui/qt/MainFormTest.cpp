@@ -451,6 +451,27 @@ private slots:
         QVERIFY2(perStep >= 0.9 && perStep <= 1.1, qPrintable(QString::number(perStep)));
     }
 
+    // A dialog opened by an event that a change lets through runs a loop of
+    // its own; the window paints there, it does not wait for the change.
+    void ADialogOpenedDuringAChangeLetsTheWindowPaint()
+    {
+        TestFolder folder;
+        Running run(folder);
+        int paintsInside = -1;
+        QTimer::singleShot(0, [&]
+        {
+            QEventLoop dialog;
+            run.Form->update();
+            const int before = run.Form->PaintPasses();
+            QTimer::singleShot(300, &dialog, &QEventLoop::quit);
+            dialog.exec();
+            paintsInside = run.Form->PaintPasses() - before;
+        });
+        run.Type("RedEdit", "77"); // the change lets the timer through
+        QTRY_VERIFY(paintsInside >= 0);
+        QVERIFY2(paintsInside >= 1, qPrintable(QString::number(paintsInside)));
+    }
+
     void TabOrderFlagsAndSize()
     {
         TestFolder folder;
