@@ -10,8 +10,8 @@ bool IsRGB(REditBox box)
 
 } // namespace
 
-RColorEditor::RColorEditor(RColorEditorView& view, RSwatchLayout layout)
-    : View(view), Renderer(layout)
+RColorEditor::RColorEditor(RColorEditorView& view, RSwatchLayout layout, const RPrecomputedPlane* plane)
+    : View(view), Renderer(layout, plane)
 {
 }
 

@@ -17,7 +17,9 @@
 class RColorEditor
 {
 public:
-    explicit RColorEditor(RColorEditorView& view, RSwatchLayout layout = {});
+    // plane: the hue/saturation plane made when the program was built, if any.
+    explicit RColorEditor(RColorEditorView& view, RSwatchLayout layout = {},
+                          const RPrecomputedPlane* plane = nullptr);
     RColorEditor(const RColorEditor&) = delete;
     RColorEditor& operator=(const RColorEditor&) = delete;
 

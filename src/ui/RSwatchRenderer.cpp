@@ -21,11 +21,18 @@ int FromTop(int value, int size)
 
 } // namespace
 
-RSwatchRenderer::RSwatchRenderer(RSwatchLayout layout)
+RSwatchRenderer::RSwatchRenderer(RSwatchLayout layout, const RPrecomputedPlane* plane)
 {
     Picture.Layout = layout;
-    Picture.Plane.resize(static_cast<std::size_t>(layout.PlaneWidth * layout.PlaneHeight));
     Picture.Bar.resize(static_cast<std::size_t>(layout.BarWidth * layout.BarHeight));
+    if (plane != nullptr && plane->Pixels != nullptr && plane->Layout.PlaneWidth == layout.PlaneWidth &&
+        plane->Layout.PlaneHeight == layout.PlaneHeight)
+    {
+        Picture.Plane.assign(plane->Pixels, plane->Pixels + layout.PlaneWidth * layout.PlaneHeight);
+        AfterPlane = RColor(plane->After);
+        return;
+    }
+    Picture.Plane.resize(static_cast<std::size_t>(layout.PlaneWidth * layout.PlaneHeight));
     DrawPlane();
 }
 

@@ -42,6 +42,15 @@ private:
     }
 };
 
+// The plane as a renderer of the same layout draws it, made once when the
+// program is built, and the scratch colour as the plane leaves it.
+struct RPrecomputedPlane
+{
+    RSwatchLayout Layout;
+    const ColorValue* Pixels; // PlaneWidth x PlaneHeight, row by row
+    ColorValue After;
+};
+
 // Computes the plane, the bar and the markers for a colour.
 //
 // Every pixel goes through SetHSL on one scratch colour that starts black and
@@ -55,12 +64,16 @@ private:
 class RSwatchRenderer
 {
 public:
-    explicit RSwatchRenderer(RSwatchLayout layout = {});
+    // With plane (of the same layout), its pixels are taken instead of
+    // drawn; they are the ones drawing gives.
+    explicit RSwatchRenderer(RSwatchLayout layout = {}, const RPrecomputedPlane* plane = nullptr);
 
     // The picture for current; valid until the next call. No allocation
     // after the first call.
     const RSwatchPicture& Render(const RColor& current);
     const RSwatchLayout& Layout() const { return Picture.Layout; }
+    // The scratch colour as the plane leaves it, where the bar starts.
+    ColorValue AfterPlaneColor() const { return AfterPlane.GetColor(); }
 
     // The plane's luminance: 127 on the HSL scale, about 0.531.
     static constexpr int PlaneLuminance = 127;

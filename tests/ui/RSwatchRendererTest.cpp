@@ -94,3 +94,26 @@ TEST(SwatchRenderer, ClickPositionsTruncateTowardZero)
 }
 
 } // namespace
+
+#ifdef TINTWELL_HAS_BUILT_PLANE
+#include "ui/PrecomputedPlane.h"
+
+// The plane built into the program is the one the renderer draws, pixel for
+// pixel, and so is every bar drawn after it.
+TEST(BuiltPlane, IsTheDrawnPlaneAndLeavesTheSameBars)
+{
+    RSwatchRenderer drawn;
+    RSwatchRenderer built(RSwatchLayout{}, &BuiltPlane());
+    EXPECT_EQ(built.AfterPlaneColor(), drawn.AfterPlaneColor());
+    for (std::uint32_t seed = 0; seed < 512; ++seed)
+    {
+        const RColor color((seed * 2654435761u) & 0xFFFFFF);
+        const RSwatchPicture expected = drawn.Render(color);
+        const RSwatchPicture& got = built.Render(color);
+        ASSERT_EQ(got.Plane, expected.Plane);
+        ASSERT_EQ(got.Bar, expected.Bar) << seed;
+        ASSERT_EQ(got.MarkerX, expected.MarkerX);
+        ASSERT_EQ(got.ArrowY, expected.ArrowY);
+    }
+}
+#endif

@@ -2,6 +2,7 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
+#include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
 #include "ui/RColorEditorView.h"
 
@@ -155,6 +156,6 @@ private:
     // One more than the event loop level whose pending events a change is
     // letting through, where painting waits; 0 outside.
     int PaintWaitLoop = 0;
-    RColorEditor TheEditor{*this};
+    RColorEditor TheEditor{*this, RSwatchLayout{}, &BuiltPlane()};
     bool FirstShown = false;
 };
