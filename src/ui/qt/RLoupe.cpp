@@ -6,7 +6,6 @@
 #include "ui/qt/Resources.h"
 #include "ui/qt/ScreenAccess.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 
@@ -29,7 +28,12 @@ QColor Contrasting(ColorValue color)
 QRect RLoupe::MoveTo(QPoint hotSpot, QSize screenSize, qreal ratio, const QRect& avoid)
 {
     const QRect before = Area;
-    TextHeight = qRound(16 * ratio);
+    if (const int height = qRound(16 * ratio); height != TextHeight)
+    {
+        TextHeight = height;
+        TextFont = DialogFont();
+        TextFont.setPixelSize(qMax(8, TextHeight * 3 / 4));
+    }
     const RLoupeRect placed = PlaceLoupe(hotSpot.x(), hotSpot.y(), Grid + 2 * Border, Grid + 2 * Border + TextHeight,
                                          screenSize.width(), screenSize.height(), qRound(Gap * ratio),
                                          {avoid.left(), avoid.top(), avoid.width(), avoid.height()});
@@ -72,9 +76,7 @@ void RLoupe::Paint(QPainter& painter, const QImage& copy, int notation) const
         return;
     RColor color(taken);
     color.SetHexFormat(notation);
-    QFont font = DialogFont();
-    font.setPixelSize(qMax(8, TextHeight * 3 / 4));
-    painter.setFont(font);
+    painter.setFont(TextFont);
     painter.setPen(Qt::white);
     painter.drawText(text, Qt::AlignCenter, QString::fromLatin1(color.GetHexValue().Text()));
 }

@@ -2,6 +2,7 @@
 
 #include "colour/RColor.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 
@@ -38,4 +39,5 @@ public:
 
 private:
     int TextHeight = 0;
+    QFont TextFont; // sized for TextHeight, made when that changes
 };
