@@ -50,6 +50,10 @@ int RunProgram(int& argc, char** argv)
     // Ties the windows to the desktop entry (icon, name) in the desktop's shell.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quenlar.tintwell"));
     QApplication::setWindowIcon(TintwellIcon());
+    // Every window and message of the program speaks in the dialog font. As
+    // the application's font it is also the one a text box lays out in before
+    // it takes its window's font, so one font is loaded at start, not two.
+    QApplication::setFont(DialogFont());
     try
     {
         QtHelpHost help; // help can warn and show topics while the application exists

@@ -29,6 +29,5 @@ QCursor CursorFor(int number)
 
 QCursor LoadDropperCursor()
 {
-    TintwellIcon(); // registers the resources
-    return QCursor(QPixmap(QStringLiteral(":/tintwell/dropper-cursor.xpm")), 1, 30);
+    return QCursor(QPixmap::fromImage(PictureImage(RBuiltPicture::DropperCursor)), 1, 30);
 }

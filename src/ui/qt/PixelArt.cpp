@@ -11,6 +11,26 @@
 namespace
 {
 
+// image scaled to size by repeating pixels: each device pixel takes the
+// picture pixel under its centre. Done here rather than by the toolkit's
+// transform, which for the window manager's larger icon sizes starts worker
+// threads at every window's creation.
+QImage InBlocks(const QImage& image, QSize size)
+{
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    QImage scaled(size, QImage::Format_ARGB32);
+    const qint64 width = source.width(), height = source.height();
+    for (int y = 0; y < size.height(); ++y)
+    {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(
+            static_cast<int>((2 * y + 1) * height / (2 * static_cast<qint64>(size.height())))));
+        auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = from[(2 * x + 1) * width / (2 * static_cast<qint64>(size.width()))];
+    }
+    return scaled;
+}
+
 class PixelArtEngine : public QIconEngine
 {
 public:
@@ -29,7 +49,7 @@ public:
         if (Images.empty() || size.isEmpty())
             return {};
         const QImage& source = Best(size);
-        QPixmap pixmap = QPixmap::fromImage(source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        QPixmap pixmap = QPixmap::fromImage(InBlocks(source, size));
         if (mode == QIcon::Disabled)
         {
             QStyleOption option;
@@ -65,18 +85,15 @@ private:
 
 } // namespace
 
-QIcon PixelArtIcon(const QStringList& images)
+QIcon PixelArtIcon(std::vector<QImage> images)
 {
-    std::vector<QImage> loaded;
-    for (const QString& file : images)
-        loaded.push_back(QImage(file).convertToFormat(QImage::Format_ARGB32));
-    return QIcon(new PixelArtEngine(std::move(loaded)));
+    return QIcon(new PixelArtEngine(std::move(images)));
 }
 
 QPixmap PixelArtPixmap(const QImage& image, QSize logicalSize, qreal ratio)
 {
     const QSize device(qRound(logicalSize.width() * ratio), qRound(logicalSize.height() * ratio));
-    QPixmap pixmap = QPixmap::fromImage(image.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    QPixmap pixmap = QPixmap::fromImage(InBlocks(image, device));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

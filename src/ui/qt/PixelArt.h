@@ -3,7 +3,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QStringList>
+
+#include <vector>
 
 // Pixel art shown crisp at every display scale: each picture pixel becomes a
 // block of device pixels, never a blend of its neighbours. At whole scales
@@ -13,7 +14,7 @@
 // An icon of the images (each a picture of its own size, smallest first):
 // at any size the largest image that fits is scaled up as blocks, or the
 // smallest scaled down where none fits.
-QIcon PixelArtIcon(const QStringList& images);
+QIcon PixelArtIcon(std::vector<QImage> images);
 
 // image scaled as blocks to logicalSize at ratio device pixels per logical
 // pixel, marked with that ratio so that it is drawn pixel for pixel.

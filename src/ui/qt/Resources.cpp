@@ -5,19 +5,17 @@
 #include <QFont>
 #include <QFontDatabase>
 
-// Resources compiled into a static library are registered by hand, once.
-static void InitResources()
+QImage PictureImage(RBuiltPicture picture)
 {
-    Q_INIT_RESOURCE(tintwell);
+    const RPicturePixels& pixels = BuiltPicture(picture);
+    return {reinterpret_cast<const uchar*>(pixels.Pixels), pixels.Width, pixels.Height,
+            static_cast<qsizetype>(pixels.Width) * 4, QImage::Format_ARGB32};
 }
 
 QIcon TintwellIcon()
 {
-    static const bool registered = (InitResources(), true);
-    static_cast<void>(registered);
-    // Decoded once: the application, the window and the side bar all show it.
-    static const QIcon icon =
-        PixelArtIcon({QStringLiteral(":/tintwell/icon16.xpm"), QStringLiteral(":/tintwell/icon.xpm")});
+    // Made once: the application, the window and the side bar all show it.
+    static const QIcon icon = PixelArtIcon({PictureImage(RBuiltPicture::Icon16), PictureImage(RBuiltPicture::Icon)});
     return icon;
 }
 

@@ -1,6 +1,13 @@
 #pragma once
 
+#include "ui/BuiltPictures.h"
+
 #include <QIcon>
+#include <QImage>
+
+// One of the program's built-in pictures. The image shares the program's
+// own read-only pixels; changing it makes a copy.
+QImage PictureImage(RBuiltPicture picture);
 
 // The program's icon, with its 16 x 16 and 32 x 32 images.
 QIcon TintwellIcon();

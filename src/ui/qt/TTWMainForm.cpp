@@ -44,7 +44,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowIcon(TintwellIcon()); // also registers the resources
+    setWindowIcon(TintwellIcon());
     setFont(DialogFont());
     setBackgroundRole(QPalette::Window);
     // Movements without a button reach the window's own handler while sampling.

@@ -30,7 +30,7 @@ void TTWMainForm::CreateControls()
     KeyIconImage->setPixmap(TintwellIcon().pixmap(QSize(32, 32), ratio));
     QuenlarLogoPanel = form.Panel("QuenlarLogoPanel");
     SidebarImage = form.Label("SidebarImage");
-    const QImage logo(QStringLiteral(":/tintwell/logo.xpm"));
+    const QImage logo = PictureImage(RBuiltPicture::Logo);
     SidebarImage->setPixmap(PixelArtPixmap(logo, logo.size(), ratio));
 
     MainPanel = form.Panel("MainPanel");
@@ -79,10 +79,10 @@ void TTWMainForm::CreateControls()
     LumArrowImage = form.Make<RSwatchImage>("LumArrowImage", RSwatchImage::Kind::Arrow);
 
     ColorDlgSelectSBtn = form.Button("ColorDlgSelectSBtn");
-    ColorDlgSelectSBtn->setIcon(PixelArtIcon({QStringLiteral(":/tintwell/colordialog.xpm")}));
+    ColorDlgSelectSBtn->setIcon(PixelArtIcon({PictureImage(RBuiltPicture::ColorDialog)}));
     ColorDlgSelectSBtn->setIconSize({24, 22});
     MouseSelectSBtn = form.Button("MouseSelectSBtn");
-    MouseSelectSBtn->setIcon(PixelArtIcon({QStringLiteral(":/tintwell/dropper.xpm")}));
+    MouseSelectSBtn->setIcon(PixelArtIcon({PictureImage(RBuiltPicture::Dropper)}));
     MouseSelectSBtn->setIconSize({16, 16});
 
     BtnPanel = form.Panel("BtnPanel");

@@ -52,11 +52,11 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTest::qWait(200);
-        for (const auto& [name, picture] : {std::pair{"SidebarImage", ":/tintwell/logo.xpm"},
-                                            std::pair{"KeyIconImage", ":/tintwell/icon.xpm"}})
+        for (const auto& [name, picture] : {std::pair{"SidebarImage", RBuiltPicture::Logo},
+                                            std::pair{"KeyIconImage", RBuiltPicture::Icon}})
         {
             auto* label = form.findChild<QLabel*>(QString::fromLatin1(name));
-            const QImage source(QString::fromLatin1(picture));
+            const QImage source = PictureImage(picture);
             std::set<QRgb> allowed = ColoursOf(source.convertToFormat(QImage::Format_RGB32));
             allowed.insert(qRgb(255, 255, 255)); // the white side bar behind transparent pixels
             // The picture's own device pixels, inside its label and the bar.
@@ -82,8 +82,8 @@ private slots:
     void IconsAtEverySizeAreThePixelArtInBlocks()
     {
         const std::set<QRgb> allowed = [] {
-            std::set<QRgb> colours = ColoursOf(QImage(":/tintwell/icon.xpm"));
-            colours.merge(ColoursOf(QImage(":/tintwell/icon16.xpm")));
+            std::set<QRgb> colours = ColoursOf(PictureImage(RBuiltPicture::Icon));
+            colours.merge(ColoursOf(PictureImage(RBuiltPicture::Icon16)));
             return colours;
         }();
         const QIcon icon = TintwellIcon();
@@ -96,11 +96,31 @@ private slots:
                          qPrintable(QStringLiteral("%1 at %2: ").arg(size).arg(ratio) + Strangers(image, allowed)));
             }
         // A whole scale repeats each pixel as an equal block.
-        const QImage doubled = PixelArtPixmap(QImage(":/tintwell/icon.xpm"), QSize(32, 32), 2.0).toImage();
-        const QImage source = QImage(":/tintwell/icon.xpm").convertToFormat(doubled.format());
+        const QImage doubled = PixelArtPixmap(PictureImage(RBuiltPicture::Icon), QSize(32, 32), 2.0).toImage();
+        const QImage source = PictureImage(RBuiltPicture::Icon).convertToFormat(doubled.format());
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
                 QCOMPARE(doubled.pixel(x, y), source.pixel(x / 2, y / 2));
+    }
+
+    // The pictures built into the program are their sources as the
+    // toolkit's reader decodes them, transparency included.
+    void BuiltPicturesAreTheirSources()
+    {
+        const std::pair<RBuiltPicture, const char*> sources[] = {
+            {RBuiltPicture::Icon16, "icon16.xpm"},           {RBuiltPicture::Icon, "icon.xpm"},
+            {RBuiltPicture::Logo, "logo.xpm"},               {RBuiltPicture::ColorDialog, "colordialog.xpm"},
+            {RBuiltPicture::Dropper, "dropper.xpm"},         {RBuiltPicture::DropperCursor, "dropper-cursor.xpm"},
+        };
+        static_assert(std::size(sources) == static_cast<std::size_t>(RBuiltPicture::Count));
+        for (const auto& [picture, file] : sources)
+        {
+            const QImage source =
+                QImage(QStringLiteral(TINTWELL_PICTURE_FOLDER "/") + QString::fromLatin1(file))
+                    .convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!source.isNull(), file);
+            QVERIFY2(PictureImage(picture) == source, file);
+        }
     }
 };
 
