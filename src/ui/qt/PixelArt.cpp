@@ -12,13 +12,13 @@ namespace
 {
 
 // image scaled to size by repeating pixels: each device pixel takes the
-// picture pixel under its centre. Done here rather than by the toolkit's
-// transform, which for the window manager's larger icon sizes starts worker
-// threads at every window's creation.
+// picture pixel under its centre. Done here, in the format pixmaps keep,
+// because the toolkit's transform and format conversion start worker threads
+// for the window manager's larger icon sizes at every window's creation.
 QImage InBlocks(const QImage& image, QSize size)
 {
-    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    QImage scaled(size, QImage::Format_ARGB32);
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage scaled(size, QImage::Format_ARGB32_Premultiplied);
     const qint64 width = source.width(), height = source.height();
     for (int y = 0; y < size.height(); ++y)
     {

@@ -7,6 +7,9 @@
 #include "support/TestFolder.h"
 #include "support/X11Desktop.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QtTest>
 
@@ -35,6 +38,19 @@ QString Strangers(const QImage& image, const std::set<QRgb>& allowed)
     return strangers.join(' ');
 }
 
+// The process's threads named as the toolkit names its pool's workers.
+int PooledThreads()
+{
+    int pooled = 0;
+    for (const QFileInfo& task : QDir(QStringLiteral("/proc/self/task")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+    {
+        QFile name(task.filePath() + QStringLiteral("/comm"));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("Thread (pooled)"))
+            ++pooled;
+    }
+    return pooled;
+}
+
 } // namespace
 
 class PixelArtTest : public QObject
@@ -42,6 +58,22 @@ class PixelArtTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window manager is handed the icon at several sizes whenever a
+    // window is made; that must not start threads. (First, before any other
+    // window of this process has started some.)
+    void AWindowsIconStartsNoWorkerThreads()
+    {
+        TestFolder folder;
+        QCOMPARE(PooledThreads(), 0);
+        QWidget window;
+        window.setWindowIcon(TintwellIcon());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const int size : {16, 32, 64, 128, 256})
+            QVERIFY(!TintwellIcon().pixmap(QSize(size, size)).isNull());
+        QCOMPARE(PooledThreads(), 0);
+    }
+
     // The logo and the key icon as the X server shows them.
     void TheSideBarOnTheScreenHasOnlyThePicturesColours()
     {
