@@ -2,7 +2,7 @@
 
 #include "ui/FormLayout.h"
 
-#include <QComboBox>
+#include <QAbstractItemView>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 
@@ -35,11 +35,26 @@ public:
 
 } // namespace
 
-void MakeDroppedListOfRows(QComboBox* list)
+RDropDownList::RDropDownList(QWidget* parent) : QComboBox(parent)
 {
-    auto* style = new ListNotMenuStyle;
-    style->setParent(list); // a widget does not own the style it is given
-    list->setStyle(style);
-    list->setItemDelegate(new FixedHeightRows(list));
-    list->setMaxVisibleItems(DroppedListRows);
+    setEditable(false);
+    setMaxVisibleItems(DroppedListRows);
+}
+
+void RDropDownList::showPopup()
+{
+    if (!RowsMade)
+    {
+        // The style differs from the application's only in how the list
+        // drops, so the closed box looks the same before and after.
+        auto* style = new ListNotMenuStyle;
+        style->setParent(this); // a widget does not own the style it is given
+        setStyle(style);
+        setItemDelegate(new FixedHeightRows(this));
+        // A list made before (by a reader asking for it) took its scroll bar
+        // policy from the menu style.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        RowsMade = true;
+    }
+    QComboBox::showPopup();
 }

@@ -91,10 +91,7 @@ QLineEdit* RFormBuilder::Edit(const char* name)
 
 QComboBox* RFormBuilder::DropDownList(const char* name)
 {
-    QComboBox* list = Make<QComboBox>(name);
-    list->setEditable(false);
-    MakeDroppedListOfRows(list);
-    return list;
+    return Make<RDropDownList>(name);
 }
 
 QPushButton* RFormBuilder::Button(const char* name)
