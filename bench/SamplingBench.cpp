@@ -1,7 +1,9 @@
-// Screen sampling on the real windows, under an X server: one movement over
+// The real windows under an X server: one step of an up-down arrow (the box,
+// every view refreshed, the repaint); in screen sampling one movement over
 // the copy (pixel read, every view refreshed including both swatch images,
 // the loupe moved, repaint, pending events), with and without the loupe, and
 // one start (the screen copied and shown).
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -9,9 +11,11 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QWindow>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <xcb/xcb.h>
@@ -32,6 +36,24 @@ std::unique_ptr<TTWMainForm> ShownForm()
         std::abort();
     return form;
 }
+
+// The Up key in the red box, then Down: a new colour at every step.
+void BM_UpDownStep(benchmark::State& state)
+{
+    auto form = ShownForm();
+    auto* red = form->findChild<QLineEdit*>(QStringLiteral("RedEdit"));
+    red->setFocus();
+    int step = 0;
+    const int paintsBefore = form->PaintPasses();
+    for (auto _ : state)
+    {
+        QTest::keyClick(red, (step / 50) % 2 == 0 ? Qt::Key_Up : Qt::Key_Down);
+        QCoreApplication::processEvents(); // the repaint reaches the server
+        ++step;
+    }
+    state.counters["paints"] = benchmark::Counter(form->PaintPasses() - paintsBefore, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_UpDownStep)->Unit(benchmark::kMicrosecond);
 
 // Argument 1 with the loupe beside the hot spot (as the program runs), 0
 // without it.
@@ -63,6 +85,15 @@ void BM_SampledMovement(benchmark::State& state)
     copy->hide();
 }
 BENCHMARK(BM_SampledMovement)->ArgName("loupe")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The screen's copy alone, as sampling starts with it.
+void BM_CopyScreen(benchmark::State& state)
+{
+    QScreen& screen = *QGuiApplication::primaryScreen();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CopyScreen(screen));
+}
+BENCHMARK(BM_CopyScreen)->Unit(benchmark::kMillisecond);
 
 // From the button's action to the copy on the screen: shown, exposed, painted
 // and flushed, and the X server through everything sent (a round trip).

@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QSysInfo>
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -21,10 +23,6 @@ RSamplingMethod SamplingMethodOfThisDisplay()
     return RSamplingMethod::ScreenCopy;
 }
 
-QImage CopyScreen(QScreen& screen)
-{
-    return screen.grabWindow(0).toImage();
-}
 
 QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio)
 {
@@ -62,7 +60,80 @@ std::unique_ptr<T, decltype(&std::free)> Reply(T* reply)
     return {reply, &std::free};
 }
 
+// Whether the X server's pixels of the root window are already the toolkit's
+// 32-bit RGB pixels: 24 or 32 bits of colour in 32-bit units, red, green and
+// blue in the usual places, in this machine's byte order.
+bool RootPixelsAreRgb32(const xcb_setup_t* setup, const xcb_screen_t* screen)
+{
+    const bool littleEndian = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+    if ((setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) != littleEndian)
+        return false;
+    if (screen->root_depth != 24 && screen->root_depth != 32)
+        return false;
+    bool thirtyTwoBitPixels = false;
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format))
+        if (format.data->depth == screen->root_depth)
+            thirtyTwoBitPixels = format.data->bits_per_pixel == 32 && format.data->scanline_pad == 32;
+    if (!thirtyTwoBitPixels)
+        return false;
+    for (auto depth = xcb_screen_allowed_depths_iterator(screen); depth.rem; xcb_depth_next(&depth))
+        for (auto visual = xcb_depth_visuals_iterator(depth.data); visual.rem; xcb_visualtype_next(&visual))
+            if (visual.data->visual_id == screen->root_visual)
+                return visual.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR && visual.data->red_mask == 0xFF0000 &&
+                       visual.data->green_mask == 0x00FF00 && visual.data->blue_mask == 0x0000FF;
+    return false;
+}
+
+// The whole X screen in one request, its reply kept as the image's pixels:
+// no second copy and no conversion. Nothing where the server's pixels are of
+// another kind.
+std::optional<QImage> CopyX11Screen()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return std::nullopt;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    if (screen == nullptr || !RootPixelsAreRgb32(setup, screen))
+        return std::nullopt;
+    const int width = screen->width_in_pixels, height = screen->height_in_pixels;
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(
+        connection, xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+                                  static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), ~0U),
+        nullptr);
+    if (reply == nullptr)
+        return std::nullopt;
+    const std::size_t pixelCount = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (xcb_get_image_data_length(reply) < 0 ||
+        static_cast<std::size_t>(xcb_get_image_data_length(reply)) < pixelCount * 4)
+    {
+        std::free(reply);
+        return std::nullopt;
+    }
+    // The byte above blue, green and red is undefined at depth 24; the
+    // image's format has it opaque.
+    auto* pixels = reinterpret_cast<std::uint32_t*>(xcb_get_image_data(reply));
+    for (std::size_t i = 0; i < pixelCount; ++i)
+        pixels[i] |= 0xFF000000U;
+    return QImage(reinterpret_cast<uchar*>(pixels), width, height, static_cast<qsizetype>(width) * 4,
+                  QImage::Format_RGB32, [](void* kept) { std::free(kept); }, reply);
+}
+
 } // namespace
+
+QImage CopyScreen(QScreen& screen)
+{
+    // With one screen it is the whole X screen, whose device size the server
+    // knows exactly; with several, the toolkit finds the screen's part.
+    if (QGuiApplication::screens().size() == 1)
+        if (std::optional<QImage> copy = CopyX11Screen())
+        {
+            copy->setDevicePixelRatio(screen.devicePixelRatio());
+            return std::move(*copy);
+        }
+    return screen.grabWindow(0).toImage();
+}
 
 std::optional<QPoint> PointerOnScreen(const QScreen& screen)
 {

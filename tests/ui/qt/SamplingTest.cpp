@@ -2,6 +2,7 @@
 // on the screen, and the dropper picks them. Run at scale factors 1, 1.5 and
 // 2, without a window manager and under one, and on a platform that refuses
 // screen copies.
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -137,6 +138,22 @@ private slots:
         Form.reset();
         Pixels.reset();
         Folder.reset();
+    }
+
+    // The copy, taken straight from the X server, is the toolkit's own grab
+    // of the screen: the same device pixels, size and scale.
+    void TheCopyIsTheScreenPixelForPixel()
+    {
+        if (CopiesRefused())
+            QSKIP("this platform refuses copies");
+        QScreen& screen = *QGuiApplication::primaryScreen();
+        const QImage copy = CopyScreen(screen);
+        const QImage grabbed = screen.grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copy.format(), QImage::Format_RGB32);
+        QCOMPARE(copy.size(), grabbed.size());
+        QCOMPARE(copy.devicePixelRatio(), screen.devicePixelRatio());
+        QVERIFY(copy == grabbed);
+        QCOMPARE(copy.pixelColor(10, qRound(300 * Ratio()) + 20), Known(10, 20, 0));
     }
 
     void ARefusedCopyEndsSamplingAtOnce()
