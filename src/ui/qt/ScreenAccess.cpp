@@ -23,7 +23,6 @@ RSamplingMethod SamplingMethodOfThisDisplay()
     return RSamplingMethod::ScreenCopy;
 }
 
-
 QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio)
 {
     // A device position n arrives as n / ratio, which scaled back may fall a
@@ -35,12 +34,13 @@ QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio)
 namespace
 {
 
-// The X server's connection and its first screen's root window; none on
-// other display servers.
+// The X server's connection and its first screen with that screen's root
+// window; none on other display servers.
 struct RX11Root
 {
     xcb_connection_t* Connection = nullptr;
     xcb_window_t Root = XCB_NONE;
+    const xcb_screen_t* Screen = nullptr;
 };
 
 RX11Root X11Root()
@@ -51,7 +51,7 @@ RX11Root X11Root()
     const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(x11->connection())).data;
     if (root == nullptr)
         return {};
-    return {x11->connection(), root->root};
+    return {x11->connection(), root->root, root};
 }
 
 template <typename T>
@@ -86,20 +86,21 @@ bool RootPixelsAreRgb32(const xcb_setup_t* setup, const xcb_screen_t* screen)
 
 // The whole X screen in one request, its reply kept as the image's pixels:
 // no second copy and no conversion. Nothing where the server's pixels are of
-// another kind.
-std::optional<QImage> CopyX11Screen()
+// another kind, or where the screen is not the whole X screen.
+std::optional<QImage> CopyX11Screen(const QScreen& shown)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr)
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr || !RootPixelsAreRgb32(xcb_get_setup(x11.Connection), x11.Screen))
         return std::nullopt;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
-    if (screen == nullptr || !RootPixelsAreRgb32(setup, screen))
+    const int width = x11.Screen->width_in_pixels, height = x11.Screen->height_in_pixels;
+    // The screen's logical size scaled back: within a pixel of the device's.
+    const QSizeF device = QSizeF(shown.geometry().size()) * shown.devicePixelRatio();
+    if (!shown.geometry().topLeft().isNull() || std::abs(device.width() - width) > 1 ||
+        std::abs(device.height() - height) > 1)
         return std::nullopt;
-    const int width = screen->width_in_pixels, height = screen->height_in_pixels;
+    xcb_connection_t* connection = x11.Connection;
     xcb_get_image_reply_t* reply = xcb_get_image_reply(
-        connection, xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+        connection, xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, x11.Root, 0, 0,
                                   static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), ~0U),
         nullptr);
     if (reply == nullptr)
@@ -127,7 +128,7 @@ QImage CopyScreen(QScreen& screen)
     // With one screen it is the whole X screen, whose device size the server
     // knows exactly; with several, the toolkit finds the screen's part.
     if (QGuiApplication::screens().size() == 1)
-        if (std::optional<QImage> copy = CopyX11Screen())
+        if (std::optional<QImage> copy = CopyX11Screen(screen))
         {
             copy->setDevicePixelRatio(screen.devicePixelRatio());
             return std::move(*copy);
