@@ -10,6 +10,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -122,6 +123,51 @@ std::optional<QImage> CopyX11Screen(const QScreen& shown)
 }
 
 } // namespace
+
+bool DisplayTakesRgb32Pixels()
+{
+    const RX11Root x11 = X11Root();
+    return x11.Connection != nullptr && RootPixelsAreRgb32(xcb_get_setup(x11.Connection), x11.Screen);
+}
+
+bool WindowTakesRgb32Pixels(const QWidget& window)
+{
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr || window.internalWinId() == 0)
+        return false;
+    const auto geometry = Reply(xcb_get_geometry_reply(
+        x11.Connection, xcb_get_geometry(x11.Connection, static_cast<xcb_drawable_t>(window.internalWinId())),
+        nullptr));
+    return geometry && geometry->depth == x11.Screen->root_depth &&
+           RootPixelsAreRgb32(xcb_get_setup(x11.Connection), x11.Screen);
+}
+
+void PutWindowPixels(const QWidget& window, const QImage& pixels, QPoint at)
+{
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr || window.internalWinId() == 0 || pixels.format() != QImage::Format_RGB32)
+        return;
+    xcb_connection_t* connection = x11.Connection;
+    const auto target = static_cast<xcb_drawable_t>(window.internalWinId());
+    const xcb_gcontext_t context = xcb_generate_id(connection);
+    xcb_create_gc(connection, context, target, 0, nullptr);
+    // The request's own fields take 24 bytes; the server's limit is in
+    // units of 4 bytes.
+    const std::size_t limit = static_cast<std::size_t>(xcb_get_maximum_request_length(connection)) * 4 - 64;
+    const auto rowBytes = static_cast<std::size_t>(pixels.bytesPerLine());
+    const int rowsPerRequest = std::max(1, static_cast<int>(limit / rowBytes));
+    for (int top = 0; top < pixels.height(); top += rowsPerRequest)
+    {
+        const int rows = std::min(rowsPerRequest, pixels.height() - top);
+        xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, target, context,
+                      static_cast<std::uint16_t>(pixels.width()), static_cast<std::uint16_t>(rows),
+                      static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y() + top), 0,
+                      x11.Screen->root_depth, static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(rows)),
+                      pixels.constScanLine(top));
+    }
+    xcb_free_gc(connection, context);
+    xcb_flush(connection);
+}
 
 QImage CopyScreen(QScreen& screen)
 {

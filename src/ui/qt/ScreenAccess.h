@@ -28,6 +28,16 @@ RSamplingMethod SamplingMethodOfThisDisplay();
 // device pixel ratio; a null image when the display server refuses.
 QImage CopyScreen(QScreen& screen);
 
+// Whether windows on this display can be given 32-bit RGB pixels straight,
+// without the toolkit's window-sized buffer: X11 with such pixels.
+bool DisplayTakesRgb32Pixels();
+// Whether window, made and on such a display, has the screen's depth, so
+// that its pixels can be put straight (asks the server).
+bool WindowTakesRgb32Pixels(const QWidget& window);
+// Puts pixels (32-bit RGB) at the device position at of window, in as many
+// requests as the server's request size needs.
+void PutWindowPixels(const QWidget& window, const QImage& pixels, QPoint at);
+
 // The device pixel under a position given in logical coordinates of a window
 // that starts on a device pixel boundary. Positions come from the server in
 // device pixels, so scaling back and rounding recovers them exactly.

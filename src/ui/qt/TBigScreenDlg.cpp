@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     // Typed as an ordinary window (no transient tie to the main window, which
     // would lift it to the main window's layer), and one that refuses focus.
@@ -22,6 +24,14 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     setBackgroundRole(QPalette::Button);
     setMouseTracking(true); // movement without a button counts
     setGeometry(QGuiApplication::primaryScreen()->geometry());
+    DrawsStraight = DisplayTakesRgb32Pixels();
+    setAttribute(Qt::WA_PaintOnScreen, DrawsStraight);
+    setAttribute(Qt::WA_NoSystemBackground, DrawsStraight);
+}
+
+QPaintEngine* TBigScreenDlg::paintEngine() const
+{
+    return DrawsStraight ? nullptr : QWidget::paintEngine();
 }
 
 void TBigScreenDlg::ShowScreenImage(const QImage* image)
@@ -68,7 +78,7 @@ ColorValue TBigScreenDlg::CopyPixel(QPoint devicePixel) const
     return ScreenImage != nullptr ? ImagePixel(*ScreenImage, devicePixel) : 0xFFFFFFFF;
 }
 
-void TBigScreenDlg::paintEvent(QPaintEvent*)
+void TBigScreenDlg::paintEvent(QPaintEvent* event)
 {
     if (ScreenImage == nullptr)
         return;
@@ -76,6 +86,26 @@ void TBigScreenDlg::paintEvent(QPaintEvent*)
     // One to one in device pixels, and lined up with the screen wherever the
     // window manager put the window: each pixel shows where it was copied.
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
+    if (DrawsStraight && CheckedWindow != internalWinId())
+    {
+        if (!WindowTakesRgb32Pixels(*this))
+        {
+            // A window of another depth: the toolkit paints it after all.
+            DrawsStraight = false;
+            setAttribute(Qt::WA_PaintOnScreen, false);
+            setAttribute(Qt::WA_NoSystemBackground, false);
+            update();
+            return;
+        }
+        CheckedWindow = internalWinId();
+    }
+    if (DrawsStraight)
+    {
+        PutStraight(event->region());
+        if (isVisible())
+            HoldKeyboard();
+        return;
+    }
     const qreal ratio = ScreenImage->devicePixelRatio();
     QPainter painter(this);
     painter.drawImage(QPointF(-WindowOrigin.x() / ratio, -WindowOrigin.y() / ratio), *ScreenImage);
@@ -87,6 +117,67 @@ void TBigScreenDlg::paintEvent(QPaintEvent*)
     TheLoupe.Paint(painter, *ScreenImage, OwnerForm.CurrentColor().GetHexFormat());
     if (isVisible())
         HoldKeyboard();
+}
+
+void TBigScreenDlg::PutStraight(const QRegion& region)
+{
+    // A band stays small next to the copy, whatever the screen's size.
+    constexpr int BandBytes = 256 * 1024;
+    const qreal ratio = devicePixelRatioF();
+    const QRect windowPixels(QPoint(0, 0), (QSizeF(size()) * ratio).toSize());
+    const int notation = OwnerForm.CurrentColor().GetHexFormat();
+    for (const QRect& logical : region)
+    {
+        const QRect device =
+            QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect() & windowPixels;
+        if (device.isEmpty())
+            continue;
+        QImage band(device.width(), std::clamp(BandBytes / (device.width() * 4), 1, device.height()),
+                    QImage::Format_RGB32);
+        for (int top = device.top(); top <= device.bottom(); top += band.height())
+        {
+            const QRect part(device.left(), top, device.width(), std::min(band.height(), device.bottom() + 1 - top));
+            CopyPixelsInto(band, part);
+            if (TheLoupe.Area.intersects(part.translated(WindowOrigin)))
+            {
+                QPainter painter(&band);
+                painter.setWorldTransform(
+                    QTransform::fromTranslate(-(WindowOrigin.x() + part.x()), -(WindowOrigin.y() + part.y())));
+                TheLoupe.Paint(painter, *ScreenImage, notation);
+            }
+            // The band's top rows, without copying them.
+            const QImage rows(band.constBits(), part.width(), part.height(), band.bytesPerLine(), band.format());
+            PutWindowPixels(*this, rows, part.topLeft());
+        }
+    }
+}
+
+void TBigScreenDlg::CopyPixelsInto(QImage& band, const QRect& part) const
+{
+    const QRgb background = palette().color(QPalette::Button).rgb();
+    const QRect copied = part.translated(WindowOrigin) & ScreenImage->rect();
+    const bool wordPixels = ScreenImage->depth() == 32;
+    for (int row = 0; row < part.height(); ++row)
+    {
+        auto* to = reinterpret_cast<QRgb*>(band.scanLine(row));
+        const int y = WindowOrigin.y() + part.y() + row;
+        if (y < copied.top() || y > copied.bottom())
+        {
+            std::fill(to, to + part.width(), background);
+            continue;
+        }
+        const int before = copied.left() - (WindowOrigin.x() + part.x());
+        std::fill(to, to + before, background);
+        if (wordPixels)
+        {
+            const auto* from = reinterpret_cast<const QRgb*>(ScreenImage->constScanLine(y)) + copied.left();
+            std::copy(from, from + copied.width(), to + before);
+        }
+        else
+            for (int x = 0; x < copied.width(); ++x)
+                to[before + x] = ScreenImage->pixel(copied.left() + x, y);
+        std::fill(to + before + copied.width(), to + part.width(), background);
+    }
 }
 
 void TBigScreenDlg::MoveLoupe()
@@ -166,12 +257,14 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     releaseKeyboard();
     KeyboardHeld = false;
     OwnerForm.EndMouseSelect();
-    // The hidden window would keep its screen-sized backing store until the
-    // program ends; its native window goes once the hiding is done, and the
-    // next sampling makes a new one.
-    QTimer::singleShot(0, this, [this]
-    {
-        if (!isVisible())
-            destroy();
-    });
+    // Painted by the toolkit, the hidden window would keep its screen-sized
+    // buffer until the program ends; its native window goes once the hiding
+    // is done, and the next sampling makes a new one. Drawn straight, it has
+    // no such buffer and stays, ready for the next sampling.
+    if (!DrawsStraight)
+        QTimer::singleShot(0, this, [this]
+        {
+            if (!isVisible())
+                destroy();
+        });
 }

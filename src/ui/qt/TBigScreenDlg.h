@@ -35,6 +35,10 @@ public:
     // The copy shown; none while hidden.
     const QImage* ScreenImageShown() const { return isVisible() ? ScreenImage : nullptr; }
 
+    // The toolkit's painting, or none where the window's pixels are put
+    // straight from the copy.
+    QPaintEngine* paintEngine() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -53,6 +57,12 @@ private:
     QPoint PointerDevicePixel() const;
     void HoldKeyboard();
     void MoveLoupe();
+    // Puts the region's pixels straight on the screen: the copy's with the
+    // loupe over them, a band of rows at a time.
+    void PutStraight(const QRegion& region);
+    // The copy's pixels (and the background beyond it) under the window's
+    // device rectangle part, into the top rows of band.
+    void CopyPixelsInto(QImage& band, const QRect& part) const;
 
     TTWMainForm& OwnerForm;
     const QImage* ScreenImage = nullptr;
@@ -68,4 +78,10 @@ private:
     RLoupe TheLoupe;
     bool LoupeShown = true;
     int PaintCount = 0;
+    // The copy goes straight to the X server, from the copy itself, instead
+    // of through a buffer of the toolkit's as large as the screen: that
+    // would hold the copy twice while sampling.
+    bool DrawsStraight = false;
+    // The native window whose depth was found to take the copy's pixels.
+    WId CheckedWindow = 0;
 };

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 namespace
@@ -52,6 +53,19 @@ protected:
         QPainter(this).drawImage(0, 0, pixels);
     }
 };
+
+// Kilobytes of the process's own memory in use, as the kernel counts it:
+// anonymous, and shared (where the X server's shared buffers are).
+qint64 MemoryKb(const char* kind)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(kind))
+            return line.mid(static_cast<qsizetype>(std::strlen(kind))).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
 
 bool CopiesRefused()
 {
@@ -344,6 +358,28 @@ private slots:
         QVERIFY(desktop.Key(0x20)); // Space
         QTRY_VERIFY(!BigScreen()->isVisible());
         QCOMPARE(Rgb(), RgbOf(Known(60, 70, 0)));
+    }
+
+    // While sampling, the copy is held once: the window shows it without a
+    // buffer of its own as large as the screen.
+    void TheCopyIsHeldOnceWhileShown()
+    {
+        if (CopiesRefused())
+            QSKIP("no screen copies here");
+        const qint64 anonymous = MemoryKb("RssAnon:"), shared = MemoryKb("RssShmem:");
+        QVERIFY(anonymous > 0 && shared >= 0);
+        StartSampling();
+        QTest::qWait(200);
+        Move(BigScreen(), Over(20, 20)); // the loupe drawn too
+        QTest::qWait(100);
+        const QImage* copy = BigScreen()->ScreenImageShown();
+        QVERIFY(copy != nullptr);
+        const qint64 copyKb = copy->sizeInBytes() / 1024;
+        const qint64 grownShared = MemoryKb("RssShmem:") - shared;
+        const qint64 grown = MemoryKb("RssAnon:") - anonymous + grownShared;
+        QVERIFY2(grownShared < copyKb / 4, qPrintable(QStringLiteral("shared memory grew by %1 kB").arg(grownShared)));
+        QVERIFY2(grown < copyKb * 3 / 2,
+                 qPrintable(QStringLiteral("%1 kB more for a copy of %2 kB").arg(grown).arg(copyKb)));
     }
 
     void TheCopyIsFrozenAndASecondStartCopiesAgain()
