@@ -138,8 +138,7 @@ bool WindowTakesRgb32Pixels(const QWidget& window)
     const auto geometry = Reply(xcb_get_geometry_reply(
         x11.Connection, xcb_get_geometry(x11.Connection, static_cast<xcb_drawable_t>(window.internalWinId())),
         nullptr));
-    return geometry && geometry->depth == x11.Screen->root_depth &&
-           RootPixelsAreRgb32(xcb_get_setup(x11.Connection), x11.Screen);
+    return geometry && geometry->depth == x11.Screen->root_depth;
 }
 
 void PutWindowPixels(const QWidget& window, const QImage& pixels, QPoint at)

@@ -31,8 +31,8 @@ QImage CopyScreen(QScreen& screen);
 // Whether windows on this display can be given 32-bit RGB pixels straight,
 // without the toolkit's window-sized buffer: X11 with such pixels.
 bool DisplayTakesRgb32Pixels();
-// Whether window, made and on such a display, has the screen's depth, so
-// that its pixels can be put straight (asks the server).
+// Whether window, made and on a display that takes such pixels, has the
+// screen's depth, so that its pixels can be put straight (asks the server).
 bool WindowTakesRgb32Pixels(const QWidget& window);
 // Puts pixels (32-bit RGB) at the device position at of window, in as many
 // requests as the server's request size needs.

@@ -24,14 +24,23 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     setBackgroundRole(QPalette::Button);
     setMouseTracking(true); // movement without a button counts
     setGeometry(QGuiApplication::primaryScreen()->geometry());
-    DrawsStraight = DisplayTakesRgb32Pixels();
-    setAttribute(Qt::WA_PaintOnScreen, DrawsStraight);
-    setAttribute(Qt::WA_NoSystemBackground, DrawsStraight);
+    SetDrawsStraight(DisplayTakesRgb32Pixels());
 }
 
 QPaintEngine* TBigScreenDlg::paintEngine() const
 {
-    return DrawsStraight ? nullptr : QWidget::paintEngine();
+    return DrawsStraight() ? nullptr : QWidget::paintEngine();
+}
+
+bool TBigScreenDlg::DrawsStraight() const
+{
+    return testAttribute(Qt::WA_PaintOnScreen);
+}
+
+void TBigScreenDlg::SetDrawsStraight(bool straight)
+{
+    setAttribute(Qt::WA_PaintOnScreen, straight);
+    setAttribute(Qt::WA_NoSystemBackground, straight);
 }
 
 void TBigScreenDlg::ShowScreenImage(const QImage* image)
@@ -86,20 +95,18 @@ void TBigScreenDlg::paintEvent(QPaintEvent* event)
     // One to one in device pixels, and lined up with the screen wherever the
     // window manager put the window: each pixel shows where it was copied.
     WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
-    if (DrawsStraight && CheckedWindow != internalWinId())
+    if (DrawsStraight() && CheckedWindow != internalWinId())
     {
         if (!WindowTakesRgb32Pixels(*this))
         {
             // A window of another depth: the toolkit paints it after all.
-            DrawsStraight = false;
-            setAttribute(Qt::WA_PaintOnScreen, false);
-            setAttribute(Qt::WA_NoSystemBackground, false);
+            SetDrawsStraight(false);
             update();
             return;
         }
         CheckedWindow = internalWinId();
     }
-    if (DrawsStraight)
+    if (DrawsStraight())
     {
         PutStraight(event->region());
         if (isVisible())
@@ -261,7 +268,7 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     // buffer until the program ends; its native window goes once the hiding
     // is done, and the next sampling makes a new one. Drawn straight, it has
     // no such buffer and stays, ready for the next sampling.
-    if (!DrawsStraight)
+    if (!DrawsStraight())
         QTimer::singleShot(0, this, [this]
         {
             if (!isVisible())

@@ -60,6 +60,11 @@ private:
     // Puts the region's pixels straight on the screen: the copy's with the
     // loupe over them, a band of rows at a time.
     void PutStraight(const QRegion& region);
+    // Whether the copy goes straight to the X server, from the copy itself,
+    // instead of through a buffer of the toolkit's as large as the screen,
+    // which would hold the copy twice while sampling.
+    bool DrawsStraight() const;
+    void SetDrawsStraight(bool straight);
     // The copy's pixels (and the background beyond it) under the window's
     // device rectangle part, into the top rows of band.
     void CopyPixelsInto(QImage& band, const QRect& part) const;
@@ -78,10 +83,6 @@ private:
     RLoupe TheLoupe;
     bool LoupeShown = true;
     int PaintCount = 0;
-    // The copy goes straight to the X server, from the copy itself, instead
-    // of through a buffer of the toolkit's as large as the screen: that
-    // would hold the copy twice while sampling.
-    bool DrawsStraight = false;
     // The native window whose depth was found to take the copy's pixels.
     WId CheckedWindow = 0;
 };
