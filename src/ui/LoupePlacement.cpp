@@ -17,10 +17,9 @@ int Clamped(int at, int size, int screen, int gap)
     return std::clamp(at + gap, 0, std::max(0, screen - size));
 }
 
-} // namespace
-
-RLoupeRect PlaceLoupe(int x, int y, int width, int height, int screenWidth, int screenHeight, int gap,
-                      const RLoupeRect& avoid)
+// The placement on a screen whose top left is (0, 0).
+RLoupeRect PlaceFromOrigin(int x, int y, int width, int height, int screenWidth, int screenHeight, int gap,
+                           const RLoupeRect& avoid)
 {
     // 1. Below and right first, then the other sides; the first on the
     //    screen and clear of the window to avoid.
@@ -48,4 +47,15 @@ RLoupeRect PlaceLoupe(int x, int y, int width, int height, int screenWidth, int 
     if (!Side(y, height, screenHeight, gap, true, top) && !Side(y, height, screenHeight, gap, false, top))
         top = Clamped(y, height, screenHeight, gap);
     return {left, top, width, height};
+}
+
+} // namespace
+
+RLoupeRect PlaceLoupe(int x, int y, int width, int height, const RLoupeRect& screen, int gap,
+                      const RLoupeRect& avoid)
+{
+    const RLoupeRect placed =
+        PlaceFromOrigin(x - screen.Left, y - screen.Top, width, height, screen.Width, screen.Height, gap,
+                        {avoid.Left - screen.Left, avoid.Top - screen.Top, avoid.Width, avoid.Height});
+    return {placed.Left + screen.Left, placed.Top + screen.Top, placed.Width, placed.Height};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // Where the magnifier goes beside the eyedropper's hot spot, in device
-// pixels of the screen. It keeps a gap from the hot spot on both axes, so it
+// pixels of the desktop, on the monitor under the hot spot. It keeps a gap from the hot spot on both axes, so it
 // never covers the pixel being taken: below and to the right of it, or on
 // the other side of an axis where the screen ends first, and clear of a
 // window that would hide it where the screen leaves a choice.
@@ -17,9 +17,10 @@ struct RLoupeRect
     }
 };
 
-// The magnifier of width x height beside hot spot (x, y) on a screen of
-// screenWidth x screenHeight, gap device pixels away on each axis, clear of
-// avoid where a side of the hot spot allows. Where neither side of an axis
-// has room it lies against the screen's edge on that axis.
-RLoupeRect PlaceLoupe(int x, int y, int width, int height, int screenWidth, int screenHeight, int gap,
+// The magnifier of width x height beside hot spot (x, y) within screen (the
+// monitor's area, which may start anywhere, negative coordinates included),
+// gap device pixels away on each axis, clear of avoid where a side of the
+// hot spot allows. Where neither side of an axis has room it lies against
+// the screen's start on that axis.
+RLoupeRect PlaceLoupe(int x, int y, int width, int height, const RLoupeRect& screen, int gap,
                       const RLoupeRect& avoid = {});

@@ -10,7 +10,7 @@ TEST(LoupePlacement, EveryHotSpotOfTheScreen)
     for (int y = 0; y < screenHeight; ++y)
         for (int x = 0; x < screenWidth; ++x)
         {
-            const RLoupeRect loupe = PlaceLoupe(x, y, width, height, screenWidth, screenHeight, gap);
+            const RLoupeRect loupe = PlaceLoupe(x, y, width, height, {0, 0, screenWidth, screenHeight}, gap);
             ASSERT_FALSE(loupe.Contains(x, y)) << x << "," << y;
             ASSERT_GE(loupe.Left, 0);
             ASSERT_GE(loupe.Top, 0);
@@ -33,7 +33,7 @@ TEST(LoupePlacement, BelowRightUnlessTheScreenEndsFirst)
     };
     for (const auto& test : cases)
     {
-        const RLoupeRect loupe = PlaceLoupe(test.X, test.Y, 122, 150, 640, 400, 24);
+        const RLoupeRect loupe = PlaceLoupe(test.X, test.Y, 122, 150, {0, 0, 640, 400}, 24);
         EXPECT_EQ(loupe.Left, test.Left) << test.X << "," << test.Y;
         EXPECT_EQ(loupe.Top, test.Top) << test.X << "," << test.Y;
     }
@@ -41,7 +41,7 @@ TEST(LoupePlacement, BelowRightUnlessTheScreenEndsFirst)
 
 TEST(LoupePlacement, AScreenSmallerThanTheLoupeStillShowsItsStart)
 {
-    const RLoupeRect loupe = PlaceLoupe(10, 10, 122, 150, 100, 100, 24);
+    const RLoupeRect loupe = PlaceLoupe(10, 10, 122, 150, {0, 0, 100, 100}, 24);
     EXPECT_EQ(loupe.Left, 0);
     EXPECT_EQ(loupe.Top, 0);
 }
@@ -56,7 +56,7 @@ TEST(LoupePlacement, ClearOfTheWindowWhereASideAllows)
         {
             if (window.Contains(x, y))
                 continue;
-            const RLoupeRect loupe = PlaceLoupe(x, y, width, height, 1024, 768, 24, window);
+            const RLoupeRect loupe = PlaceLoupe(x, y, width, height, {0, 0, 1024, 768}, 24, window);
             ASSERT_FALSE(loupe.Contains(x, y));
             bool anyClear = false;
             for (const int left : {x + 24, x - 24 - width + 1})
@@ -69,6 +69,26 @@ TEST(LoupePlacement, ClearOfTheWindowWhereASideAllows)
             ASSERT_EQ(!loupe.Intersects(window), anyClear) << x << "," << y;
         }
     // Left of the window's corner: the magnifier goes above, not under it.
-    const RLoupeRect beside = PlaceLoupe(290, 300, width, height, 1024, 768, 24, window);
+    const RLoupeRect beside = PlaceLoupe(290, 300, width, height, {0, 0, 1024, 768}, 24, window);
     EXPECT_FALSE(beside.Intersects(window));
+}
+
+// A monitor that does not start at the desktop's origin, left of and above
+// it included: the magnifier stays on that monitor, turning at its edges.
+TEST(LoupePlacement, OnAMonitorAwayFromTheOrigin)
+{
+    const RLoupeRect monitor{-1024, -300, 1024, 768};
+    for (int y = monitor.Top; y < monitor.Top + monitor.Height; y += 5)
+        for (int x = monitor.Left; x < monitor.Left + monitor.Width; x += 5)
+        {
+            const RLoupeRect loupe = PlaceLoupe(x, y, 122, 150, monitor, 24);
+            ASSERT_FALSE(loupe.Contains(x, y)) << x << "," << y;
+            ASSERT_GE(loupe.Left, monitor.Left) << x << "," << y;
+            ASSERT_GE(loupe.Top, monitor.Top) << x << "," << y;
+            ASSERT_LE(loupe.Left + 122, monitor.Left + monitor.Width) << x << "," << y;
+            ASSERT_LE(loupe.Top + 150, monitor.Top + monitor.Height) << x << "," << y;
+        }
+    const RLoupeRect corner = PlaceLoupe(-1, 467, 122, 150, monitor, 24);
+    EXPECT_EQ(corner.Left, -1 - 24 - 122 + 1);
+    EXPECT_EQ(corner.Top, 467 - 24 - 150 + 1);
 }

@@ -4,7 +4,6 @@
 #include "ui/LoupePlacement.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/Resources.h"
-#include "ui/qt/ScreenAccess.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,8 +14,6 @@ namespace
 constexpr int Grid = RLoupe::Cells * RLoupe::CellSize;
 // Clear of the hot spot, and of the dropper drawn up and right of it.
 constexpr int Gap = 20;
-// Where the copy ends: neither black nor white nor any likely pixel.
-const QColor Outside(0x80, 0x80, 0x80, 0x60);
 
 QColor Contrasting(ColorValue color)
 {
@@ -25,58 +22,63 @@ QColor Contrasting(ColorValue color)
 
 } // namespace
 
-QRect RLoupe::MoveTo(QPoint hotSpot, QSize screenSize, qreal ratio, const QRect& avoid)
+void RLoupe::MoveTo(QPoint hotSpot, const QRect& monitor, qreal ratio, const QRect& avoid)
 {
-    const QRect before = Area;
     if (const int height = qRound(16 * ratio); height != TextHeight)
     {
         TextHeight = height;
         TextFont = DialogFont();
         TextFont.setPixelSize(qMax(8, TextHeight * 3 / 4));
     }
-    const RLoupeRect placed = PlaceLoupe(hotSpot.x(), hotSpot.y(), Grid + 2 * Border, Grid + 2 * Border + TextHeight,
-                                         screenSize.width(), screenSize.height(), qRound(Gap * ratio),
-                                         {avoid.left(), avoid.top(), avoid.width(), avoid.height()});
+    const RLoupeRect placed =
+        PlaceLoupe(hotSpot.x(), hotSpot.y(), Grid + 2 * Border, Grid + 2 * Border + TextHeight,
+                   {monitor.left(), monitor.top(), monitor.width(), monitor.height()}, qRound(Gap * ratio),
+                   {avoid.left(), avoid.top(), avoid.width(), avoid.height()});
     Area = QRect(placed.Left, placed.Top, placed.Width, placed.Height);
     HotSpot = hotSpot;
-    return before.united(Area);
 }
 
-void RLoupe::Paint(QPainter& painter, const QImage& copy, int notation) const
+QRect RLoupe::Source() const
 {
+    return QRect(HotSpot - QPoint(Cells / 2, Cells / 2), QSize(Cells, Cells));
+}
+
+QImage RLoupe::Render(const QImage& source, int notation) const
+{
+    QImage picture(Area.size(), QImage::Format_RGB32);
+    picture.fill(Qt::black);
     if (Area.isEmpty())
-        return;
-    painter.fillRect(Area, Qt::black);
-    const QPoint grid = Area.topLeft() + QPoint(Border, Border);
+        return picture;
+    QPainter painter(&picture);
+    // Where the copy ends: grey over black, neither black nor white nor any
+    // likely pixel.
+    const QColor outside = QColor::fromRgb(0x30, 0x30, 0x30);
+    const QPoint grid(Border, Border);
     for (int row = 0; row < Cells; ++row)
         for (int column = 0; column < Cells; ++column)
         {
-            const QPoint source = HotSpot + QPoint(column - Cells / 2, row - Cells / 2);
             const QRect cell(grid + QPoint(column * CellSize, row * CellSize), QSize(CellSize, CellSize));
-            const ColorValue pixel = ImagePixel(copy, source);
-            if (pixel == 0xFFFFFFFF)
-                painter.fillRect(cell, Outside);
-            else
-                painter.fillRect(cell, ToQColor(pixel));
+            const bool copied = source.valid(column, row) && qAlpha(source.pixel(column, row)) != 0;
+            painter.fillRect(cell, copied ? QColor(source.pixel(column, row)) : outside);
         }
     // The taken pixel: a frame on its own square, in whichever of black and
     // white stands out from it.
-    const ColorValue taken = ImagePixel(copy, HotSpot);
-    const QRect centre(grid + QPoint(Cells / 2 * CellSize, Cells / 2 * CellSize), QSize(CellSize, CellSize));
-    const QColor frame = taken == 0xFFFFFFFF ? Qt::black : Contrasting(taken);
-    for (const QRect& edge : {QRect(centre.left(), centre.top(), CellSize, 1),
-                              QRect(centre.left(), centre.bottom(), CellSize, 1),
-                              QRect(centre.left(), centre.top(), 1, CellSize),
-                              QRect(centre.right(), centre.top(), 1, CellSize)})
+    const bool taken = source.valid(Cells / 2, Cells / 2) && qAlpha(source.pixel(Cells / 2, Cells / 2)) != 0;
+    const ColorValue centre = taken ? FromQColor(QColor(source.pixel(Cells / 2, Cells / 2))) : 0;
+    const QRect square(grid + QPoint(Cells / 2 * CellSize, Cells / 2 * CellSize), QSize(CellSize, CellSize));
+    const QColor frame = taken ? Contrasting(centre) : QColor(Qt::black);
+    for (const QRect& edge : {QRect(square.left(), square.top(), CellSize, 1),
+                              QRect(square.left(), square.bottom(), CellSize, 1),
+                              QRect(square.left(), square.top(), 1, CellSize),
+                              QRect(square.right(), square.top(), 1, CellSize)})
         painter.fillRect(edge, frame);
-
-    const QRect text(Area.left() + Border, grid.y() + Grid, Grid, TextHeight);
-    painter.fillRect(text, Qt::black);
-    if (taken == 0xFFFFFFFF)
-        return;
-    RColor color(taken);
+    if (!taken)
+        return picture;
+    const QRect text(Border, Border + Grid, Grid, TextHeight);
+    RColor color(centre);
     color.SetHexFormat(notation);
     painter.setFont(TextFont);
     painter.setPen(Qt::white);
     painter.drawText(text, Qt::AlignCenter, QString::fromLatin1(color.GetHexValue().Text()));
+    return picture;
 }

@@ -6,8 +6,7 @@
 #include <QPoint>
 #include <QRect>
 
-class QImage;
-class QPainter;
+#include <QImage>
 
 // The magnifier beside the eyedropper: the copy's pixels around the hot spot,
 // each a square of device pixels with the one under the hot spot framed, and
@@ -21,18 +20,20 @@ public:
     static constexpr int CellSize = 8; // device pixels
     static constexpr int Border = 1;
 
-    // Moves the magnifier beside hotSpot (device pixels of the copy) on a
-    // screen of screenSize device pixels, clear of avoid where it can be.
-    // Returns the device area it covered before and covers now, which need
-    // painting.
-    QRect MoveTo(QPoint hotSpot, QSize screenSize, qreal ratio, const QRect& avoid = QRect());
+    // Moves the magnifier beside hotSpot (device pixels of the desktop) on
+    // monitor, whose windows are drawn at ratio, clear of avoid where it can
+    // be.
+    void MoveTo(QPoint hotSpot, const QRect& monitor, qreal ratio, const QRect& avoid = QRect());
     void Hide() { Area = {}; }
 
-    // Draws it onto painter (set up in the copy's device pixels) from copy,
-    // the literal in notation of the pixel under the hot spot.
-    void Paint(QPainter& painter, const QImage& copy, int notation) const;
+    // The part of the copy it shows: the squares around the hot spot.
+    QRect Source() const;
+    // Its picture, as large as Area, from source (the copy's pixels in
+    // Source(), transparent where the copy ends), the literal in notation of
+    // the pixel under the hot spot.
+    QImage Render(const QImage& source, int notation) const;
 
-    // Where it lies, in device pixels of the copy; empty while hidden.
+    // Where it lies, in device pixels of the desktop; empty while hidden.
     QRect Area;
     // The copy's pixel it centres on.
     QPoint HotSpot;

@@ -3,18 +3,16 @@
 #include "ui/qt/QtColor.h"
 
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QScreen>
 #include <QSysInfo>
 #include <QWidget>
 
+#include <xcb/randr.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <memory>
 
 RSamplingMethod SamplingMethodOfThisDisplay()
 {
@@ -46,6 +44,8 @@ struct RX11Root
 
 RX11Root X11Root()
 {
+    if (qGuiApp == nullptr)
+        return {};
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || x11->connection() == nullptr)
         return {};
@@ -61,84 +61,270 @@ std::unique_ptr<T, decltype(&std::free)> Reply(T* reply)
     return {reply, &std::free};
 }
 
-// Whether the X server's pixels of the root window are already the toolkit's
-// 32-bit RGB pixels: 24 or 32 bits of colour in 32-bit units, red, green and
-// blue in the usual places, in this machine's byte order.
-bool RootPixelsAreRgb32(const xcb_setup_t* setup, const xcb_screen_t* screen)
+// How the server lays out the desktop's pixels in an image: their size, the
+// bits of each colour, and the byte order.
+struct RPixelLayout
 {
-    const bool littleEndian = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
-    if ((setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) != littleEndian)
-        return false;
-    if (screen->root_depth != 24 && screen->root_depth != 32)
-        return false;
-    bool thirtyTwoBitPixels = false;
+    int BitsPerPixel = 0, RowPad = 32;
+    std::uint32_t RedMask = 0, GreenMask = 0, BlueMask = 0;
+    bool MostSignificantFirst = false;
+
+    bool IsRgb32() const
+    {
+        const bool littleEndian = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+        return BitsPerPixel == 32 && MostSignificantFirst != littleEndian && RedMask == 0xFF0000 &&
+               GreenMask == 0x00FF00 && BlueMask == 0x0000FF;
+    }
+    int RowBytes(int width) const { return (width * BitsPerPixel + RowPad - 1) / RowPad * RowPad / 8; }
+};
+
+RPixelLayout PixelLayoutOf(const RX11Root& x11)
+{
+    RPixelLayout layout;
+    const xcb_setup_t* setup = xcb_get_setup(x11.Connection);
+    layout.MostSignificantFirst = setup->image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST;
     for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format))
-        if (format.data->depth == screen->root_depth)
-            thirtyTwoBitPixels = format.data->bits_per_pixel == 32 && format.data->scanline_pad == 32;
-    if (!thirtyTwoBitPixels)
-        return false;
-    for (auto depth = xcb_screen_allowed_depths_iterator(screen); depth.rem; xcb_depth_next(&depth))
+        if (format.data->depth == x11.Screen->root_depth)
+            layout.BitsPerPixel = format.data->bits_per_pixel, layout.RowPad = format.data->scanline_pad;
+    for (auto depth = xcb_screen_allowed_depths_iterator(x11.Screen); depth.rem; xcb_depth_next(&depth))
         for (auto visual = xcb_depth_visuals_iterator(depth.data); visual.rem; xcb_visualtype_next(&visual))
-            if (visual.data->visual_id == screen->root_visual)
-                return visual.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR && visual.data->red_mask == 0xFF0000 &&
-                       visual.data->green_mask == 0x00FF00 && visual.data->blue_mask == 0x0000FF;
-    return false;
+            if (visual.data->visual_id == x11.Screen->root_visual)
+            {
+                layout.RedMask = visual.data->red_mask;
+                layout.GreenMask = visual.data->green_mask;
+                layout.BlueMask = visual.data->blue_mask;
+            }
+    return layout;
 }
 
-// The whole X screen in one request, its reply kept as the image's pixels:
-// no second copy and no conversion. Nothing where the server's pixels are of
-// another kind, or where the screen is not the whole X screen.
-std::optional<QImage> CopyX11Screen(const QScreen& shown)
+// One colour's bits of a raw pixel, widened or narrowed to 8 bits.
+std::uint32_t Channel(std::uint32_t raw, std::uint32_t mask)
 {
-    const RX11Root x11 = X11Root();
-    if (x11.Connection == nullptr || !RootPixelsAreRgb32(xcb_get_setup(x11.Connection), x11.Screen))
-        return std::nullopt;
-    const int width = x11.Screen->width_in_pixels, height = x11.Screen->height_in_pixels;
-    // The screen's logical size scaled back: within a pixel of the device's.
-    const QSizeF device = QSizeF(shown.geometry().size()) * shown.devicePixelRatio();
-    if (!shown.geometry().topLeft().isNull() || std::abs(device.width() - width) > 1 ||
-        std::abs(device.height() - height) > 1)
-        return std::nullopt;
-    xcb_connection_t* connection = x11.Connection;
-    xcb_get_image_reply_t* reply = xcb_get_image_reply(
-        connection, xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, x11.Root, 0, 0,
-                                  static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), ~0U),
-        nullptr);
-    if (reply == nullptr)
-        return std::nullopt;
-    const std::size_t pixelCount = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (xcb_get_image_data_length(reply) < 0 ||
-        static_cast<std::size_t>(xcb_get_image_data_length(reply)) < pixelCount * 4)
+    if (mask == 0)
+        return 0;
+    int shift = 0;
+    while (((mask >> shift) & 1U) == 0)
+        ++shift;
+    const std::uint32_t maximum = mask >> shift;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>((raw & mask) >> shift) * 255 + maximum / 2) /
+                                      maximum);
+}
+
+// A row of the server's pixels as 32-bit RGB (opaque).
+void ConvertRow(const RPixelLayout& layout, const std::uint8_t* from, QRgb* to, int width)
+{
+    if (layout.IsRgb32())
     {
-        std::free(reply);
-        return std::nullopt;
+        const auto* words = reinterpret_cast<const std::uint32_t*>(from);
+        for (int x = 0; x < width; ++x)
+            to[x] = words[x] | 0xFF000000U;
+        return;
     }
-    // The byte above blue, green and red is undefined at depth 24; the
-    // image's format has it opaque.
-    auto* pixels = reinterpret_cast<std::uint32_t*>(xcb_get_image_data(reply));
-    for (std::size_t i = 0; i < pixelCount; ++i)
-        pixels[i] |= 0xFF000000U;
-    return QImage(reinterpret_cast<uchar*>(pixels), width, height, static_cast<qsizetype>(width) * 4,
-                  QImage::Format_RGB32, [](void* kept) { std::free(kept); }, reply);
+    const int bytes = layout.BitsPerPixel / 8;
+    for (int x = 0; x < width; ++x)
+    {
+        std::uint32_t raw = 0;
+        for (int b = 0; b < bytes; ++b)
+        {
+            const std::uint32_t byte = from[x * bytes + b];
+            raw |= layout.MostSignificantFirst ? byte << (8 * (bytes - 1 - b)) : byte << (8 * b);
+        }
+        to[x] = qRgb(static_cast<int>(Channel(raw, layout.RedMask)), static_cast<int>(Channel(raw, layout.GreenMask)),
+                     static_cast<int>(Channel(raw, layout.BlueMask)));
+    }
+}
+
+std::uint8_t DepthOf(const RX11Root& x11, xcb_drawable_t drawable)
+{
+    const auto geometry =
+        Reply(xcb_get_geometry_reply(x11.Connection, xcb_get_geometry(x11.Connection, drawable), nullptr));
+    return geometry ? geometry->depth : 0;
 }
 
 } // namespace
 
-bool DisplayTakesRgb32Pixels()
+std::unique_ptr<RDesktopCopy> RDesktopCopy::Take()
 {
     const RX11Root x11 = X11Root();
-    return x11.Connection != nullptr && RootPixelsAreRgb32(xcb_get_setup(x11.Connection), x11.Screen);
+    if (x11.Connection == nullptr)
+        return nullptr;
+    const RPixelLayout layout = PixelLayoutOf(x11);
+    if (layout.BitsPerPixel % 8 != 0 || layout.BitsPerPixel == 0 || layout.BitsPerPixel > 32)
+        return nullptr;
+    xcb_connection_t* connection = x11.Connection;
+    const int width = x11.Screen->width_in_pixels, height = x11.Screen->height_in_pixels;
+    // 1. A pixmap as large as the desktop, on the server.
+    const xcb_pixmap_t pixmap = xcb_generate_id(connection);
+    const xcb_void_cookie_t made =
+        xcb_create_pixmap_checked(connection, x11.Screen->root_depth, pixmap, x11.Root,
+                                  static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
+    if (auto* error = xcb_request_check(connection, made))
+    {
+        std::free(error);
+        return nullptr;
+    }
+    // 2. The desktop copied into it as it shows, every window included: one
+    //    block copy, which the server carries out before anything sent later.
+    const xcb_gcontext_t context = xcb_generate_id(connection);
+    const std::uint32_t values[] = {XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS, 0};
+    xcb_create_gc(connection, context, pixmap, XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, values);
+    xcb_copy_area(connection, x11.Root, pixmap, context, 0, 0, 0, 0, static_cast<std::uint16_t>(width),
+                  static_cast<std::uint16_t>(height));
+    xcb_free_gc(connection, context);
+    xcb_flush(connection);
+    return std::unique_ptr<RDesktopCopy>(new RDesktopCopy(pixmap, QRect(0, 0, width, height)));
+}
+
+RDesktopCopy::~RDesktopCopy()
+{
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr)
+        return;
+    xcb_free_pixmap(x11.Connection, ThePixmap);
+    xcb_flush(x11.Connection);
+}
+
+QImage RDesktopCopy::Pixels(const QRect& part) const
+{
+    QImage pixels(part.size(), QImage::Format_ARGB32);
+    pixels.fill(Qt::transparent);
+    const QRect copied = part & TheArea;
+    const RX11Root x11 = X11Root();
+    if (copied.isEmpty() || x11.Connection == nullptr)
+        return pixels;
+    const auto image = Reply(xcb_get_image_reply(
+        x11.Connection,
+        xcb_get_image(x11.Connection, XCB_IMAGE_FORMAT_Z_PIXMAP, ThePixmap, static_cast<std::int16_t>(copied.x()),
+                      static_cast<std::int16_t>(copied.y()), static_cast<std::uint16_t>(copied.width()),
+                      static_cast<std::uint16_t>(copied.height()), ~0U),
+        nullptr));
+    const RPixelLayout layout = PixelLayoutOf(x11);
+    const int rowBytes = layout.RowBytes(copied.width());
+    if (!image || xcb_get_image_data_length(image.get()) < rowBytes * copied.height())
+        return {};
+    const std::uint8_t* data = xcb_get_image_data(image.get());
+    const QPoint offset = copied.topLeft() - part.topLeft();
+    for (int row = 0; row < copied.height(); ++row)
+        ConvertRow(layout, data + row * rowBytes, reinterpret_cast<QRgb*>(pixels.scanLine(offset.y() + row)) + offset.x(),
+                   copied.width());
+    return pixels;
+}
+
+ColorValue RDesktopCopy::Pixel(QPoint at) const
+{
+    if (!TheArea.contains(at))
+        return 0xFFFFFFFF;
+    const QImage pixel = Pixels(QRect(at, QSize(1, 1)));
+    return pixel.isNull() ? 0xFFFFFFFF : FromQColor(QColor(pixel.pixel(0, 0)));
+}
+
+bool RDesktopCopy::ShowIn(const QWidget& window, QPoint origin) const
+{
+    const RX11Root x11 = X11Root();
+    const auto target = static_cast<xcb_window_t>(window.internalWinId());
+    if (x11.Connection == nullptr || target == 0 || DepthOf(x11, target) != x11.Screen->root_depth)
+        return false;
+    xcb_connection_t* connection = x11.Connection;
+    xcb_pixmap_t shown = ThePixmap;
+    if (origin != TheArea.topLeft())
+    {
+        // The window lies elsewhere: a copy of the copy whose top left is the
+        // window's, made on the server, black where the copy ends.
+        shown = xcb_generate_id(connection);
+        xcb_create_pixmap(connection, x11.Screen->root_depth, shown, x11.Root,
+                          static_cast<std::uint16_t>(TheArea.width()), static_cast<std::uint16_t>(TheArea.height()));
+        const xcb_gcontext_t context = xcb_generate_id(connection);
+        const std::uint32_t values[] = {x11.Screen->black_pixel, 0};
+        xcb_create_gc(connection, context, shown, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+        const xcb_rectangle_t all{0, 0, static_cast<std::uint16_t>(TheArea.width()),
+                                  static_cast<std::uint16_t>(TheArea.height())};
+        xcb_poly_fill_rectangle(connection, shown, context, 1, &all);
+        xcb_copy_area(connection, ThePixmap, shown, context, static_cast<std::int16_t>(origin.x() - TheArea.x()),
+                      static_cast<std::int16_t>(origin.y() - TheArea.y()), 0, 0,
+                      static_cast<std::uint16_t>(TheArea.width()), static_cast<std::uint16_t>(TheArea.height()));
+        xcb_free_gc(connection, context);
+    }
+    xcb_change_window_attributes(connection, target, XCB_CW_BACK_PIXMAP, &shown);
+    // The window keeps what it shows alive on the server.
+    if (shown != ThePixmap)
+        xcb_free_pixmap(connection, shown);
+    xcb_clear_area(connection, 1, target, 0, 0, 0, 0);
+    xcb_flush(connection);
+    return true;
+}
+
+void RDesktopCopy::ShowNothingIn(const QWidget& window)
+{
+    const RX11Root x11 = X11Root();
+    const auto target = static_cast<xcb_window_t>(window.internalWinId());
+    if (x11.Connection == nullptr || target == 0)
+        return;
+    const std::uint32_t none = XCB_BACK_PIXMAP_NONE;
+    xcb_change_window_attributes(x11.Connection, target, XCB_CW_BACK_PIXMAP, &none);
+    xcb_flush(x11.Connection);
+}
+
+std::vector<RMonitor> DesktopMonitors()
+{
+    // Each monitor's scale is its screen's; screens keep their device
+    // origin as their logical one.
+    const auto ratioAt = [](QPoint origin)
+    {
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen->geometry().topLeft() == origin)
+                return screen->devicePixelRatio();
+        return QGuiApplication::primaryScreen() != nullptr ? QGuiApplication::primaryScreen()->devicePixelRatio()
+                                                           : 1.0;
+    };
+    std::vector<RMonitor> monitors;
+    // The server's own areas, exact in device pixels; the toolkit's sizes are
+    // logical and round at fractional scales.
+    const RX11Root x11 = X11Root();
+    if (x11.Connection != nullptr)
+        if (const auto reply = Reply(
+                xcb_randr_get_monitors_reply(x11.Connection, xcb_randr_get_monitors(x11.Connection, x11.Root, 1),
+                                             nullptr)))
+            for (auto it = xcb_randr_get_monitors_monitors_iterator(reply.get()); it.rem;
+                 xcb_randr_monitor_info_next(&it))
+                monitors.push_back({it.data->x, it.data->y, it.data->width, it.data->height,
+                                    ratioAt(QPoint(it.data->x, it.data->y))});
+    if (!monitors.empty())
+        return monitors;
+    for (const QScreen* screen : QGuiApplication::screens())
+    {
+        const QSize device = (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
+        monitors.push_back({screen->geometry().x(), screen->geometry().y(), device.width(), device.height(),
+                            screen->devicePixelRatio()});
+    }
+    return monitors;
+}
+
+void CoverDesktop(QWidget& window, const QRect& desktop)
+{
+    // The toolkit's idea first, as near as its scale allows, then the exact
+    // device area on the server.
+    const qreal ratio = window.devicePixelRatioF();
+    window.setGeometry(QRectF(QPointF(desktop.topLeft()), QSizeF(desktop.size()) / ratio).toRect());
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr)
+        return;
+    const auto target = static_cast<xcb_window_t>(window.winId());
+    const std::uint32_t values[] = {static_cast<std::uint32_t>(desktop.x()), static_cast<std::uint32_t>(desktop.y()),
+                                    static_cast<std::uint32_t>(desktop.width()),
+                                    static_cast<std::uint32_t>(desktop.height())};
+    xcb_configure_window(x11.Connection, target,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         values);
+    xcb_flush(x11.Connection);
 }
 
 bool WindowTakesRgb32Pixels(const QWidget& window)
 {
     const RX11Root x11 = X11Root();
-    if (x11.Connection == nullptr || window.internalWinId() == 0)
+    if (x11.Connection == nullptr || window.internalWinId() == 0 || !PixelLayoutOf(x11).IsRgb32())
         return false;
-    const auto geometry = Reply(xcb_get_geometry_reply(
-        x11.Connection, xcb_get_geometry(x11.Connection, static_cast<xcb_drawable_t>(window.internalWinId())),
-        nullptr));
-    return geometry && geometry->depth == x11.Screen->root_depth;
+    return DepthOf(x11, static_cast<xcb_drawable_t>(window.internalWinId())) == x11.Screen->root_depth;
 }
 
 void PutWindowPixels(const QWidget& window, const QImage& pixels, QPoint at)
@@ -168,20 +354,17 @@ void PutWindowPixels(const QWidget& window, const QImage& pixels, QPoint at)
     xcb_flush(connection);
 }
 
-QImage CopyScreen(QScreen& screen)
+void RestoreWindowPixels(const QWidget& window, const QRect& area)
 {
-    // With one screen it is the whole X screen, whose device size the server
-    // knows exactly; with several, the toolkit finds the screen's part.
-    if (QGuiApplication::screens().size() == 1)
-        if (std::optional<QImage> copy = CopyX11Screen(screen))
-        {
-            copy->setDevicePixelRatio(screen.devicePixelRatio());
-            return std::move(*copy);
-        }
-    return screen.grabWindow(0).toImage();
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr || window.internalWinId() == 0 || area.isEmpty())
+        return;
+    xcb_clear_area(x11.Connection, 0, static_cast<xcb_window_t>(window.internalWinId()),
+                   static_cast<std::int16_t>(area.x()), static_cast<std::int16_t>(area.y()),
+                   static_cast<std::uint16_t>(area.width()), static_cast<std::uint16_t>(area.height()));
 }
 
-std::optional<QPoint> PointerOnScreen(const QScreen& screen)
+std::optional<QPoint> PointerOnDesktop()
 {
     const RX11Root x11 = X11Root();
     if (x11.Connection == nullptr)
@@ -190,11 +373,10 @@ std::optional<QPoint> PointerOnScreen(const QScreen& screen)
         Reply(xcb_query_pointer_reply(x11.Connection, xcb_query_pointer(x11.Connection, x11.Root), nullptr));
     if (!reply || reply->same_screen == 0)
         return std::nullopt;
-    // Screens keep their device origin as their logical one; only sizes scale.
-    return QPoint(reply->root_x, reply->root_y) - screen.geometry().topLeft();
+    return QPoint(reply->root_x, reply->root_y);
 }
 
-QPoint WindowOriginOnScreen(const QWidget& window, const QScreen& screen)
+QPoint WindowOriginOnDesktop(const QWidget& window)
 {
     const RX11Root x11 = X11Root();
     if (x11.Connection != nullptr && window.internalWinId() != 0)
@@ -204,19 +386,29 @@ QPoint WindowOriginOnScreen(const QWidget& window, const QScreen& screen)
             xcb_translate_coordinates(x11.Connection, static_cast<xcb_window_t>(window.internalWinId()), x11.Root, 0, 0),
             nullptr));
         if (reply)
-            return QPoint(reply->dst_x, reply->dst_y) - screen.geometry().topLeft();
+            return QPoint(reply->dst_x, reply->dst_y);
     }
-    return ScreenPixelAt(window.mapToGlobal(QPointF(0, 0)), screen);
+    return DesktopPixelAt(window.mapToGlobal(QPointF(0, 0)));
 }
 
-QPoint ScreenPixelAt(QPointF globalPosition, const QScreen& screen)
+QRect WindowFrameOnDesktop(const QWidget& window)
 {
-    return DevicePixelAt(globalPosition - QPointF(screen.geometry().topLeft()), screen.devicePixelRatio());
+    const qreal ratio = window.devicePixelRatioF();
+    const QRect frame = window.frameGeometry(), client = window.geometry();
+    const QPoint origin = WindowOriginOnDesktop(window);
+    const QPoint frameOrigin = origin - (QPointF(client.topLeft() - frame.topLeft()) * ratio).toPoint();
+    return QRect(frameOrigin, (QSizeF(frame.size()) * ratio).toSize());
 }
 
-ColorValue ImagePixel(const QImage& image, QPoint devicePixel)
+QPoint DesktopPixelAt(QPointF globalPosition)
 {
-    return image.valid(devicePixel) ? FromQColor(QColor(image.pixel(devicePixel))) : 0xFFFFFFFF;
+    const QScreen* screen = QGuiApplication::screenAt(globalPosition.toPoint());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return globalPosition.toPoint();
+    const QPointF origin = screen->geometry().topLeft();
+    return origin.toPoint() + DevicePixelAt(globalPosition - origin, screen->devicePixelRatio());
 }
 
 ColorValue WindowPixel(QWidget& window, QPointF position)
@@ -225,5 +417,6 @@ ColorValue WindowPixel(QWidget& window, QPointF position)
     // same scale, so its device pixels are the ones shown. A part of it would
     // start between device pixels at a fractional scale and come out shifted.
     const QImage picture = window.grab().toImage();
-    return ImagePixel(picture, DevicePixelAt(position, picture.devicePixelRatio()));
+    const QPoint at = DevicePixelAt(position, picture.devicePixelRatio());
+    return picture.valid(at) ? FromQColor(QColor(picture.pixel(at))) : 0xFFFFFFFF;
 }

@@ -1,21 +1,28 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "ui/DesktopMonitors.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 
+#include <cstdint>
+#include <memory>
 #include <optional>
+#include <vector>
 
-class QScreen;
 class QWidget;
 
 // The one place that knows how the screen is sampled on the display server
-// the program runs on. X11 and the like allow a copy of the whole screen and
+// the program runs on. X11 and the like allow a copy of the whole desktop and
 // tell where the pointer is, so the dropper follows the pointer over a frozen
 // copy. Wayland allows neither: there the desktop's own picker, reached
 // through the desktop portal, takes the pixel.
+//
+// Positions called "desktop" are device pixels of the whole desktop, every
+// monitor, from its top left (on X11, the root window's own pixels).
 enum class RSamplingMethod
 {
     ScreenCopy,
@@ -24,40 +31,81 @@ enum class RSamplingMethod
 
 RSamplingMethod SamplingMethodOfThisDisplay();
 
-// One block copy of the whole of screen, in device pixels, with the screen's
-// device pixel ratio; a null image when the display server refuses.
-QImage CopyScreen(QScreen& screen);
+// A frozen copy of the whole desktop, every monitor at its own scale, one
+// device pixel for each of the desktop's. The X server keeps it: the copy is
+// made and shown without its pixels passing through the program, and the few
+// pixels the dropper needs are read from it when needed.
+class RDesktopCopy
+{
+public:
+    // One copy of the desktop as it shows now; none where the display
+    // server refuses (or has no such copies).
+    static std::unique_ptr<RDesktopCopy> Take();
+    ~RDesktopCopy();
+    RDesktopCopy(const RDesktopCopy&) = delete;
+    RDesktopCopy& operator=(const RDesktopCopy&) = delete;
 
-// Whether windows on this display can be given 32-bit RGB pixels straight,
-// without the toolkit's window-sized buffer: X11 with such pixels.
-bool DisplayTakesRgb32Pixels();
-// Whether window, made and on a display that takes such pixels, has the
-// screen's depth, so that its pixels can be put straight (asks the server).
+    // The desktop's area that it covers.
+    QRect Area() const { return TheArea; }
+    // The copy's pixel at a desktop position; all bits set outside it.
+    ColorValue Pixel(QPoint at) const;
+    // The copy's pixels in part (desktop positions), as 32-bit ARGB: opaque
+    // where the copy has them, transparent outside it. Null when the server
+    // does not answer.
+    QImage Pixels(const QRect& part) const;
+
+    // Makes the copy what window shows wherever the program draws nothing,
+    // one to one, for window's top left lying at desktop position origin:
+    // the server paints it. False where window cannot take the copy's pixels
+    // (a window of another depth than the desktop's).
+    bool ShowIn(const QWidget& window, QPoint origin) const;
+    // Takes the copy off window again, so that a hidden window keeps no
+    // copy alive on the server.
+    static void ShowNothingIn(const QWidget& window);
+
+private:
+    RDesktopCopy(std::uint32_t pixmap, QRect area) : ThePixmap(pixmap), TheArea(area) {}
+    std::uint32_t ThePixmap;
+    QRect TheArea;
+};
+
+// The monitors of the desktop, with the scale of each; empty where the
+// display server does not say.
+std::vector<RMonitor> DesktopMonitors();
+
+// Gives window (a top-level window) exactly the desktop's area, in device
+// pixels, however the scales of its monitors round.
+void CoverDesktop(QWidget& window, const QRect& desktop);
+
+// Whether window on this display can be given 32-bit RGB pixels straight:
+// X11 with such pixels, and a window of the desktop's depth.
 bool WindowTakesRgb32Pixels(const QWidget& window);
 // Puts pixels (32-bit RGB) at the device position at of window, in as many
 // requests as the server's request size needs.
 void PutWindowPixels(const QWidget& window, const QImage& pixels, QPoint at);
+// Has the server show again what lies behind everything the program drew in
+// area (device pixels of window): for a window showing a copy, the copy.
+void RestoreWindowPixels(const QWidget& window, const QRect& area);
 
 // The device pixel under a position given in logical coordinates of a window
 // that starts on a device pixel boundary. Positions come from the server in
 // device pixels, so scaling back and rounding recovers them exactly.
 QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio);
 
-// Where the pointer's hot spot is, exactly, in device pixels from the top
-// left of screen; none when the display server does not say (or the pointer
-// is on another X screen).
-std::optional<QPoint> PointerOnScreen(const QScreen& screen);
+// Where the pointer's hot spot is, exactly, on the desktop; none when the
+// display server does not say (or the pointer is on another X screen).
+std::optional<QPoint> PointerOnDesktop();
 
-// Where the top left of window's client area lies, in device pixels from the
-// top left of screen: the server's own figure where it gives one, since a
-// window manager may put a window elsewhere than asked.
-QPoint WindowOriginOnScreen(const QWidget& window, const QScreen& screen);
+// Where the top left of window's client area lies on the desktop: the
+// server's own figure where it gives one, since a window manager may put a
+// window elsewhere than asked.
+QPoint WindowOriginOnDesktop(const QWidget& window);
+// The window's frame, decoration included, on the desktop.
+QRect WindowFrameOnDesktop(const QWidget& window);
 
-// The device pixel of screen under a position in global logical coordinates.
-QPoint ScreenPixelAt(QPointF globalPosition, const QScreen& screen);
-
-// A pixel of image as a colour value; all bits set outside the image.
-ColorValue ImagePixel(const QImage& image, QPoint devicePixel);
+// The desktop pixel under a position in global logical coordinates, at the
+// scale of the monitor there.
+QPoint DesktopPixelAt(QPointF globalPosition);
 
 // The window's own pixel under a position in its logical coordinates, as it
 // paints it on the screen; all bits set when it cannot be read.

@@ -4,16 +4,10 @@
 #include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TTWMainForm.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
-#include <QTimer>
+#include <QRegion>
 #include <QWindow>
-
-#include <algorithm>
 
 TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     // Typed as an ordinary window (no transient tie to the main window, which
@@ -23,42 +17,35 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     setObjectName("BigScreenDlg");
     setBackgroundRole(QPalette::Button);
     setMouseTracking(true); // movement without a button counts
-    setGeometry(QGuiApplication::primaryScreen()->geometry());
-    SetDrawsStraight(DisplayTakesRgb32Pixels());
+    // Nothing of the toolkit's paints it: no buffer as large as the desktop.
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
 }
 
-QPaintEngine* TBigScreenDlg::paintEngine() const
-{
-    return DrawsStraight() ? nullptr : QWidget::paintEngine();
-}
-
-bool TBigScreenDlg::DrawsStraight() const
-{
-    return testAttribute(Qt::WA_PaintOnScreen);
-}
-
-void TBigScreenDlg::SetDrawsStraight(bool straight)
-{
-    setAttribute(Qt::WA_PaintOnScreen, straight);
-    setAttribute(Qt::WA_NoSystemBackground, straight);
-}
-
-void TBigScreenDlg::ShowScreenImage(const QImage* image)
+bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 {
     ScreenImage = image;
     // Made at the first sampling, not at every start of the program.
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
     static_cast<void>(installed);
     setCursor(CursorFor(crDropper));
-    setGeometry(QGuiApplication::primaryScreen()->geometry());
-    WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
+    CoverDesktop(*this, image->Area());
+    ShownOrigin = WindowOrigin = image->Area().topLeft();
+    if (!image->ShowIn(*this, ShownOrigin))
+    {
+        ScreenImage = nullptr;
+        return false;
+    }
+    Monitors = DesktopMonitors();
     LastPointer = PointerDevicePixel();
+    TheLoupe.Hide();
     MoveLoupe();
     show();
     // Every key comes here from now on, wherever the focus is; the server's
-    // side of the grab is confirmed when the copy is painted.
+    // side of the grab is confirmed when the window is painted.
     KeyboardHeld = false;
     grabKeyboard();
+    return true;
 }
 
 void TBigScreenDlg::HoldKeyboard()
@@ -69,7 +56,8 @@ void TBigScreenDlg::HoldKeyboard()
 
 // The scene position keeps the fraction of a logical pixel that names the
 // device pixel at a scaled display; the plain and global positions are
-// rounded to whole logical pixels on their way.
+// rounded to whole logical pixels on their way. The window has one scale
+// wherever it lies, so this holds on every monitor.
 QPoint TBigScreenDlg::CopyPixelAt(const QMouseEvent& event) const
 {
     return WindowOrigin + DevicePixelAt(event.scenePosition(), devicePixelRatioF());
@@ -77,14 +65,26 @@ QPoint TBigScreenDlg::CopyPixelAt(const QMouseEvent& event) const
 
 QPoint TBigScreenDlg::PointerDevicePixel() const
 {
-    if (const auto pointer = PointerOnScreen(*QGuiApplication::primaryScreen()))
+    if (const auto pointer = PointerOnDesktop())
         return *pointer;
-    return ScreenPixelAt(QCursor::pos(), *QGuiApplication::primaryScreen());
+    return DesktopPixelAt(QCursor::pos());
 }
 
-ColorValue TBigScreenDlg::CopyPixel(QPoint devicePixel) const
+ColorValue TBigScreenDlg::CopyPixel(QPoint desktopPixel) const
 {
-    return ScreenImage != nullptr ? ImagePixel(*ScreenImage, devicePixel) : 0xFFFFFFFF;
+    return ScreenImage != nullptr ? ScreenImage->Pixel(desktopPixel) : 0xFFFFFFFF;
+}
+
+void TBigScreenDlg::FollowWindowOrigin()
+{
+    if (!isVisible())
+        return;
+    WindowOrigin = WindowOriginOnDesktop(*this);
+    if (ScreenImage != nullptr && WindowOrigin != ShownOrigin)
+    {
+        ShownOrigin = WindowOrigin;
+        ScreenImage->ShowIn(*this, ShownOrigin);
+    }
 }
 
 void TBigScreenDlg::paintEvent(QPaintEvent* event)
@@ -92,122 +92,49 @@ void TBigScreenDlg::paintEvent(QPaintEvent* event)
     if (ScreenImage == nullptr)
         return;
     ++PaintCount;
-    // One to one in device pixels, and lined up with the screen wherever the
-    // window manager put the window: each pixel shows where it was copied.
-    WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
-    if (DrawsStraight() && CheckedWindow != internalWinId())
-    {
-        if (!WindowTakesRgb32Pixels(*this))
-        {
-            // A window of another depth: the toolkit paints it after all.
-            SetDrawsStraight(false);
-            update();
-            return;
-        }
-        CheckedWindow = internalWinId();
-    }
-    if (DrawsStraight())
-    {
-        PutStraight(event->region());
-        if (isVisible())
-            HoldKeyboard();
-        return;
-    }
-    const qreal ratio = ScreenImage->devicePixelRatio();
-    QPainter painter(this);
-    painter.drawImage(QPointF(-WindowOrigin.x() / ratio, -WindowOrigin.y() / ratio), *ScreenImage);
-    // The magnifier in the copy's device pixels.
-    QTransform devicePixels;
-    devicePixels.scale(1 / ratio, 1 / ratio);
-    devicePixels.translate(-WindowOrigin.x(), -WindowOrigin.y());
-    painter.setWorldTransform(devicePixels);
-    TheLoupe.Paint(painter, *ScreenImage, OwnerForm.CurrentColor().GetHexFormat());
+    // The server has shown the copy; only the magnifier is ours to draw.
+    FollowWindowOrigin();
+    const qreal ratio = devicePixelRatioF();
+    const QRect loupe = TheLoupe.Area.translated(-WindowOrigin);
+    const QRect logical = QRectF(QPointF(loupe.topLeft()) / ratio, QSizeF(loupe.size()) / ratio).toAlignedRect();
+    if (event->region().intersects(logical))
+        DrawLoupe();
     if (isVisible())
         HoldKeyboard();
 }
 
-void TBigScreenDlg::PutStraight(const QRegion& region)
+void TBigScreenDlg::DrawLoupe()
 {
-    // A band stays small next to the copy, whatever the screen's size.
-    constexpr int BandBytes = 256 * 1024;
-    const qreal ratio = devicePixelRatioF();
-    const QRect windowPixels(QPoint(0, 0), (QSizeF(size()) * ratio).toSize());
-    const int notation = OwnerForm.CurrentColor().GetHexFormat();
-    for (const QRect& logical : region)
-    {
-        const QRect device =
-            QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio).toAlignedRect() & windowPixels;
-        if (device.isEmpty())
-            continue;
-        QImage band(device.width(), std::clamp(BandBytes / (device.width() * 4), 1, device.height()),
-                    QImage::Format_RGB32);
-        for (int top = device.top(); top <= device.bottom(); top += band.height())
-        {
-            const QRect part(device.left(), top, device.width(), std::min(band.height(), device.bottom() + 1 - top));
-            CopyPixelsInto(band, part);
-            if (TheLoupe.Area.intersects(part.translated(WindowOrigin)))
-            {
-                QPainter painter(&band);
-                painter.setWorldTransform(
-                    QTransform::fromTranslate(-(WindowOrigin.x() + part.x()), -(WindowOrigin.y() + part.y())));
-                TheLoupe.Paint(painter, *ScreenImage, notation);
-            }
-            // The band's top rows, without copying them.
-            const QImage rows(band.constBits(), part.width(), part.height(), band.bytesPerLine(), band.format());
-            PutWindowPixels(*this, rows, part.topLeft());
-        }
-    }
-}
-
-void TBigScreenDlg::CopyPixelsInto(QImage& band, const QRect& part) const
-{
-    const QRgb background = palette().color(QPalette::Button).rgb();
-    const QRect copied = part.translated(WindowOrigin) & ScreenImage->rect();
-    const bool wordPixels = ScreenImage->depth() == 32;
-    for (int row = 0; row < part.height(); ++row)
-    {
-        auto* to = reinterpret_cast<QRgb*>(band.scanLine(row));
-        const int y = WindowOrigin.y() + part.y() + row;
-        if (y < copied.top() || y > copied.bottom())
-        {
-            std::fill(to, to + part.width(), background);
-            continue;
-        }
-        const int before = copied.left() - (WindowOrigin.x() + part.x());
-        std::fill(to, to + before, background);
-        if (wordPixels)
-        {
-            const auto* from = reinterpret_cast<const QRgb*>(ScreenImage->constScanLine(y)) + copied.left();
-            std::copy(from, from + copied.width(), to + before);
-        }
-        else
-            for (int x = 0; x < copied.width(); ++x)
-                to[before + x] = ScreenImage->pixel(copied.left() + x, y);
-        std::fill(to + before + copied.width(), to + part.width(), background);
-    }
+    if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !WindowTakesRgb32Pixels(*this))
+        return;
+    const QImage source = ScreenImage->Pixels(TheLoupe.Source());
+    PutWindowPixels(*this, TheLoupe.Render(source, OwnerForm.CurrentColor().GetHexFormat()),
+                    TheLoupe.Area.topLeft() - WindowOrigin);
 }
 
 void TBigScreenDlg::MoveLoupe()
 {
     if (!LoupeShown || ScreenImage == nullptr)
         return;
-    const qreal ratio = ScreenImage->devicePixelRatio();
+    const int monitor = MonitorAt(Monitors, LastPointer.x(), LastPointer.y());
+    const RMonitor on = monitor >= 0 ? Monitors[static_cast<std::size_t>(monitor)]
+                                     : RMonitor{ScreenImage->Area().x(), ScreenImage->Area().y(),
+                                                ScreenImage->Area().width(), ScreenImage->Area().height(), 1};
+    const QRect before = TheLoupe.Area;
     // The main window stays above the copy and would hide the magnifier.
-    const QScreen& screen = *QGuiApplication::primaryScreen();
-    const QRect frame = OwnerForm.frameGeometry();
-    const QRect mainWindow(ScreenPixelAt(frame.topLeft(), screen), ScreenPixelAt(frame.bottomRight(), screen));
-    const QRect covered = TheLoupe.MoveTo(LastPointer, ScreenImage->size(), ratio, mainWindow);
-    // The device area, in this window's logical pixels, whole.
-    update(QRectF(QPointF(covered.topLeft() - WindowOrigin) / ratio, QSizeF(covered.size()) / ratio)
-               .toAlignedRect()
-               .adjusted(-1, -1, 1, 1));
+    TheLoupe.MoveTo(LastPointer, QRect(on.Left, on.Top, on.Width, on.Height), on.Ratio,
+                    WindowFrameOnDesktop(OwnerForm));
+    // Where it was and is no more, the copy again; then its new picture.
+    for (const QRect& uncovered : QRegion(before).subtracted(TheLoupe.Area))
+        RestoreWindowPixels(*this, uncovered.translated(-WindowOrigin));
+    if (isVisible())
+        DrawLoupe();
 }
 
 void TBigScreenDlg::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    WindowOrigin = WindowOriginOnScreen(*this, *QGuiApplication::primaryScreen());
-    update();
+    FollowWindowOrigin();
 }
 
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
@@ -223,10 +150,10 @@ void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
         FormClick(CopyPixelAt(*event));
 }
 
-void TBigScreenDlg::FormClick(QPoint devicePixel)
+void TBigScreenDlg::FormClick(QPoint desktopPixel)
 {
-    LastPointer = devicePixel;
-    OwnerForm.ApplyColor(CopyPixel(devicePixel));
+    LastPointer = desktopPixel;
+    OwnerForm.ApplyColor(CopyPixel(desktopPixel));
     hide();
 }
 
@@ -252,7 +179,7 @@ void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
     event->accept();
     if (!typesCharacter)
         return;
-    if (const auto pointer = PointerOnScreen(*QGuiApplication::primaryScreen()))
+    if (const auto pointer = PointerOnDesktop())
         LastPointer = *pointer;
     FormClick(LastPointer);
 }
@@ -263,15 +190,7 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     TheLoupe.Hide();
     releaseKeyboard();
     KeyboardHeld = false;
+    // The hidden window would keep the copy alive on the server.
+    RDesktopCopy::ShowNothingIn(*this);
     OwnerForm.EndMouseSelect();
-    // Painted by the toolkit, the hidden window would keep its screen-sized
-    // buffer until the program ends; its native window goes once the hiding
-    // is done, and the next sampling makes a new one. Drawn straight, it has
-    // no such buffer and stays, ready for the next sampling.
-    if (!DrawsStraight())
-        QTimer::singleShot(0, this, [this]
-        {
-            if (!isVisible())
-                destroy();
-        });
 }

@@ -1,43 +1,52 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "ui/DesktopMonitors.h"
 #include "ui/qt/RLoupe.h"
 
 #include <QPoint>
 #include <QPointF>
 #include <QWidget>
 
-class QImage;
+#include <vector>
+
+class RDesktopCopy;
 class TTWMainForm;
 
-// The full-screen window that shows a frozen copy of the screen under the
-// eyedropper while the user picks a pixel. Every movement makes the pixel
-// under the pointer the main window's colour; a left click, or any key that
-// types a character, takes the pixel one last time and hides the window.
+// The window over the whole desktop, every monitor, that shows a frozen copy
+// of it under the eyedropper while the user picks a pixel. Every movement
+// makes the pixel under the pointer the main window's colour; a left click,
+// or any key that types a character, takes the pixel one last time and hides
+// the window.
 //
 // It never takes the focus: window managers lift a focused window that
 // fills the screen above always-on-top windows, which would bury the main
 // window under the copy. It holds the keyboard with a grab instead.
+//
+// The display server shows the copy as the window's background, one to one
+// in device pixels on every monitor whatever its scale; the window draws
+// only the magnifier over it.
 class TBigScreenDlg : public QWidget
 {
     Q_OBJECT
 public:
     explicit TBigScreenDlg(TTWMainForm& owner);
 
-    // Shows image (not owned; it must outlive the showing) over the screen.
-    void ShowScreenImage(const QImage* image);
+    // Shows image (not owned; it must outlive the showing) over the desktop;
+    // false when this window cannot show it.
+    bool ShowScreenImage(const RDesktopCopy* image);
 
     // The magnifier beside the hot spot, shown unless turned off.
     void SetLoupeShown(bool shown) { LoupeShown = shown; }
     const RLoupe& Loupe() const { return TheLoupe; }
-    // How often the copy has been painted (benchmarks wait for the first).
+    // How often the window has been painted (benchmarks wait for the first).
     int Paints() const { return PaintCount; }
     // The copy shown; none while hidden.
-    const QImage* ScreenImageShown() const { return isVisible() ? ScreenImage : nullptr; }
+    const RDesktopCopy* ScreenImageShown() const { return isVisible() ? ScreenImage : nullptr; }
 
-    // The toolkit's painting, or none where the window's pixels are put
-    // straight from the copy.
-    QPaintEngine* paintEngine() const override;
+    // None: the server paints the copy, and the magnifier's pixels are put
+    // straight.
+    QPaintEngine* paintEngine() const override { return nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,41 +57,37 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void FormClick(QPoint devicePixel);
+    void FormClick(QPoint desktopPixel);
     void FormKeyPress(QKeyEvent* event);
-    // The copy's device pixel; all bits set outside it.
-    ColorValue CopyPixel(QPoint devicePixel) const;
-    // The copy's device pixel under an event's position in this window.
+    // The copy's pixel; all bits set outside it.
+    ColorValue CopyPixel(QPoint desktopPixel) const;
+    // The desktop pixel under an event's position in this window.
     QPoint CopyPixelAt(const QMouseEvent& event) const;
     QPoint PointerDevicePixel() const;
     void HoldKeyboard();
+    // Follows where the window manager put the window: the copy is shown
+    // from there.
+    void FollowWindowOrigin();
+    // Moves the magnifier beside the pointer and draws it there, and has
+    // the server show the copy again where it was.
     void MoveLoupe();
-    // Puts the region's pixels straight on the screen: the copy's with the
-    // loupe over them, a band of rows at a time.
-    void PutStraight(const QRegion& region);
-    // Whether the copy goes straight to the X server, from the copy itself,
-    // instead of through a buffer of the toolkit's as large as the screen,
-    // which would hold the copy twice while sampling.
-    bool DrawsStraight() const;
-    void SetDrawsStraight(bool straight);
-    // The copy's pixels (and the background beyond it) under the window's
-    // device rectangle part, into the top rows of band.
-    void CopyPixelsInto(QImage& band, const QRect& part) const;
+    void DrawLoupe();
 
     TTWMainForm& OwnerForm;
-    const QImage* ScreenImage = nullptr;
-    // Where the pointer was last seen, in device pixels of the copy: the
-    // keyboard takes the pixel there when the server cannot say.
+    const RDesktopCopy* ScreenImage = nullptr;
+    std::vector<RMonitor> Monitors;
+    // Where the pointer was last seen, on the desktop: the keyboard takes
+    // the pixel there when the server cannot say.
     QPoint LastPointer;
-    // Where the window lies on the screen, in device pixels: where the window
-    // manager put it, not always where it was asked to go.
+    // Where the window lies on the desktop, in device pixels: where the
+    // window manager put it, not always where it was asked to go.
     QPoint WindowOrigin;
+    // The origin the copy is shown for.
+    QPoint ShownOrigin;
     // The server grants a keyboard grab only to a window on the screen, so
-    // the grab is retried when the copy is first painted.
+    // the grab is retried when the window is first painted.
     bool KeyboardHeld = false;
     RLoupe TheLoupe;
     bool LoupeShown = true;
     int PaintCount = 0;
-    // The native window whose depth was found to take the copy's pixels.
-    WId CheckedWindow = 0;
 };

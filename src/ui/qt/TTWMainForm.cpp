@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QThread>
+#include <QWindow>
 
 namespace
 {
@@ -117,7 +118,25 @@ void TTWMainForm::showEvent(QShowEvent* event)
     {
         FirstShown = true;
         FormShow();
+        // Moved to a monitor of another scale, the window keeps its size in
+        // device pixels; it is laid out again once the move is through.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { FitToScreen(); }, Qt::QueuedConnection);
+        FitToScreen();
     }
+}
+
+void TTWMainForm::FitToScreen()
+{
+    const QSize size(MainFormLayout().ClientWidth, MainFormLayout().ClientHeight);
+    if (this->size() == size && windowHandle()->minimumSize() == size)
+        return;
+    // The size limits again, now in the new scale's device pixels: set to
+    // what they were, they would not reach the window manager again.
+    windowHandle()->setMinimumSize(QSize(0, 0));
+    windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    windowHandle()->setMinimumSize(size);
+    windowHandle()->setMaximumSize(size);
+    resize(size);
 }
 
 void TTWMainForm::FormShow()
@@ -168,17 +187,16 @@ void TTWMainForm::MouseSelectSBtnClick()
         ThePortalPicker->Start();
         return;
     }
-    // One block copy of the primary screen, replacing the last one. Some
-    // display servers refuse copies and give no image: then sampling simply
-    // does not start.
+    // One block copy of the whole desktop, every monitor, replacing the last
+    // one. Some display servers refuse copies: then sampling simply does not
+    // start.
     TheScreenBitmap.reset();
-    TheScreenBitmap = std::make_unique<QImage>(CopyScreen(*QGuiApplication::primaryScreen()));
-    if (TheScreenBitmap->isNull() || !TheBigScreen)
+    TheScreenBitmap = RDesktopCopy::Take();
+    if (!TheScreenBitmap || !TheBigScreen || !TheBigScreen->ShowScreenImage(TheScreenBitmap.get()))
     {
         SetSelectButtonsEnabled(true);
         return;
     }
-    TheBigScreen->ShowScreenImage(TheScreenBitmap.get());
     // Above the copy also where no window manager keeps it on top.
     raise();
     MouseSelecting = true;

@@ -11,7 +11,7 @@
 #include <memory>
 
 class QComboBox;
-class QImage;
+class RDesktopCopy;
 class TBigScreenDlg;
 class QFrame;
 class QGroupBox;
@@ -100,6 +100,8 @@ private:
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();
+    // Lays the window out again at the scale of the monitor it is now on.
+    void FitToScreen();
     void SetSelectButtonsEnabled(bool enabled);
     void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
@@ -146,7 +148,7 @@ private:
     QPushButton* CloseBtn = nullptr;
 
     std::unique_ptr<RAppReg> TheAppReg;
-    std::unique_ptr<QImage> TheScreenBitmap;
+    std::unique_ptr<RDesktopCopy> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
     bool MouseSelecting = false;
     // Where the screen cannot be copied, the desktop's picker samples it.

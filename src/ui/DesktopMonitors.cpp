@@ -1,0 +1,32 @@
+#include "ui/DesktopMonitors.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace
+{
+
+// Squared distance from (x, y) to the nearest pixel of monitor; 0 inside.
+std::int64_t DistanceSquared(const RMonitor& monitor, int x, int y)
+{
+    const std::int64_t dx = std::max({monitor.Left - x, 0, x - (monitor.Left + monitor.Width - 1)});
+    const std::int64_t dy = std::max({monitor.Top - y, 0, y - (monitor.Top + monitor.Height - 1)});
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+int MonitorAt(const std::vector<RMonitor>& monitors, int x, int y)
+{
+    int nearest = -1;
+    std::int64_t best = std::numeric_limits<std::int64_t>::max();
+    for (std::size_t i = 0; i < monitors.size(); ++i)
+    {
+        if (monitors[i].Contains(x, y))
+            return static_cast<int>(i);
+        if (const std::int64_t distance = DistanceSquared(monitors[i], x, y); distance < best)
+            best = distance, nearest = static_cast<int>(i);
+    }
+    return nearest;
+}
