@@ -229,19 +229,25 @@ bool RDesktopCopy::ShowIn(const QWidget& window, QPoint origin) const
     if (origin != TheArea.topLeft())
     {
         // The window lies elsewhere: a copy of the copy whose top left is the
-        // window's, made on the server, black where the copy ends.
+        // window's, reaching to the copy's far edges, made on the server,
+        // black where the copy does not reach.
+        const QSize size(std::max(1, TheArea.right() + 1 - origin.x()), std::max(1, TheArea.bottom() + 1 - origin.y()));
         shown = xcb_generate_id(connection);
-        xcb_create_pixmap(connection, x11.Screen->root_depth, shown, x11.Root,
-                          static_cast<std::uint16_t>(TheArea.width()), static_cast<std::uint16_t>(TheArea.height()));
+        xcb_create_pixmap(connection, x11.Screen->root_depth, shown, x11.Root, static_cast<std::uint16_t>(size.width()),
+                          static_cast<std::uint16_t>(size.height()));
         const xcb_gcontext_t context = xcb_generate_id(connection);
         const std::uint32_t values[] = {x11.Screen->black_pixel, 0};
         xcb_create_gc(connection, context, shown, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
-        const xcb_rectangle_t all{0, 0, static_cast<std::uint16_t>(TheArea.width()),
-                                  static_cast<std::uint16_t>(TheArea.height())};
+        const xcb_rectangle_t all{0, 0, static_cast<std::uint16_t>(size.width()),
+                                  static_cast<std::uint16_t>(size.height())};
         xcb_poly_fill_rectangle(connection, shown, context, 1, &all);
-        xcb_copy_area(connection, ThePixmap, shown, context, static_cast<std::int16_t>(origin.x() - TheArea.x()),
-                      static_cast<std::int16_t>(origin.y() - TheArea.y()), 0, 0,
-                      static_cast<std::uint16_t>(TheArea.width()), static_cast<std::uint16_t>(TheArea.height()));
+        // Only the part that lies in both: a source outside the copy would
+        // copy nothing at all on some servers.
+        const QRect part = TheArea & QRect(origin, size);
+        xcb_copy_area(connection, ThePixmap, shown, context, static_cast<std::int16_t>(part.x() - TheArea.x()),
+                      static_cast<std::int16_t>(part.y() - TheArea.y()), static_cast<std::int16_t>(part.x() - origin.x()),
+                      static_cast<std::int16_t>(part.y() - origin.y()), static_cast<std::uint16_t>(part.width()),
+                      static_cast<std::uint16_t>(part.height()));
         xcb_free_gc(connection, context);
     }
     xcb_change_window_attributes(connection, target, XCB_CW_BACK_PIXMAP, &shown);
@@ -308,7 +314,9 @@ void CoverDesktop(QWidget& window, const QRect& desktop)
     const RX11Root x11 = X11Root();
     if (x11.Connection == nullptr)
         return;
-    const auto target = static_cast<xcb_window_t>(window.winId());
+    if (window.internalWinId() == 0)
+        return;
+    const auto target = static_cast<xcb_window_t>(window.internalWinId());
     const std::uint32_t values[] = {static_cast<std::uint32_t>(desktop.x()), static_cast<std::uint32_t>(desktop.y()),
                                     static_cast<std::uint32_t>(desktop.width()),
                                     static_cast<std::uint32_t>(desktop.height())};
@@ -389,6 +397,17 @@ QPoint WindowOriginOnDesktop(const QWidget& window)
             return QPoint(reply->dst_x, reply->dst_y);
     }
     return DesktopPixelAt(window.mapToGlobal(QPointF(0, 0)));
+}
+
+QSize WindowSizeOnDesktop(const QWidget& window)
+{
+    const RX11Root x11 = X11Root();
+    if (x11.Connection != nullptr && window.internalWinId() != 0)
+        if (const auto geometry = Reply(xcb_get_geometry_reply(
+                x11.Connection, xcb_get_geometry(x11.Connection, static_cast<xcb_drawable_t>(window.internalWinId())),
+                nullptr)))
+            return QSize(geometry->width, geometry->height);
+    return (QSizeF(window.size()) * window.devicePixelRatioF()).toSize();
 }
 
 QRect WindowFrameOnDesktop(const QWidget& window)

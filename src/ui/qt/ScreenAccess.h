@@ -73,8 +73,8 @@ private:
 // display server does not say.
 std::vector<RMonitor> DesktopMonitors();
 
-// Gives window (a top-level window) exactly the desktop's area, in device
-// pixels, however the scales of its monitors round.
+// Gives window (a top-level window, made) exactly the desktop's area, in
+// device pixels, however the scales of its monitors round.
 void CoverDesktop(QWidget& window, const QRect& desktop);
 
 // Whether window on this display can be given 32-bit RGB pixels straight:
@@ -100,6 +100,8 @@ std::optional<QPoint> PointerOnDesktop();
 // server's own figure where it gives one, since a window manager may put a
 // window elsewhere than asked.
 QPoint WindowOriginOnDesktop(const QWidget& window);
+// The size of window's client area in device pixels, as the server has it.
+QSize WindowSizeOnDesktop(const QWidget& window);
 // The window's frame, decoration included, on the desktop.
 QRect WindowFrameOnDesktop(const QWidget& window);
 

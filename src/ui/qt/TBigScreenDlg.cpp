@@ -29,8 +29,18 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
     static_cast<void>(installed);
     setCursor(CursorFor(crDropper));
-    CoverDesktop(*this, image->Area());
-    ShownOrigin = WindowOrigin = image->Area().topLeft();
+    // Made without asking for its id, which would turn every widget of the
+    // main window into a native window of its own.
+    if (internalWinId() == 0)
+        create();
+    // A pixel beyond the desktop on every side, out of sight: window
+    // managers take an undecorated window exactly as large as the desktop
+    // for an old-style full-screen one, and lift it above always-on-top
+    // windows while the focus is on another monitor.
+    Covered = image->Area().adjusted(-1, -1, 1, 1);
+    CoverTries = 0;
+    CoverDesktop(*this, Covered);
+    ShownOrigin = WindowOrigin = Covered.topLeft();
     if (!image->ShowIn(*this, ShownOrigin))
     {
         ScreenImage = nullptr;
@@ -41,6 +51,10 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     TheLoupe.Hide();
     MoveLoupe();
     show();
+    // Showing sets the window's size again from its size in layout pixels,
+    // which a monitor of another scale turns into another number of device
+    // pixels.
+    CoverDesktop(*this, Covered);
     // Every key comes here from now on, wherever the focus is; the server's
     // side of the grab is confirmed when the window is painted.
     KeyboardHeld = false;
@@ -134,7 +148,28 @@ void TBigScreenDlg::MoveLoupe()
 void TBigScreenDlg::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
+    KeepCovering();
     FollowWindowOrigin();
+}
+
+void TBigScreenDlg::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    KeepCovering();
+}
+
+void TBigScreenDlg::KeepCovering()
+{
+    // The toolkit places a window that spans monitors of different scales
+    // by one monitor's scale, and may move it off the desktop's origin; a
+    // few tries, so that a window manager that insists is not fought for
+    // ever.
+    if (!isVisible() || ScreenImage == nullptr || CoverTries >= 3)
+        return;
+    if (WindowOriginOnDesktop(*this) == Covered.topLeft() && WindowSizeOnDesktop(*this) == Covered.size())
+        return;
+    ++CoverTries;
+    CoverDesktop(*this, Covered);
 }
 
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)

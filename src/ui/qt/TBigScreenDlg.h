@@ -54,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -68,6 +69,8 @@ private:
     // Follows where the window manager put the window: the copy is shown
     // from there.
     void FollowWindowOrigin();
+    // Puts the window back over the whole desktop where it was moved off.
+    void KeepCovering();
     // Moves the magnifier beside the pointer and draws it there, and has
     // the server show the copy again where it was.
     void MoveLoupe();
@@ -82,6 +85,10 @@ private:
     // Where the window lies on the desktop, in device pixels: where the
     // window manager put it, not always where it was asked to go.
     QPoint WindowOrigin;
+    // The desktop's area that the window covers, and how often it was put
+    // back there in this showing.
+    QRect Covered;
+    int CoverTries = 0;
     // The origin the copy is shown for.
     QPoint ShownOrigin;
     // The server grants a keyboard grab only to a window on the screen, so

@@ -1,9 +1,11 @@
 // Every way of taking a pixel takes the device pixel under the pointer's hot
-// spot, at every display scale. The screen shows a picture whose every
-// device pixel encodes its own position; real pointer movements, clicks and
-// keys (through the X server) sample it, and the sampled colour is decoded
-// back into a position. Over the main window its pixels, as the X server
-// shows them, are the reference.
+// spot, on every monitor, at every display scale. Each monitor shows a
+// picture whose every device pixel encodes its own place on the desktop;
+// real pointer movements, clicks and keys (through the X server) sample it,
+// and the sampled colour is decoded back into a place. Over the main window
+// its pixels, as the X server shows them, are the reference. Run on one
+// monitor and on two in several arrangements and scales.
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -17,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -33,25 +36,29 @@ QPoint PositionOf(std::uint32_t code)
                   static_cast<int>(((code >> 8) & 255) | (((code >> 4) & 15) << 8)));
 }
 
-// The whole primary screen, outside every window manager's placement.
+// One whole monitor, outside every window manager's placement.
 class CodedScreen : public QWidget
 {
 public:
-    CodedScreen() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    explicit CodedScreen(QScreen* screen)
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
     {
-        setGeometry(QGuiApplication::primaryScreen()->geometry());
+        setScreen(screen);
+        setGeometry(screen->geometry());
     }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        // Screens keep their device origin as their logical one.
+        const QPoint origin = screen()->geometry().topLeft();
         const qreal ratio = devicePixelRatioF();
         QImage pixels(qCeil(width() * ratio), qCeil(height() * ratio), QImage::Format_RGB32);
         for (int y = 0; y < pixels.height(); ++y)
         {
             auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
             for (int x = 0; x < pixels.width(); ++x)
-                line[x] = 0xFF000000u | CodeOf(x, y);
+                line[x] = 0xFF000000u | CodeOf(origin.x() + x, origin.y() + y);
         }
         pixels.setDevicePixelRatio(ratio);
         QPainter(this).drawImage(0, 0, pixels);
@@ -79,16 +86,20 @@ class SamplingExactnessTest : public QObject
     // Sets a colour through the window that no sampled pixel of the test has.
     void Disturb() { Edit("RedEdit")->setText("1"), Edit("GrnEdit")->setText("254"), Edit("BluEdit")->setText("255"); }
 
-    // Pointer positions over the copy: every residue of the scales' periods,
-    // both screen edges, none under the main window.
+    // Pointer positions over the copy on every monitor: every residue of the
+    // scales' periods, each monitor's corners, none under the main window.
     QList<QPoint> Positions()
     {
         // Where the manager has put the main window by now.
         MainFrame = Desktop->FrameBounds(static_cast<std::uint32_t>(Form->winId()));
-        const QSize device(Desktop->Width(), Desktop->Height());
-        QList<QPoint> points{{0, 0}, {device.width() - 1, 0}, {0, device.height() - 1}};
-        for (int k = 0; k < 48; ++k)
-            points.append(QPoint((k * 29 + k % 7) % device.width(), (k * 23 + k % 5 + 3) % device.height()));
+        QList<QPoint> points;
+        for (const RMonitor& m : DesktopMonitors())
+        {
+            points.append({QPoint(m.Left, m.Top), QPoint(m.Left + m.Width - 1, m.Top),
+                           QPoint(m.Left, m.Top + m.Height - 1), QPoint(m.Left + m.Width - 1, m.Top + m.Height - 1)});
+            for (int k = 0; k < 24; ++k)
+                points.append(QPoint(m.Left + (k * 29 + k % 7) % m.Width, m.Top + (k * 23 + k % 5 + 3) % m.Height));
+        }
         points.removeIf([this](QPoint p) {
             return p.x() >= MainFrame.X - 2 && p.y() >= MainFrame.Y - 2 && p.x() < MainFrame.X + MainFrame.Width + 2 &&
                    p.y() < MainFrame.Y + MainFrame.Height + 2;
@@ -100,14 +111,27 @@ class SamplingExactnessTest : public QObject
     // then the picture goes and the sampling window is what the pointer meets.
     bool StartOverCode()
     {
-        CodedScreen code;
-        code.show();
-        if (!QTest::qWaitForWindowExposed(&code))
-            return false;
+        std::vector<std::unique_ptr<CodedScreen>> code;
+        for (QScreen* screen : QGuiApplication::screens())
+        {
+            code.push_back(std::make_unique<CodedScreen>(screen));
+            code.back()->show();
+            if (!QTest::qWaitForWindowExposed(code.back().get()))
+                return false;
+        }
         QTest::qWait(100);
         QTest::mouseClick(Form->findChild<QPushButton*>("MouseSelectSBtn"), Qt::LeftButton);
-        code.hide();
+        code.clear();
         return QTest::qWaitForWindowExposed(BigScreen()) && Form->IsMouseSelecting();
+    }
+
+    // The main window on the monitor of the toolkit's screen index, as the
+    // user moves it there.
+    void MoveFormTo(int index)
+    {
+        const QRect screen = QGuiApplication::screens().value(index)->geometry();
+        Form->move(screen.topLeft() + QPoint(40, 60));
+        QTest::qWait(300);
     }
 
     // Waits for the colour to change from before, then says which position
@@ -137,9 +161,22 @@ private slots:
         Folder.reset();
     }
 
+    // With the main window on each monitor in turn.
+    void MovementsTakeThePixelUnderTheHotSpot_data()
+    {
+        QTest::addColumn<int>("formScreen");
+        for (int i = 0; i < QGuiApplication::screens().size(); ++i)
+            QTest::newRow(qPrintable(QGuiApplication::screens()[i]->name())) << i;
+    }
+
     void MovementsTakeThePixelUnderTheHotSpot()
     {
+        QFETCH(int, formScreen);
+        MoveFormTo(formScreen);
         QVERIFY(StartOverCode());
+        // The main window stays above the copy, whichever monitor it is on.
+        QVERIFY(Desktop->StackingIndex(static_cast<std::uint32_t>(Form->winId())) >
+                Desktop->StackingIndex(static_cast<std::uint32_t>(BigScreen()->winId())));
         for (const QPoint p : Positions())
         {
             const std::uint32_t before = Current();
@@ -175,6 +212,81 @@ private slots:
                 Desktop->Button(true), Desktop->Button(false);
             QCOMPARE(SampledAfter(before), p);
             QTRY_VERIFY(!BigScreen()->isVisible());
+        }
+    }
+
+    // A click anywhere while sampling is the dropper's: a window of another
+    // program under it, here on the last monitor, never receives it.
+    void AClickNeverReachesAnotherWindow()
+    {
+        class Witness : public QWidget
+        {
+        public:
+            int Presses = 0;
+
+        protected:
+            void mousePressEvent(QMouseEvent*) override { ++Presses; }
+        } witness;
+        const QRect last = QGuiApplication::screens().constLast()->geometry();
+        // Towards the monitor's corner, clear of the main window in its middle.
+        witness.setGeometry(QRect(last.bottomRight() - QPoint(200, 150), QSize(120, 80)));
+        witness.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&witness));
+        const X11Desktop::Rect shown = Desktop->Bounds(static_cast<std::uint32_t>(witness.winId()));
+        QVERIFY(StartOverCode());
+        Desktop->MoveTo(shown.X + shown.Width / 2, shown.Y + shown.Height / 2);
+        QTest::qWait(50);
+        Desktop->Button(true), Desktop->Button(false);
+        QTRY_VERIFY(!BigScreen()->isVisible());
+        QTest::qWait(100);
+        QCOMPARE(witness.Presses, 0);
+    }
+
+    // A click on the main window while sampling leaves the keyboard with the
+    // dropper: a key still takes the pixel and ends sampling, and Escape
+    // never closes the window.
+    void KeysEndSamplingAfterAClickOnTheMainWindow()
+    {
+        QVERIFY(StartOverCode());
+        const X11Desktop::Rect client = Desktop->Bounds(static_cast<std::uint32_t>(Form->winId()));
+        QWidget* label = Form->findChild<QWidget*>("Label1"); // "RGB Hex Value:", which takes no click
+        const QPoint at = label->mapTo(Form.get(), label->rect().center()) * Form->devicePixelRatioF();
+        Desktop->MoveTo(client.X + at.x(), client.Y + at.y());
+        Desktop->Button(true), Desktop->Button(false);
+        QTest::qWait(100);
+        QVERIFY(BigScreen()->isVisible());
+        const QPoint p = Positions().constFirst();
+        Desktop->MoveTo(p.x(), p.y());
+        QTest::qWait(50);
+        QVERIFY(Desktop->Key(0xff1b)); // Escape
+        QTRY_VERIFY(!BigScreen()->isVisible());
+        QCOMPARE(PositionOf(Current()), p);
+        QTest::qWait(100);
+        QVERIFY(Form->isVisible());
+    }
+
+    // The fixed-size window shows its whole layout on every monitor, at that
+    // monitor's scale: moved there, and started there.
+    void TheMainWindowKeepsItsLayoutOnEveryMonitor()
+    {
+        const QSize layout(352, 255);
+        for (int i = 0; i < QGuiApplication::screens().size(); ++i)
+        {
+            QScreen* screen = QGuiApplication::screens()[i];
+            MoveFormTo(i);
+            const auto fits = [&]
+            {
+                const X11Desktop::Rect client = Desktop->Bounds(static_cast<std::uint32_t>(Form->winId()));
+                const QSize device = (QSizeF(layout) * screen->devicePixelRatio()).toSize();
+                return Form->size() == layout && std::abs(client.Width - device.width()) <= 1 &&
+                       std::abs(client.Height - device.height()) <= 1;
+            };
+            QTRY_VERIFY2(fits(), qPrintable(QStringLiteral("moved to %1").arg(screen->name())));
+            Form->close(); // the placement saved
+            Form = std::make_unique<TTWMainForm>();
+            Form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+            QTRY_VERIFY2(fits(), qPrintable(QStringLiteral("started on %1").arg(screen->name())));
         }
     }
 

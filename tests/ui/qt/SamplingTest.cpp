@@ -99,9 +99,15 @@ class SamplingTest : public QObject
         return QString("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
     }
     qreal Ratio() const { return Form->devicePixelRatioF(); }
-    // The logical point over device pixel (x, y) of the test window, and the
-    // colour that pixel shows.
-    QPointF Over(int x, int y) const { return QPointF(x / Ratio(), 300 + y / Ratio()); }
+    // The point of the sampling window, in its logical coordinates, over
+    // device pixel (x, y) of the test window, wherever the sampling window
+    // lies.
+    QPointF Over(int x, int y) const
+    {
+        const qreal ratio = BigScreen()->devicePixelRatioF();
+        const QPoint origin = WindowOriginOnDesktop(*BigScreen());
+        return QPointF(x - origin.x(), qRound(300 * Ratio()) + y - origin.y()) / ratio;
+    }
     // The real pointer over device pixel (x, y) of the test window.
     void PointTo(X11Desktop& desktop, int x, int y) const { desktop.MoveTo(x, qRound(300 * Ratio()) + y); }
 
