@@ -153,11 +153,12 @@ std::unique_ptr<RDesktopCopy> RDesktopCopy::Take()
         return nullptr;
     xcb_connection_t* connection = x11.Connection;
     const int width = x11.Screen->width_in_pixels, height = x11.Screen->height_in_pixels;
-    // 1. A pixmap as large as the desktop, on the server.
+    // 1. A pixmap as large as the desktop and the margin, on the server.
     const xcb_pixmap_t pixmap = xcb_generate_id(connection);
     const xcb_void_cookie_t made =
         xcb_create_pixmap_checked(connection, x11.Screen->root_depth, pixmap, x11.Root,
-                                  static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
+                                  static_cast<std::uint16_t>(width + 2 * Margin),
+                                  static_cast<std::uint16_t>(height + 2 * Margin));
     if (auto* error = xcb_request_check(connection, made))
     {
         std::free(error);
@@ -168,7 +169,7 @@ std::unique_ptr<RDesktopCopy> RDesktopCopy::Take()
     const xcb_gcontext_t context = xcb_generate_id(connection);
     const std::uint32_t values[] = {XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS, 0};
     xcb_create_gc(connection, context, pixmap, XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, values);
-    xcb_copy_area(connection, x11.Root, pixmap, context, 0, 0, 0, 0, static_cast<std::uint16_t>(width),
+    xcb_copy_area(connection, x11.Root, pixmap, context, 0, 0, Margin, Margin, static_cast<std::uint16_t>(width),
                   static_cast<std::uint16_t>(height));
     xcb_free_gc(connection, context);
     xcb_flush(connection);
@@ -194,8 +195,9 @@ QImage RDesktopCopy::Pixels(const QRect& part) const
         return pixels;
     const auto image = Reply(xcb_get_image_reply(
         x11.Connection,
-        xcb_get_image(x11.Connection, XCB_IMAGE_FORMAT_Z_PIXMAP, ThePixmap, static_cast<std::int16_t>(copied.x()),
-                      static_cast<std::int16_t>(copied.y()), static_cast<std::uint16_t>(copied.width()),
+        xcb_get_image(x11.Connection, XCB_IMAGE_FORMAT_Z_PIXMAP, ThePixmap,
+                      static_cast<std::int16_t>(copied.x() - PixmapOrigin().x()),
+                      static_cast<std::int16_t>(copied.y() - PixmapOrigin().y()), static_cast<std::uint16_t>(copied.width()),
                       static_cast<std::uint16_t>(copied.height()), ~0U),
         nullptr));
     const RPixelLayout layout = PixelLayoutOf(x11);
@@ -226,7 +228,7 @@ bool RDesktopCopy::ShowIn(const QWidget& window, QPoint origin) const
         return false;
     xcb_connection_t* connection = x11.Connection;
     xcb_pixmap_t shown = ThePixmap;
-    if (origin != TheArea.topLeft())
+    if (origin != PixmapOrigin())
     {
         // The window lies elsewhere: a copy of the copy whose top left is the
         // window's, reaching to the copy's far edges, made on the server,
@@ -244,8 +246,8 @@ bool RDesktopCopy::ShowIn(const QWidget& window, QPoint origin) const
         // Only the part that lies in both: a source outside the copy would
         // copy nothing at all on some servers.
         const QRect part = TheArea & QRect(origin, size);
-        xcb_copy_area(connection, ThePixmap, shown, context, static_cast<std::int16_t>(part.x() - TheArea.x()),
-                      static_cast<std::int16_t>(part.y() - TheArea.y()), static_cast<std::int16_t>(part.x() - origin.x()),
+        xcb_copy_area(connection, ThePixmap, shown, context, static_cast<std::int16_t>(part.x() - PixmapOrigin().x()),
+                      static_cast<std::int16_t>(part.y() - PixmapOrigin().y()), static_cast<std::int16_t>(part.x() - origin.x()),
                       static_cast<std::int16_t>(part.y() - origin.y()), static_cast<std::uint16_t>(part.width()),
                       static_cast<std::uint16_t>(part.height()));
         xcb_free_gc(connection, context);

@@ -63,7 +63,16 @@ public:
     // copy alive on the server.
     static void ShowNothingIn(const QWidget& window);
 
+    // How far beyond the desktop, on every side, the copy is ready to be
+    // shown without a second copy: a window that covers the desktop reaches
+    // that far (window managers take a window exactly the desktop's size
+    // for a full-screen one).
+    static constexpr int Margin = 1;
+
 private:
+    // Where the pixmap's top left lies on the desktop.
+    QPoint PixmapOrigin() const { return TheArea.topLeft() - QPoint(Margin, Margin); }
+
     RDesktopCopy(std::uint32_t pixmap, QRect area) : ThePixmap(pixmap), TheArea(area) {}
     std::uint32_t ThePixmap;
     QRect TheArea;

@@ -37,7 +37,8 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     // managers take an undecorated window exactly as large as the desktop
     // for an old-style full-screen one, and lift it above always-on-top
     // windows while the focus is on another monitor.
-    Covered = image->Area().adjusted(-1, -1, 1, 1);
+    const int margin = RDesktopCopy::Margin;
+    Covered = image->Area().adjusted(-margin, -margin, margin, margin);
     CoverTries = 0;
     CoverDesktop(*this, Covered);
     ShownOrigin = WindowOrigin = Covered.topLeft();
