@@ -48,6 +48,8 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
         return false;
     }
     Monitors = DesktopMonitors();
+    // Asked once a showing: the answer is the window's, which stays.
+    PutsLoupePixels = WindowTakesRgb32Pixels(*this);
     LastPointer = PointerDevicePixel();
     TheLoupe.Hide();
     MoveLoupe();
@@ -120,7 +122,7 @@ void TBigScreenDlg::paintEvent(QPaintEvent* event)
 
 void TBigScreenDlg::DrawLoupe()
 {
-    if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !WindowTakesRgb32Pixels(*this))
+    if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !PutsLoupePixels)
         return;
     const QImage source = ScreenImage->Pixels(TheLoupe.Source());
     PutWindowPixels(*this, TheLoupe.Render(source, OwnerForm.CurrentColor().GetHexFormat()),

@@ -95,6 +95,8 @@ private:
     // the grab is retried when the window is first painted.
     bool KeyboardHeld = false;
     RLoupe TheLoupe;
+    // Whether the window takes the loupe's 32-bit pixels straight.
+    bool PutsLoupePixels = false;
     bool LoupeShown = true;
     int PaintCount = 0;
 };
