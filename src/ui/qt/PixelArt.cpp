@@ -1,5 +1,7 @@
 #include "ui/qt/PixelArt.h"
 
+#include "ui/PixelBlocks.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -11,23 +13,16 @@
 namespace
 {
 
-// image scaled to size by repeating pixels: each device pixel takes the
-// picture pixel under its centre. Done here, in the format pixmaps keep,
-// because the toolkit's transform and format conversion start worker threads
-// for the window manager's larger icon sizes at every window's creation.
+// image scaled to size in blocks, in the format pixmaps keep, because the
+// toolkit's transform and format conversion start worker threads for the
+// window manager's larger icon sizes at every window's creation.
 QImage InBlocks(const QImage& image, QSize size)
 {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage scaled(size, QImage::Format_ARGB32_Premultiplied);
-    const qint64 width = source.width(), height = source.height();
-    for (int y = 0; y < size.height(); ++y)
-    {
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(
-            static_cast<int>((2 * y + 1) * height / (2 * static_cast<qint64>(size.height())))));
-        auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
-            to[x] = from[(2 * x + 1) * width / (2 * static_cast<qint64>(size.width()))];
-    }
+    // 32-bit rows are contiguous: their length is always a multiple of four bytes.
+    ScaleInBlocks(reinterpret_cast<const std::uint32_t*>(source.constBits()), source.width(), source.height(),
+                  reinterpret_cast<std::uint32_t*>(scaled.bits()), size.width(), size.height());
     return scaled;
 }
 
