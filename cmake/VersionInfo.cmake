@@ -2,7 +2,8 @@
 # Linux executable (through the versionblock tool) and the Windows .rc.
 # On Windows the resource script is compiled into target; elsewhere the
 # block goes into an ELF section of it. With PICTURES, the Windows script
-# also holds the program's pictures (see WindowsPictures.cmake).
+# also holds the program's pictures (see WindowsPictures.cmake) and its
+# manifest, so that windows run as the program's do.
 function(tintwell_version_resource target)
     cmake_parse_arguments(PARSE_ARGV 1 arg "PICTURES" "" "")
     set(list ${PROJECT_SOURCE_DIR}/src/app/version.txt)
@@ -40,6 +41,9 @@ function(tintwell_version_resource target)
     if(WIN32 AND arg_PICTURES)
         tintwell_windows_pictures()
         set(TW_PICTURE_LINES "${TINTWELL_PICTURE_LINES}")
+        # 1 RT_MANIFEST (24): the manifest a program's start reads.
+        string(APPEND TW_PICTURE_LINES "1 24 \"${PROJECT_SOURCE_DIR}/src/app/tintwell.manifest\"\n")
+        list(APPEND TINTWELL_PICTURE_FILES ${PROJECT_SOURCE_DIR}/src/app/tintwell.manifest)
     endif()
     set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
     configure_file(${PROJECT_SOURCE_DIR}/src/app/tintwell.rc.in ${script} @ONLY)

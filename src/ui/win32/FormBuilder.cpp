@@ -1,5 +1,7 @@
 #include "ui/win32/FormBuilder.h"
 
+#include "ui/LayoutScale.h"
+#include "ui/win32/PixelArt.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/RPanel.h"
 #include "ui/win32/RShape.h"
@@ -23,7 +25,7 @@ bool TakesFocus(RControlKind kind)
 
 } // namespace
 
-RFormBuilder::RFormBuilder(HWND form, const RFormLayout& layout) : Form(form), Layout(layout)
+RFormBuilder::RFormBuilder(HWND form, const RFormLayout& layout, int dpi) : Form(form), TheDpi(dpi), Layout(layout)
 {
 }
 
@@ -31,6 +33,93 @@ RFormBuilder::~RFormBuilder()
 {
     if (Hints != nullptr)
         ::DestroyWindow(Hints);
+    // The controls go with the form after this; pictures they still show are
+    // not drawn again.
+    for (RScaledPicture& picture : Pictures)
+        Release(picture);
+}
+
+int RFormBuilder::Px(int layout) const
+{
+    return ToDevicePixels(layout, TheDpi);
+}
+
+RECT RFormBuilder::Placement(const RControlLayout& row) const
+{
+    int height = row.Height;
+    // A drop-down list's window reaches down over its dropped rows.
+    if (row.Kind == RControlKind::DropDownList)
+        height += DroppedListRows * ListItemHeight + 2;
+    return RECT{Px(row.Left), Px(row.Top), Px(row.Left + row.Width), Px(row.Top + height)};
+}
+
+void RFormBuilder::SetItemHeights(HWND list) const
+{
+    ::SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Px(SelectionFieldHeight));
+    ::SendMessageA(list, CB_SETITEMHEIGHT, 0, Px(ListItemHeight));
+}
+
+void RFormBuilder::Release(RScaledPicture& picture)
+{
+    if (picture.BitmapCopy != nullptr)
+        ::DeleteObject(picture.BitmapCopy);
+    if (picture.IconCopy != nullptr)
+        ::DestroyIcon(picture.IconCopy);
+    picture.BitmapCopy = nullptr;
+    picture.IconCopy = nullptr;
+}
+
+RFormBuilder::RScaledPicture& RFormBuilder::PictureOf(HWND control)
+{
+    for (RScaledPicture& picture : Pictures)
+        if (picture.Control == control)
+            return picture;
+    Pictures.push_back(RScaledPicture{control});
+    return Pictures.back();
+}
+
+void RFormBuilder::ShowScaled(RScaledPicture& picture)
+{
+    // The new copy is shown before the old one goes.
+    RScaledPicture old = picture;
+    picture.BitmapCopy = nullptr;
+    picture.IconCopy = nullptr;
+    if (picture.Icon != nullptr)
+    {
+        picture.IconCopy = IconInBlocks(picture.Icon, Px(picture.Width));
+        ::SendMessageA(picture.Control, STM_SETICON,
+                       reinterpret_cast<WPARAM>(picture.IconCopy != nullptr ? picture.IconCopy : picture.Icon), 0);
+    }
+    else if (picture.Bitmap != nullptr)
+    {
+        picture.BitmapCopy = BitmapInBlocks(picture.Bitmap, Px(picture.Width), Px(picture.Height));
+        HBITMAP shown = picture.BitmapCopy != nullptr ? picture.BitmapCopy : picture.Bitmap;
+        if (picture.Button != nullptr)
+            picture.Button->SetGlyph(shown);
+        else
+            ::SendMessageA(picture.Control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+    }
+    Release(old);
+}
+
+void RFormBuilder::Rescale(int dpi)
+{
+    TheDpi = dpi;
+    for (const RControlLayout& row : Layout.Controls)
+    {
+        HWND control = Find(row.Name);
+        if (control == nullptr)
+            continue;
+        const RECT place = Placement(row);
+        ::SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(dpi)), TRUE);
+        if (row.Kind == RControlKind::DropDownList)
+            SetItemHeights(control);
+    }
+    for (RScaledPicture& picture : Pictures)
+        ShowScaled(picture);
+    ::InvalidateRect(Form, nullptr, TRUE);
 }
 
 HWND RFormBuilder::ParentOf(const RControlLayout& row) const
@@ -58,15 +147,14 @@ HWND RFormBuilder::Find(const char* name) const
 void RFormBuilder::Made(const RControlLayout& row, HWND control)
 {
     Controls[row.Name] = control;
-    ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(TheDpi)), FALSE);
     if (row.Style & StyleHandCursor)
         HandCursor.insert(control);
     if (row.Style & StyleHidden)
         ::ShowWindow(control, SW_HIDE);
 }
 
-HWND RFormBuilder::Create(const RControlLayout& row, const char* className, DWORD style, DWORD extendedStyle,
-                          int height)
+HWND RFormBuilder::Create(const RControlLayout& row, const char* className, DWORD style, DWORD extendedStyle)
 {
     if (row.TabOrder >= 0 && TakesFocus(row.Kind))
         style |= WS_TABSTOP;
@@ -74,8 +162,9 @@ HWND RFormBuilder::Create(const RControlLayout& row, const char* className, DWOR
                                              : FirstControlId + static_cast<int>(&row - Layout.Controls.data());
     // An image's text is its hint, not a resource name for the control to load.
     const char* text = row.Kind == RControlKind::Image ? "" : row.Text;
-    HWND control = ::CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, row.Left,
-                                     row.Top, row.Width, height >= 0 ? height : row.Height, ParentOf(row),
+    const RECT place = Placement(row);
+    HWND control = ::CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, place.left,
+                                     place.top, place.right - place.left, place.bottom - place.top, ParentOf(row),
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
                                      nullptr);
     Made(row, control);
@@ -88,8 +177,9 @@ HWND RFormBuilder::Panel(const char* name)
     const RPanel::Look look = row.Kind == RControlKind::GroupBox ? RPanel::Look::Group
                               : (row.Style & StyleRaised)       ? RPanel::Look::Raised
                                                                  : RPanel::Look::Flat;
-    auto panel = std::make_unique<RPanel>(ParentOf(row), row.Text, look, (row.Style & StyleWhite) != 0, row.Left,
-                                          row.Top, row.Width, row.Height);
+    const RECT place = Placement(row);
+    auto panel = std::make_unique<RPanel>(ParentOf(row), row.Text, look, (row.Style & StyleWhite) != 0, place.left,
+                                          place.top, place.right - place.left, place.bottom - place.top);
     HWND handle = panel->Handle();
     Owned.push_back(std::move(panel));
     Made(row, handle);
@@ -109,16 +199,36 @@ HWND RFormBuilder::Icon(const char* name, HICON icon)
 {
     const RControlLayout& row = FindControl(Layout, name);
     HWND image = Create(row, "STATIC", SS_ICON | SS_NOTIFY);
-    ::SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     AddHint(image, row.Text);
+    if (icon != nullptr)
+        SetIcon(name, icon);
     return image;
+}
+
+void RFormBuilder::SetIcon(const char* name, HICON icon)
+{
+    const RControlLayout& row = FindControl(Layout, name);
+    RScaledPicture& picture = PictureOf(Find(name));
+    picture.Icon = icon;
+    picture.Width = row.Width;
+    picture.Height = row.Height;
+    ShowScaled(picture);
 }
 
 HWND RFormBuilder::Bitmap(const char* name, HBITMAP bitmap)
 {
     const RControlLayout& row = FindControl(Layout, name);
     HWND image = Create(row, "STATIC", SS_BITMAP | SS_NOTIFY);
-    ::SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    BITMAP shape{};
+    if (bitmap != nullptr && ::GetObjectA(bitmap, sizeof shape, &shape) != 0)
+    {
+        // The picture's own size is its size in the layout.
+        RScaledPicture& picture = PictureOf(image);
+        picture.Bitmap = bitmap;
+        picture.Width = shape.bmWidth;
+        picture.Height = shape.bmHeight;
+        ShowScaled(picture);
+    }
     AddHint(image, row.Text);
     return image;
 }
@@ -152,10 +262,8 @@ HWND RFormBuilder::Edit(const char* name)
 HWND RFormBuilder::DropDownList(const char* name)
 {
     const RControlLayout& row = FindControl(Layout, name);
-    HWND list = Create(row, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0,
-                       row.Height + DroppedListRows * ListItemHeight + 2);
-    ::SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), SelectionFieldHeight);
-    ::SendMessageA(list, CB_SETITEMHEIGHT, 0, ListItemHeight);
+    HWND list = Create(row, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL);
+    SetItemHeights(list);
     return list;
 }
 
@@ -167,6 +275,11 @@ HWND RFormBuilder::UpDown(const char* name, HWND buddy)
     ::SendMessageA(spin, UDM_SETRANGE32, UpDownLayoutMin, UpDownLayoutMax);
     ::SendMessageA(spin, UDM_SETPOS32, 0, UpDownLayoutMin);
     ::SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+    // Taking a buddy, some versions of the control go back to the width of a
+    // scroll bar at the system's density.
+    const RECT place = Placement(row);
+    ::SetWindowPos(spin, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     return spin;
 }
 
@@ -178,18 +291,32 @@ HWND RFormBuilder::Button(const char* name)
 RSpeedButton& RFormBuilder::SpeedButton(const char* name, HBITMAP glyph)
 {
     const RControlLayout& row = FindControl(Layout, name);
+    const RECT place = Placement(row);
     auto button = std::make_unique<RSpeedButton>(ParentOf(row), FirstControlId + static_cast<int>(&row - Layout.Controls.data()),
-                                                 row.Text, glyph, row.Left, row.Top, row.Width, row.Height);
+                                                 row.Text, glyph, place.left, place.top, place.right - place.left,
+                                                 place.bottom - place.top);
     RSpeedButton& made = *button;
     Owned.push_back(std::move(button));
     Made(row, made.Handle());
+    BITMAP shape{};
+    if (glyph != nullptr && ::GetObjectA(glyph, sizeof shape, &shape) != 0)
+    {
+        RScaledPicture& picture = PictureOf(made.Handle());
+        picture.Bitmap = glyph;
+        picture.Button = &made;
+        picture.Width = shape.bmWidth;
+        picture.Height = shape.bmHeight;
+        ShowScaled(picture);
+    }
     return made;
 }
 
 RShape& RFormBuilder::Shape(const char* name)
 {
     const RControlLayout& row = FindControl(Layout, name);
-    auto shape = std::make_unique<RShape>(ParentOf(row), row.Left, row.Top, row.Width, row.Height);
+    const RECT place = Placement(row);
+    auto shape = std::make_unique<RShape>(ParentOf(row), place.left, place.top, place.right - place.left,
+                                          place.bottom - place.top);
     RShape& made = *shape;
     Owned.push_back(std::move(shape));
     Made(row, made.Handle());
@@ -199,7 +326,9 @@ RShape& RFormBuilder::Shape(const char* name)
 RSwatchImage& RFormBuilder::SwatchImage(const char* name, RSwatchImage::Kind kind)
 {
     const RControlLayout& row = FindControl(Layout, name);
-    auto image = std::make_unique<RSwatchImage>(kind, ParentOf(row), row.Left, row.Top, row.Width, row.Height);
+    const RECT place = Placement(row);
+    auto image = std::make_unique<RSwatchImage>(kind, ParentOf(row), place.left, place.top, place.right - place.left,
+                                                place.bottom - place.top);
     RSwatchImage& made = *image;
     Owned.push_back(std::move(image));
     Made(row, made.Handle());

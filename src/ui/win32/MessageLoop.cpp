@@ -11,8 +11,16 @@ std::set<HWND>& DialogWindows()
     return windows;
 }
 
+HWND& KeyboardHolder()
+{
+    static HWND holder = nullptr;
+    return holder;
+}
+
 void Deliver(MSG& message)
 {
+    if (KeyboardHolder() != nullptr && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
+        message.hwnd = KeyboardHolder();
     HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root != nullptr && DialogWindows().count(root) && ::IsDialogMessageA(root, &message))
         return;
@@ -30,6 +38,17 @@ void RegisterDialogWindow(HWND window)
 void UnregisterDialogWindow(HWND window)
 {
     DialogWindows().erase(window);
+}
+
+void HoldKeyboard(HWND window)
+{
+    KeyboardHolder() = window;
+}
+
+void ReleaseKeyboard(HWND window)
+{
+    if (KeyboardHolder() == window)
+        KeyboardHolder() = nullptr;
 }
 
 int RunMessageLoop()

@@ -9,6 +9,13 @@
 void RegisterDialogWindow(HWND window);
 void UnregisterDialogWindow(HWND window);
 
+// While window holds the keyboard, every key message of the program goes to
+// it, wherever the focus is, and none goes through the dialog navigation
+// (where Escape would close the main window).
+void HoldKeyboard(HWND window);
+// Ends window's hold, if it holds the keyboard.
+void ReleaseKeyboard(HWND window);
+
 // Runs until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 

@@ -1,11 +1,14 @@
 #include "ui/win32/RSpeedButton.h"
 
+#include "ui/LayoutScale.h"
+#include "ui/win32/Dpi.h"
+
 #include <windowsx.h>
 
 namespace
 {
 constexpr const char* SpeedButtonClass = "TintwellSpeedButton";
-constexpr int GlyphSpacing = 4; // between the glyph and the caption
+constexpr int GlyphSpacing = 4; // layout pixels between the glyph and the caption
 } // namespace
 
 RSpeedButton::RSpeedButton(HWND parent, int id, const char* caption, HBITMAP glyph, int left, int top, int width,
@@ -15,6 +18,12 @@ RSpeedButton::RSpeedButton(HWND parent, int id, const char* caption, HBITMAP gly
     PaintsItself();
     RegisterClassOnce(SpeedButtonClass);
     CreateHandle(SpeedButtonClass, caption, WS_CHILD | WS_VISIBLE, 0, left, top, width, height, parent, id);
+}
+
+void RSpeedButton::SetGlyph(HBITMAP glyph)
+{
+    Glyph = glyph;
+    ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 bool RSpeedButton::PointerInside(LPARAM lParam) const
@@ -72,7 +81,9 @@ void RSpeedButton::Paint(HDC dc)
     ::GetClientRect(Handle(), &area);
     ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(dc, &area, Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    const int shift = Pressed ? 1 : 0;
+    const int dpi = WindowDpi(Handle());
+    const int shift = Pressed ? ToDevicePixels(1, dpi) : 0;
+    const int spacing = ToDevicePixels(GlyphSpacing, dpi);
 
     char caption[128] = {};
     ::GetWindowTextA(Handle(), caption, sizeof caption);
@@ -83,7 +94,7 @@ void RSpeedButton::Paint(HDC dc)
     if (Glyph != nullptr)
         ::GetObjectA(Glyph, sizeof glyph, &glyph);
     // Glyph and caption centred together, as one line.
-    const int whole = glyph.bmWidth + (Glyph != nullptr ? GlyphSpacing : 0) + text.cx;
+    const int whole = glyph.bmWidth + (Glyph != nullptr ? spacing : 0) + text.cx;
     int x = (area.right - whole) / 2 + shift;
     if (Glyph != nullptr)
     {
@@ -93,7 +104,7 @@ void RSpeedButton::Paint(HDC dc)
                          0, glyph.bmWidth, glyph.bmHeight, GlyphTransparent);
         ::SelectObject(source, oldBitmap);
         ::DeleteDC(source);
-        x += glyph.bmWidth + GlyphSpacing;
+        x += glyph.bmWidth + spacing;
     }
     RECT line = {x, area.top + shift, area.right, area.bottom + shift};
     ::SetBkMode(dc, TRANSPARENT);

@@ -14,6 +14,8 @@ public:
                  int height);
 
     static constexpr COLORREF GlyphTransparent = RGB(255, 0, 255);
+    // Another glyph (owned by the caller), as at another density.
+    void SetGlyph(HBITMAP glyph);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

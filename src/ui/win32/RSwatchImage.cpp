@@ -1,5 +1,9 @@
 #include "ui/win32/RSwatchImage.h"
 
+#include "ui/LayoutScale.h"
+#include "ui/PixelBlocks.h"
+#include "ui/win32/Dpi.h"
+
 #include <windowsx.h>
 
 namespace
@@ -37,6 +41,7 @@ void RSwatchImage::Show(const RSwatchPicture& picture)
                     ToDibPixel(plane ? picture.PlanePixel(x, y) : picture.BarPixel(x, y));
         if (plane)
             ShownPlane = picture.Plane.data();
+        ++Revision;
     }
     MarkerX = picture.MarkerX;
     MarkerY = Which == Kind::Arrow ? picture.ArrowY : picture.MarkerY;
@@ -58,7 +63,11 @@ LRESULT RSwatchImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (::GetCapture() == Handle())
             ::ReleaseCapture();
         if (MouseUp)
-            MouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        {
+            // The picture's own pixel under the pointer, at any density.
+            const int dpi = WindowDpi(Handle());
+            MouseUp(ToLayoutPixel(GET_X_LPARAM(lParam), dpi), ToLayoutPixel(GET_Y_LPARAM(lParam), dpi));
+        }
         return 0;
     default:
         return Default(message, wParam, lParam);
@@ -67,6 +76,10 @@ LRESULT RSwatchImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void RSwatchImage::Paint(HDC dc)
 {
+    const int dpi = WindowDpi(Handle());
+    const auto px = [dpi](int layout) { return ToDevicePixels(layout, dpi); };
+    HPEN pen = ::CreatePen(PS_SOLID, px(1), RGB(0, 0, 0));
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
     if (Which == Kind::Arrow)
     {
         // Wipes the old arrow, then points at the bar; the wide end lies at
@@ -74,31 +87,46 @@ void RSwatchImage::Paint(HDC dc)
         RECT area;
         ::GetClientRect(Handle(), &area);
         ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
         HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(BLACK_BRUSH));
-        const POINT corners[] = {{0, MarkerY}, {BarWidth, MarkerY - 5}, {BarWidth, MarkerY + 5}};
+        const POINT corners[] = {{0, px(MarkerY)}, {px(BarWidth), px(MarkerY - 5)}, {px(BarWidth), px(MarkerY + 5)}};
         ::Polygon(dc, corners, 3);
         ::SelectObject(dc, oldBrush);
-        ::SelectObject(dc, oldPen);
-        return;
     }
-    if (Pixels.empty())
-        return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = PixelWidth;
-    info.bmiHeader.biHeight = -PixelHeight; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(PixelWidth), static_cast<DWORD>(PixelHeight), 0, 0, 0,
-                        static_cast<UINT>(PixelHeight), Pixels.data(), &info, DIB_RGB_COLORS);
-    if (Which != Kind::Plane)
-        return;
-    // The box's right and bottom edges are excluded, as the ellipse needs.
-    HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-    HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
-    ::Ellipse(dc, MarkerX - 5, MarkerY - 5, MarkerX + 5, MarkerY + 5);
-    ::SelectObject(dc, oldBrush);
+    else if (!Pixels.empty())
+    {
+        const std::vector<std::uint32_t>& shown = DevicePixels(px(PixelWidth), px(PixelHeight));
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = px(PixelWidth);
+        info.bmiHeader.biHeight = -px(PixelHeight); // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(px(PixelWidth)), static_cast<DWORD>(px(PixelHeight)), 0, 0,
+                            0, static_cast<UINT>(px(PixelHeight)), shown.data(), &info, DIB_RGB_COLORS);
+        if (Which == Kind::Plane)
+        {
+            // The box's right and bottom edges are excluded, as the ellipse needs.
+            HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+            ::Ellipse(dc, px(MarkerX - 5), px(MarkerY - 5), px(MarkerX + 5), px(MarkerY + 5));
+            ::SelectObject(dc, oldBrush);
+        }
+    }
     ::SelectObject(dc, oldPen);
+    ::DeleteObject(pen);
+}
+
+const std::vector<std::uint32_t>& RSwatchImage::DevicePixels(int width, int height)
+{
+    if (width == PixelWidth && height == PixelHeight)
+        return Pixels;
+    // Scaled once per picture and density: the plane, the largest, only
+    // changes with the density.
+    if (Scaled.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) || ScaledFrom != Revision)
+    {
+        Scaled.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        ScaleInBlocks(Pixels.data(), PixelWidth, PixelHeight, Scaled.data(), width, height);
+        ScaledFrom = Revision;
+    }
+    return Scaled;
 }

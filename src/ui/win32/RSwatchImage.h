@@ -32,11 +32,17 @@ protected:
 
 private:
     void Paint(HDC dc) override;
+    // The pixels at width x height device pixels: themselves, or scaled in blocks.
+    const std::vector<std::uint32_t>& DevicePixels(int width, int height);
     Kind Which;
     // Top-down rows of 0x00RRGGBB, as a 32-bit device-independent bitmap has them.
     std::vector<std::uint32_t> Pixels;
     int PixelWidth = 0;
     int PixelHeight = 0;
+    // Which pixels the scaled copy was made from.
+    unsigned Revision = 0;
+    unsigned ScaledFrom = 0;
+    std::vector<std::uint32_t> Scaled;
     // The plane last copied: one renderer's plane never changes.
     const ColorValue* ShownPlane = nullptr;
     int MarkerX = 0;

@@ -15,6 +15,7 @@ HICON TintwellIcon(int size);
 // A bitmap of the program's resources; the caller deletes it.
 HBITMAP LoadPicture(const char* name);
 
-// The windows' font: the classic sans-serif dialog font, 11 pixels high, for
-// which the pixel layouts were made. Made once, kept for the run.
-HFONT DialogFont();
+// The windows' font: the classic sans-serif dialog font, 11 layout pixels
+// high, for which the pixel layouts were made, at dpi. Made once per
+// density, kept for the run.
+HFONT DialogFont(int dpi);

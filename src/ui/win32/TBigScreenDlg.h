@@ -3,34 +3,47 @@
 #include "colour/ColorValue.h"
 #include "ui/win32/RWindow.h"
 
+#include <memory>
+#include <vector>
+
 class RScreenBitmap;
 class TTWMainForm;
 
-// The full-screen window that shows a frozen copy of the screen under the
-// eyedropper while the user picks a pixel. Every movement makes the pixel
-// under the pointer the main window's colour; a left click, or any key that
-// types a character, takes the pixel one last time and hides the window.
-// The main window, always on top, stays above it.
-class TBigScreenDlg : public RWindow
+// The windows that show a frozen copy of the desktop under the eyedropper
+// while the user picks a pixel: one per monitor, each over its monitor and
+// showing that monitor's part of the copy one to one. (Window managers, and
+// wine under them, fit a window that covers a monitor to that one monitor,
+// so one window over every monitor ends at the first.) Every movement makes
+// the pixel under the pointer the main window's colour; a left click, or any
+// key that types a character, takes the pixel one last time and hides them.
+// The main window, always on top, stays above them.
+class TBigScreenDlg
 {
 public:
     explicit TBigScreenDlg(TTWMainForm& owner);
-    // Shows image (not owned; it must outlive the showing) over the screen.
+    ~TBigScreenDlg();
+    TBigScreenDlg(const TBigScreenDlg&) = delete;
+    TBigScreenDlg& operator=(const TBigScreenDlg&) = delete;
+
+    // Shows image (not owned; it must outlive the showing) over every monitor.
     void ShowScreenImage(const RScreenBitmap* image);
 
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    // FormPaint: the copy at the window's origin.
-    void Paint(HDC dc) override;
-    void FormMouseMove(int x, int y);
+    class RMonitorPane;
+    friend class RMonitorPane;
+
+    // pane: the one that had the message; x, y: in its client area.
+    void FormMouseMove(const RMonitorPane& pane, int x, int y);
     void FormClick();
     void FormKeyPress(WPARAM& key);
-    void FormHide();
-    // The window's own pixel, as it shows on the screen; all bits set when it cannot be read.
-    ColorValue OwnPixel(int x, int y) const;
+    // Hides every pane; sampling ends.
+    void HideAll();
+    // The pane under the pointer, or nullptr.
+    const RMonitorPane* PaneUnderPointer() const;
 
     TTWMainForm& OwnerForm;
     const RScreenBitmap* ScreenImage = nullptr;
+    // The first holds the keyboard; the others are over the other monitors.
+    std::vector<std::unique_ptr<RMonitorPane>> Panes;
+    bool Shown = false;
 };

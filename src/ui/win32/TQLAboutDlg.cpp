@@ -5,6 +5,7 @@
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Resources.h"
 
@@ -32,11 +33,11 @@ TQLAboutDlg::TQLAboutDlg(HWND owner, HICON appIcon, const RString& appName, cons
 {
     const RFormLayout& layout = AboutDlgLayout();
     RegisterClassOnce(AboutClass);
-    RECT outer = {0, 0, layout.ClientWidth, layout.ClientHeight};
-    ::AdjustWindowRectEx(&outer, AboutStyle, FALSE, AboutExtendedStyle);
-    CreateHandle(AboutClass, layout.Caption, AboutStyle, AboutExtendedStyle, 0, 0, outer.right - outer.left,
-                 outer.bottom - outer.top, owner);
-    CreateControls();
+    CreateHandle(AboutClass, layout.Caption, AboutStyle, AboutExtendedStyle, 0, 0, layout.ClientWidth,
+                 layout.ClientHeight, owner);
+    // At the owner's density, over which it is shown.
+    CreateControls(owner != nullptr ? WindowDpi(owner) : WindowDpi(Handle()));
+    FitToDpi(Controls->Dpi());
     RegisterDialogWindow(Handle());
 }
 
@@ -46,9 +47,20 @@ TQLAboutDlg::~TQLAboutDlg()
     Controls.reset();
 }
 
-void TQLAboutDlg::CreateControls()
+void TQLAboutDlg::FitToDpi(int dpi)
 {
-    Controls = std::make_unique<RFormBuilder>(Handle(), AboutDlgLayout());
+    if (dpi != Controls->Dpi())
+        Controls->Rescale(dpi);
+    const RFormLayout& layout = AboutDlgLayout();
+    RECT placed{};
+    ::GetWindowRect(Handle(), &placed);
+    FitClientArea(Handle(), Controls->Px(layout.ClientWidth), Controls->Px(layout.ClientHeight), AboutStyle,
+                  AboutExtendedStyle, dpi, placed.left, placed.top);
+}
+
+void TQLAboutDlg::CreateControls(int dpi)
+{
+    Controls = std::make_unique<RFormBuilder>(Handle(), AboutDlgLayout(), dpi);
     RFormBuilder& form = *Controls;
     form.Panel("SidePanel");
     IconImage = form.Icon("IconImage", nullptr);
@@ -103,7 +115,7 @@ void TQLAboutDlg::FormShow()
     ::SetWindowTextA(Handle(), (RString("About ") + FAppName).Text());
     if (FAppIcon != nullptr)
     {
-        ::SendMessageA(IconImage, STM_SETICON, reinterpret_cast<WPARAM>(FAppIcon), 0);
+        Controls->SetIcon("IconImage", FAppIcon);
         ::ShowWindow(IconImage, SW_SHOW);
         ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FAppIcon));
     }
@@ -148,6 +160,14 @@ LRESULT TQLAboutDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         ::SetTextColor(dc, LinkColour(label));
         ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_DPICHANGED:
+    {
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        FitToDpi(HIWORD(wParam));
+        ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
     }
     case WM_SETCURSOR:
         if (Controls && Controls->ShowHandOver(reinterpret_cast<HWND>(wParam)))

@@ -34,7 +34,9 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateControls();
+    void CreateControls(int dpi);
+    // Lays the box out at dpi and sizes it around the layout.
+    void FitToDpi(int dpi);
     void FormShow();
     void WebSupportLabelClick();
     void EmailSupportLabelClick();

@@ -4,7 +4,9 @@
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/PixelArt.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/RScreenBitmap.h"
 #include "ui/win32/RShape.h"
@@ -18,6 +20,7 @@
 #include <windowsx.h>
 
 #include <string>
+
 
 namespace
 {
@@ -45,11 +48,14 @@ TTWMainForm::TTWMainForm()
 {
     const RFormLayout& layout = MainFormLayout();
     RegisterClassOnce(MainFormClass, nullptr, TintwellIcon(32), TintwellIcon(16));
-    RECT outer = {0, 0, layout.ClientWidth, layout.ClientHeight};
-    ::AdjustWindowRectEx(&outer, FormStyle, FALSE, FormExtendedStyle);
     CreateHandle(MainFormClass, layout.Caption, FormStyle, FormExtendedStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                 outer.right - outer.left, outer.bottom - outer.top, nullptr);
+                 layout.ClientWidth, layout.ClientHeight, nullptr);
+    // Sized once it is known which monitor it landed on; a saved placement
+    // on a monitor of another density lays it out again (WM_DPICHANGED).
     CreateControls();
+    RECT placed{};
+    ::GetWindowRect(Handle(), &placed);
+    FitToDpi(Controls->Dpi(), placed.left, placed.top);
     RegisterDialogWindow(Handle());
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
@@ -65,11 +71,33 @@ TTWMainForm::~TTWMainForm()
     for (HBITMAP bitmap : {LogoBitmap, ColorDialogGlyph, DropperGlyph})
         if (bitmap != nullptr)
             ::DeleteObject(bitmap);
+    for (HICON icon : {BigIcon, SmallIcon})
+        if (icon != nullptr)
+            ::DestroyIcon(icon);
+}
+
+void TTWMainForm::FitToDpi(int dpi, int left, int top)
+{
+    if (dpi != Controls->Dpi())
+        Controls->Rescale(dpi);
+    const RFormLayout& layout = MainFormLayout();
+    FitClientArea(Handle(), Controls->Px(layout.ClientWidth), Controls->Px(layout.ClientHeight), FormStyle,
+                  FormExtendedStyle, dpi, left, top);
+    // The title bar's and the task switcher's icons, drawn in blocks from the
+    // program's own sizes.
+    const HICON oldBig = BigIcon, oldSmall = SmallIcon;
+    BigIcon = IconInBlocks(TintwellIcon(32), Controls->Px(32));
+    SmallIcon = IconInBlocks(TintwellIcon(16), Controls->Px(16));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigIcon));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon));
+    for (HICON icon : {oldBig, oldSmall})
+        if (icon != nullptr)
+            ::DestroyIcon(icon);
 }
 
 void TTWMainForm::CreateControls()
 {
-    Controls = std::make_unique<RFormBuilder>(Handle(), MainFormLayout());
+    Controls = std::make_unique<RFormBuilder>(Handle(), MainFormLayout(), WindowDpi(Handle()));
     RFormBuilder& form = *Controls;
     LogoBitmap = LoadPicture(LogoBitmapName);
     ColorDialogGlyph = LoadPicture(ColorDialogGlyphName);
@@ -166,6 +194,20 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN:
         FormMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
+    case WM_DPICHANGED:
+    {
+        // Moved onto a monitor of another density: laid out again there, at
+        // the place the system suggests.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        FitToDpi(HIWORD(wParam), suggested->left, suggested->top);
+        return 0;
+    }
+    case WM_MOUSEACTIVATE:
+        // While sampling, a click on this window samples it and leaves the
+        // keyboard with the sampling window.
+        if (MouseSelecting)
+            return MA_NOACTIVATE;
+        break;
     case WM_CLOSE:
         if (FormCloseQuery())
             ::DestroyWindow(Handle());
@@ -296,18 +338,22 @@ void TTWMainForm::SaveSettings()
 void TTWMainForm::MouseSelectSBtnClick()
 {
     SetSelectButtonsEnabled(false);
-    // One block copy of the primary screen, replacing the last one.
+    // One block copy of the whole desktop, every monitor, replacing the last
+    // one. The program is aware of each monitor's density, so these are
+    // device pixels, one to one with the screen.
     HDC screen = ::GetDC(nullptr);
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
     TheScreenBitmap.reset();
-    TheScreenBitmap = std::make_unique<RScreenBitmap>(screen, width, height);
+    TheScreenBitmap = std::make_unique<RScreenBitmap>(screen, left, top, width, height);
     bool copied = false;
     if (TheScreenBitmap->Bitmap != nullptr)
     {
         HDC copy = ::CreateCompatibleDC(screen);
         HGDIOBJ old = ::SelectObject(copy, TheScreenBitmap->Bitmap);
-        copied = ::BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+        copied = ::BitBlt(copy, 0, 0, width, height, screen, left, top, SRCCOPY) != FALSE;
         ::SelectObject(copy, old);
         ::DeleteDC(copy);
     }

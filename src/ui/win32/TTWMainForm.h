@@ -77,6 +77,9 @@ protected:
 
 private:
     void CreateControls();
+    // Lays the window out at dpi: its controls, its pictures, its icons, and
+    // its size around the layout, its top-left corner at (left, top).
+    void FitToDpi(int dpi, int left, int top);
     void Command(HWND control, int id, int code);
     void UpDownClick(HWND spin);
     HWND EditOf(REditBox box) const;
@@ -114,6 +117,9 @@ private:
     HBITMAP LogoBitmap = nullptr;
     HBITMAP ColorDialogGlyph = nullptr;
     HBITMAP DropperGlyph = nullptr;
+    // The window's icons at its density (the class's are at 96 dpi).
+    HICON BigIcon = nullptr;
+    HICON SmallIcon = nullptr;
 
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RScreenBitmap> TheScreenBitmap;

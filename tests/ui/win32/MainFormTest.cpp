@@ -3,10 +3,13 @@
 
 #include "shell/Help.h"
 #include "ui/FormLayout.h"
+#include "ui/LayoutScale.h"
+#include "ui/win32/Dpi.h"
 
 #include <shlobj.h>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 std::filesystem::path MainFormTest::SettingsFile()
@@ -85,8 +88,9 @@ TEST_F(MainFormTest, TheFirstRunShowsTheStandInColourWithTheRedBoxFocused)
     EXPECT_EQ(TextOf(Form->Handle()), "Quenlar Tintwell");
     RECT client;
     ::GetClientRect(Form->Handle(), &client);
-    EXPECT_EQ(client.right, 352);
-    EXPECT_EQ(client.bottom, 255);
+    const int dpi = WindowDpi(Form->Handle());
+    EXPECT_EQ(client.right, ToDevicePixels(352, dpi));
+    EXPECT_EQ(client.bottom, ToDevicePixels(255, dpi));
     EXPECT_TRUE(::GetWindowLongA(Form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     EXPECT_EQ(Rgb(), "15,0,0");
@@ -97,26 +101,56 @@ TEST_F(MainFormTest, TheFirstRunShowsTheStandInColourWithTheRedBoxFocused)
     EXPECT_EQ(::GetFocus(), Find("RedEdit"));
 }
 
-TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThem)
+// At the density the window starts at, and after moves onto monitors of
+// other densities and back: the client area, every control, the font and
+// the pictures are the layout in that density's device pixels.
+TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThemAtEveryDensity)
 {
     const RFormLayout& layout = MainFormLayout();
-    for (const RControlLayout& row : layout.Controls)
+    const int start = WindowDpi(Form->Handle());
+    bool moved = false;
+    for (int dpi : {start, 120, 144, 192, 96, start})
     {
-        HWND control = Find(row.Name);
-        RECT bounds;
-        ::GetWindowRect(control, &bounds);
-        ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
-        EXPECT_EQ(bounds.left, row.Left) << row.Name;
-        EXPECT_EQ(bounds.top, row.Top) << row.Name;
-        // The up-down control may round its width up to an even number (wine's does).
-        EXPECT_NEAR(bounds.right - bounds.left, row.Width, row.Kind == RControlKind::UpDown ? 1 : 0) << row.Name;
-        // A drop-down list's window reaches down over its list.
-        if (row.Kind != RControlKind::DropDownList)
+        if (std::exchange(moved, true))
         {
-            EXPECT_EQ(bounds.bottom - bounds.top, row.Height) << row.Name;
+            RECT suggested{};
+            ::GetWindowRect(Form->Handle(), &suggested);
+            ::SendMessageA(Form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+            Pump();
         }
-        const HWND parent = row.Parent != nullptr ? Find(row.Parent) : Form->Handle();
-        EXPECT_EQ(::GetParent(control), parent) << row.Name;
+        const auto px = [dpi](int length) { return ToDevicePixels(length, dpi); };
+        RECT client{};
+        ::GetClientRect(Form->Handle(), &client);
+        EXPECT_EQ(client.right, px(layout.ClientWidth)) << dpi << " dpi";
+        EXPECT_EQ(client.bottom, px(layout.ClientHeight)) << dpi << " dpi";
+        for (const RControlLayout& row : layout.Controls)
+        {
+            HWND control = Find(row.Name);
+            RECT bounds;
+            ::GetWindowRect(control, &bounds);
+            ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
+            EXPECT_EQ(bounds.left, px(row.Left)) << row.Name << " at " << dpi << " dpi";
+            EXPECT_EQ(bounds.top, px(row.Top)) << row.Name << " at " << dpi << " dpi";
+            // The up-down control may round its width up to an even number (wine's does).
+            EXPECT_NEAR(bounds.right - bounds.left, px(row.Left + row.Width) - px(row.Left),
+                        row.Kind == RControlKind::UpDown ? 1 : 0)
+                << row.Name << " at " << dpi << " dpi";
+            // A drop-down list's window reaches down over its list.
+            if (row.Kind != RControlKind::DropDownList)
+            {
+                EXPECT_EQ(bounds.bottom - bounds.top, px(row.Top + row.Height) - px(row.Top))
+                    << row.Name << " at " << dpi << " dpi";
+            }
+            const HWND parent = row.Parent != nullptr ? Find(row.Parent) : Form->Handle();
+            EXPECT_EQ(::GetParent(control), parent) << row.Name;
+        }
+        LOGFONTA font{};
+        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(Find("RedEdit"), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -px(11)) << dpi << " dpi";
+        BITMAP logo{};
+        ::GetObjectA(reinterpret_cast<HBITMAP>(::SendMessageA(Find("SidebarImage"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                     sizeof logo, &logo);
+        EXPECT_EQ(logo.bmHeight, px(FindControl(layout, "SidebarImage").Height)) << dpi << " dpi";
     }
 }
 
@@ -259,12 +293,14 @@ TEST_F(MainFormTest, PlaneAndBarReleasesSetTheColourAlsoOutsideThem)
 {
     SetRgb("128", "128", "128");
     HWND plane = Find("HueSatImage");
-    ClickAt(plane, 41, 0); // the grey's hue is lost before the saturation is set
+    // A layout pixel of the plane, at the window's density.
+    const int dpi = WindowDpi(Form->Handle());
+    ClickAt(plane, ToDevicePixels(41, dpi), 0); // the grey's hue is lost before the saturation is set
     EXPECT_EQ(Rgb(), "255,1,1");
     // Pressed inside, released below the bar: the lowest luminance, clamped.
     HWND bar = Find("LumImage");
     ::SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    ::SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(5, 400));
+    ::SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(5, ToDevicePixels(400, dpi)));
     Pump();
     EXPECT_EQ(Text("LumEdit"), "0");
 }

@@ -1,30 +1,62 @@
-// Sampling a known screen under wine and a window manager: the pixel under
-// the pointer becomes the colour while the main window stays above the copy.
+// Sampling a known desktop under wine and a window manager: the pixel under
+// the pointer becomes the colour on every monitor, while the main window
+// stays above the copy and the keyboard stays with the sampling.
 #include "ui/win32/MainFormFixture.h"
+
+#include <vector>
 
 namespace
 {
 
-constexpr COLORREF Known = RGB(12, 34, 56);
-
-// A plain window of one colour somewhere on the screen.
+// A plain window of one colour on the desktop, which counts the clicks it gets.
 class ColourWindow
 {
 public:
-    ColourWindow(int left, int top)
+    ColourWindow(int left, int top, COLORREF colour) : Colour(colour)
     {
         WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = ::DefWindowProcA;
+        windowClass.lpfnWndProc = &ColourWindow::Procedure;
         windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = ::CreateSolidBrush(Known);
         windowClass.lpszClassName = "TintwellTestColour";
         ::RegisterClassA(&windowClass);
-        Handle = ::CreateWindowExA(0, "TintwellTestColour", "", WS_POPUP | WS_VISIBLE, left, top, 200, 200, nullptr,
-                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        Handle = ::CreateWindowExA(0, "TintwellTestColour", "", WS_POPUP, left, top, Size, Size, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+        ::SetWindowLongPtrA(Handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        ::ShowWindow(Handle, SW_SHOWNOACTIVATE);
         PumpFor(300);
     }
     ~ColourWindow() { ::DestroyWindow(Handle); }
+    POINT Centre() const { return Corner(Size / 2, Size / 2); }
+    // A point of the window, on the desktop.
+    POINT Corner(int x, int y) const
+    {
+        RECT bounds{};
+        ::GetWindowRect(Handle, &bounds);
+        return POINT{bounds.left + x, bounds.top + y};
+    }
+
+    static constexpr int Size = 200;
     HWND Handle;
+    COLORREF Colour;
+    int Clicks = 0;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<ColourWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self != nullptr && message == WM_ERASEBKGND)
+        {
+            RECT area{};
+            ::GetClientRect(window, &area);
+            HBRUSH brush = ::CreateSolidBrush(self->Colour);
+            ::FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
+            ::DeleteObject(brush);
+            return 1;
+        }
+        if (self != nullptr && message == WM_LBUTTONDOWN)
+            ++self->Clicks;
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
 };
 
 std::string Colour(COLORREF colour)
@@ -43,12 +75,51 @@ void PressRealKey(WORD virtualKey)
     PumpFor(300);
 }
 
+void MovePointer(POINT to)
+{
+    ::SetCursorPos(to.x, to.y);
+    PumpFor(300);
+}
+
+// The user's click: the pointer moved there, the left button pressed and released.
+void RealClick(POINT at)
+{
+    MovePointer(at);
+    INPUT button[2] = {};
+    button[0].type = button[1].type = INPUT_MOUSE;
+    button[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    button[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, button, sizeof(INPUT));
+    PumpFor(300);
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors)
+{
+    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
+    return TRUE;
+}
+
+std::vector<RECT> Monitors()
+{
+    std::vector<RECT> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+// A place for a colour window near monitor's bottom-right corner, clear of
+// the main window wherever it starts.
+POINT NearTheCorner(const RECT& monitor)
+{
+    return POINT{monitor.right - ColourWindow::Size - 40, monitor.bottom - ColourWindow::Size - 40};
+}
+
 } // namespace
 
 TEST_F(MainFormTest, ThePixelUnderThePointerIsTakenWhileTheMainWindowStaysAbove)
 {
-    ColourWindow colour(600, 400);
-    ASSERT_EQ(ScreenPixelOf(colour.Handle, 100, 100), Known) << "the known colour is not on the screen";
+    const POINT place = NearTheCorner(Monitors().front());
+    ColourWindow colour(place.x, place.y, RGB(12, 34, 56));
+    ASSERT_EQ(ScreenPixelOf(colour.Handle, 100, 100), colour.Colour) << "the known colour is not on the screen";
 
     Click(Find("MouseSelectSBtn"));
     ASSERT_TRUE(Form->IsMouseSelecting());
@@ -60,17 +131,15 @@ TEST_F(MainFormTest, ThePixelUnderThePointerIsTakenWhileTheMainWindowStaysAbove)
     PumpFor(300);
 
     // A real movement of the pointer over the copy.
-    ::SetCursorPos(700, 500);
-    PumpFor(500);
-    EXPECT_EQ(Rgb(), Colour(Known));
+    MovePointer(colour.Centre());
+    PumpFor(200);
+    EXPECT_EQ(Rgb(), Colour(colour.Colour));
     // The live swatch shows the new colour; under the copy it would show the old.
-    EXPECT_EQ(ScreenPixelOf(Find("TheShape"), 30, 10), Known) << "the copy covers the main window";
+    EXPECT_EQ(ScreenPixelOf(Find("TheShape"), 30, 10), colour.Colour) << "the copy covers the main window";
 
-    ::SetCursorPos(10, 700); // somewhere else on the copy: black
-    PumpFor(300);
+    MovePointer(colour.Corner(-1, -1)); // just outside: the black desktop
     EXPECT_EQ(Rgb(), "0,0,0");
-    ::SetCursorPos(650, 450);
-    PumpFor(300);
+    MovePointer(colour.Corner(0, 0));
 
     // A key that types a character takes the pixel and ends sampling.
     PressRealKey(VK_RETURN);
@@ -78,8 +147,76 @@ TEST_F(MainFormTest, ThePixelUnderThePointerIsTakenWhileTheMainWindowStaysAbove)
     EXPECT_FALSE(Form->IsMouseSelecting());
     EXPECT_TRUE(::IsWindowEnabled(Find("MouseSelectSBtn")));
     EXPECT_TRUE(::IsWindowEnabled(Find("ColorDlgSelectSBtn")));
-    EXPECT_EQ(Rgb(), Colour(Known));
+    EXPECT_EQ(Rgb(), Colour(colour.Colour));
     EXPECT_TRUE(::IsWindow(Form->Handle())) << "the key reached the main window";
+}
+
+// On a desktop of two monitors, one left of the primary (at negative
+// coordinates) and smaller: the copy covers both, every pixel one to one,
+// the main window stays above it, and a click on the last monitor takes
+// that monitor's pixel without reaching the window under the copy.
+TEST_F(MainFormTest, EveryMonitorIsSampledOneToOneAndAClickReachesNoOtherWindow)
+{
+    const std::vector<RECT> monitors = Monitors();
+    if (monitors.size() < 2)
+        GTEST_SKIP() << "one monitor: scripts/test-windows splits its X screen into two";
+    std::vector<std::unique_ptr<ColourWindow>> colours;
+    for (std::size_t i = 0; i < monitors.size(); ++i)
+    {
+        const POINT place = NearTheCorner(monitors[i]);
+        colours.push_back(std::make_unique<ColourWindow>(place.x, place.y, RGB(12, 34, 56 + 10 * i)));
+        ASSERT_EQ(ScreenPixelOf(colours.back()->Handle, 100, 100), colours.back()->Colour) << "monitor " << i;
+    }
+
+    Click(Find("MouseSelectSBtn"));
+    ASSERT_TRUE(Form->IsMouseSelecting());
+    PumpFor(300);
+    for (const auto& colour : colours)
+    {
+        // The window's first pixel, and the desktop's just before it: one off
+        // in either direction would tell.
+        MovePointer(colour->Corner(0, 0));
+        EXPECT_EQ(Rgb(), Colour(colour->Colour)) << "at " << colour->Corner(0, 0).x;
+        MovePointer(colour->Corner(-1, 0));
+        EXPECT_EQ(Rgb(), "0,0,0") << "at " << colour->Corner(-1, 0).x;
+        MovePointer(colour->Corner(ColourWindow::Size - 1, ColourWindow::Size - 1));
+        EXPECT_EQ(Rgb(), Colour(colour->Colour));
+        MovePointer(colour->Corner(ColourWindow::Size, ColourWindow::Size - 1));
+        EXPECT_EQ(Rgb(), "0,0,0");
+    }
+    EXPECT_EQ(ScreenPixelOf(Find("TheShape"), 30, 10), 0u) << "the copy covers the main window";
+
+    const ColourWindow& last = *colours.back();
+    RealClick(last.Centre());
+    EXPECT_FALSE(Form->IsMouseSelecting());
+    EXPECT_EQ(Rgb(), Colour(last.Colour));
+    EXPECT_EQ(last.Clicks, 0) << "the click went through to the window under the copy";
+}
+
+// A click on the main window while sampling samples it and leaves the
+// keyboard with the sampling: Escape then takes the pixel under the pointer
+// and never reaches the main window, where it would close the program.
+TEST_F(MainFormTest, KeysEndSamplingAfterAClickOnTheMainWindow)
+{
+    const std::vector<RECT> monitors = Monitors();
+    const POINT place = NearTheCorner(monitors.back());
+    ColourWindow colour(place.x, place.y, RGB(200, 100, 50));
+
+    Click(Find("MouseSelectSBtn"));
+    ASSERT_TRUE(Form->IsMouseSelecting());
+    PumpFor(300);
+    HWND label = Find("Label1"); // "RGB Hex Value:", which takes no click
+    RECT bounds{};
+    ::GetWindowRect(label, &bounds);
+    RealClick(POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+    EXPECT_TRUE(Form->IsMouseSelecting()) << "a click on the main window ended sampling";
+
+    MovePointer(colour.Centre());
+    PressRealKey(VK_ESCAPE);
+    EXPECT_FALSE(Form->IsMouseSelecting()) << "the key did not reach the sampling";
+    EXPECT_EQ(Rgb(), Colour(colour.Colour));
+    PumpFor(200);
+    EXPECT_TRUE(::IsWindow(Form->Handle())) << "Escape reached the main window";
 }
 
 TEST_F(MainFormTest, ClosingWhileSamplingTakesTheCopyAway)
