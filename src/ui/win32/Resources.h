@@ -16,6 +16,7 @@ HICON TintwellIcon(int size);
 HBITMAP LoadPicture(const char* name);
 
 // The windows' font: the classic sans-serif dialog font, 11 layout pixels
-// high, for which the pixel layouts were made, at dpi. Made once per
-// density, kept for the run.
+// high, for which the pixel layouts were made, at dpi: as high as scaled, or
+// less where it would set texts wider than scaled. Made once per density,
+// kept for the run.
 HFONT DialogFont(int dpi);

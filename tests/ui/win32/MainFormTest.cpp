@@ -5,6 +5,7 @@
 #include "ui/FormLayout.h"
 #include "ui/LayoutScale.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/Resources.h"
 
 #include <shlobj.h>
 
@@ -144,9 +145,22 @@ TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThemAtEveryDensity)
             const HWND parent = row.Parent != nullptr ? Find(row.Parent) : Form->Handle();
             EXPECT_EQ(::GetParent(control), parent) << row.Name;
         }
-        LOGFONTA font{};
-        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(Find("RedEdit"), WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, -px(11)) << dpi << " dpi";
+        // The texts about as wide as scaled: none is cut off, none shrinks.
+        const auto textWidth = [](HFONT font)
+        {
+            HDC screen = ::GetDC(nullptr);
+            HGDIOBJ old = ::SelectObject(screen, font);
+            SIZE size{};
+            ::GetTextExtentPoint32A(screen, "RGB Hex Value:", 14, &size);
+            ::SelectObject(screen, old);
+            ::ReleaseDC(nullptr, screen);
+            return static_cast<int>(size.cx);
+        };
+        const int width = textWidth(reinterpret_cast<HFONT>(::SendMessageA(Find("Label1"), WM_GETFONT, 0, 0)));
+        RECT label{};
+        ::GetClientRect(Find("Label1"), &label);
+        EXPECT_LE(width, label.right) << dpi << " dpi";
+        EXPECT_GE(width, px(textWidth(DialogFont(96))) * 9 / 10) << dpi << " dpi";
         BITMAP logo{};
         ::GetObjectA(reinterpret_cast<HBITMAP>(::SendMessageA(Find("SidebarImage"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
                      sizeof logo, &logo);
