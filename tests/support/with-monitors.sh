@@ -8,6 +8,8 @@
 #   left     the primary on the right, the second at 0,0 on its left
 #   offset   the primary at 0,0 and a smaller second (1024 x 768) on its
 #            right, 300 pixels down: parts of the screen lie on no monitor
+#   offset-left  the same on a screen of 2624 x 1200, the second on the
+#            primary's left: left of the primary's origin, as Windows counts
 # The monitors are named Primary and Second; --scales gives each its own
 # scale factor in the toolkit (QT_SCREEN_SCALE_FACTORS names them so).
 set -euo pipefail
@@ -21,6 +23,7 @@ case "$arrangement" in
 right) primary=1600/423x1200/318+0+0 second=1600/423x1200/318+1600+0 ;;
 left) primary=1600/423x1200/318+1600+0 second=1600/423x1200/318+0+0 ;;
 offset) primary=1600/423x1200/318+0+0 second=1024/271x768/203+1600+300 ;;
+offset-left) primary=1600/423x1200/318+1024+0 second=1024/271x768/203+0+300 ;;
 *) echo "with-monitors: unknown arrangement $arrangement" >&2; exit 2 ;;
 esac
 xrandr --setmonitor Primary "$primary" screen >/dev/null
