@@ -1,6 +1,7 @@
 #include "ui/qt/TBigScreenDlg.h"
 
 #include "ui/qt/CursorTable.h"
+#include "ui/qt/QtColor.h"
 #include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -25,6 +26,7 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
 bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 {
     ScreenImage = image;
+    LoupeBlockArea = QRect(); // of the last copy
     // Made at the first sampling, not at every start of the program.
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
     static_cast<void>(installed);
@@ -89,7 +91,11 @@ QPoint TBigScreenDlg::PointerDevicePixel() const
 
 ColorValue TBigScreenDlg::CopyPixel(QPoint desktopPixel) const
 {
-    return ScreenImage != nullptr ? ScreenImage->Pixel(desktopPixel) : 0xFFFFFFFF;
+    if (ScreenImage == nullptr)
+        return 0xFFFFFFFF;
+    if (LoupeBlockArea.contains(desktopPixel) && ScreenImage->Area().contains(desktopPixel))
+        return FromQColor(QColor(LoupeBlock.pixel(desktopPixel - LoupeBlockArea.topLeft())));
+    return ScreenImage->Pixel(desktopPixel);
 }
 
 void TBigScreenDlg::FollowWindowOrigin()
@@ -124,8 +130,9 @@ void TBigScreenDlg::DrawLoupe()
 {
     if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !PutsLoupePixels)
         return;
-    const QImage source = ScreenImage->Pixels(TheLoupe.Source());
-    PutWindowPixels(*this, TheLoupe.Render(source, OwnerForm.CurrentColor().GetHexFormat()),
+    LoupeBlockArea = TheLoupe.Source();
+    LoupeBlock = ScreenImage->Pixels(LoupeBlockArea);
+    PutWindowPixels(*this, TheLoupe.Render(LoupeBlock, OwnerForm.CurrentColor().GetHexFormat()),
                     TheLoupe.Area.topLeft() - WindowOrigin);
 }
 

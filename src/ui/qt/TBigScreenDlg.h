@@ -97,6 +97,10 @@ private:
     RLoupe TheLoupe;
     // Whether the window takes the loupe's 32-bit pixels straight.
     bool PutsLoupePixels = false;
+    // The pixels the loupe last showed, read in one request: the pixel under
+    // the hot spot is among them, and needs no request of its own.
+    QImage LoupeBlock;
+    QRect LoupeBlockArea;
     bool LoupeShown = true;
     int PaintCount = 0;
 };
