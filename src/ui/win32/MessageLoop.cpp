@@ -59,10 +59,13 @@ int RunMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
-void ProcessPendingMessages()
+namespace
+{
+
+void DeliverWaiting(UINT filter)
 {
     MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | filter))
     {
         if (message.message == WM_QUIT)
         {
@@ -71,6 +74,18 @@ void ProcessPendingMessages()
         }
         Deliver(message);
     }
+}
+
+} // namespace
+
+void ProcessPendingMessages()
+{
+    DeliverWaiting(PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_SENDMESSAGE);
+}
+
+void DeliverWaitingMessages()
+{
+    DeliverWaiting(0);
 }
 
 void RunModalLoop(const bool& done)

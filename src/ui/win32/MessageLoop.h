@@ -19,9 +19,17 @@ void ReleaseKeyboard(HWND window);
 // Runs until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 
-// Delivers the messages waiting now, paints included, then returns. A quit
-// request met on the way is left for the outer loop.
+// Delivers the messages waiting now, paints included, then returns. The
+// user's input stays queued for the loop that runs: called from inside a
+// control's own handling of a press (an up-down arrow steps on the press),
+// it would hand the control the release before the control is ready for it,
+// and the arrow would repeat until the next click. A quit request met on the
+// way is left for the outer loop.
 void ProcessPendingMessages();
+
+// Delivers every message waiting now, the user's input included, as the
+// outer loop would, then returns; a quit request is left in the queue.
+void DeliverWaitingMessages();
 
 // Runs until done is true or the program is asked to quit (the request is
 // left for the outer loop).

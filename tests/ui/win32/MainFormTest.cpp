@@ -231,6 +231,41 @@ TEST_F(MainFormTest, UpDownArrowsStepTheBoxAndUpdateEveryViewOnce)
     EXPECT_EQ(Text("LumEdit"), "118");
 }
 
+// A tap, as a touchpad sends it: the button pressed and released with no
+// time between, through the real input queue. Each arrow steps once, and
+// nothing steps on afterwards.
+TEST_F(MainFormTest, ATapOnASpinArrowStepsOnce)
+{
+    SetRgb("200", "100", "50");
+    const struct
+    {
+        const char* Spin;
+        int Direction;
+        const char* Expected;
+    } taps[] = {
+        {"RedUpDown", +1, "201,100,50"},
+        {"RedUpDown", -1, "200,100,50"},
+        {"GrnUpDown", -1, "200,99,50"},
+        {"BluUpDown", +1, "200,99,51"},
+    };
+    for (const auto& tap : taps)
+    {
+        RECT arrow{};
+        ::GetWindowRect(Find(tap.Spin), &arrow);
+        const int y = tap.Direction > 0 ? arrow.top + (arrow.bottom - arrow.top) / 4
+                                        : arrow.top + (arrow.bottom - arrow.top) * 3 / 4;
+        ::SetCursorPos((arrow.left + arrow.right) / 2, y);
+        PumpFor(100);
+        INPUT button[2] = {};
+        button[0].type = button[1].type = INPUT_MOUSE;
+        button[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        button[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        ::SendInput(2, button, sizeof(INPUT));
+        PumpFor(1200); // past the control's repeat delay
+        EXPECT_EQ(Rgb(), tap.Expected) << tap.Spin << " " << tap.Direction;
+    }
+}
+
 TEST_F(MainFormTest, OnlyTheUsersChoiceInAListChangesTheColour)
 {
     SetRgb("255", "165", "0");

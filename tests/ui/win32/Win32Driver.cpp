@@ -4,7 +4,7 @@
 
 bool Pump()
 {
-    ProcessPendingMessages();
+    DeliverWaitingMessages();
     MSG quit;
     bool quitting = false;
     while (::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
