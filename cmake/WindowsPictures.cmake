@@ -56,3 +56,34 @@ function(tintwell_windows_pictures)
     set(TINTWELL_PICTURE_LINES "${lines}" PARENT_SCOPE)
     set(TINTWELL_PICTURE_FILES "${made}" PARENT_SCOPE)
 endfunction()
+
+# The hue/saturation plane as the renderer draws it, made at build time into
+# the library tintwell_plane, as the Linux build makes it (tools/planepixels):
+# here the drawing tool is built for the machine that builds, from the same
+# sources, since the program's own compiler makes programs that machine
+# cannot run.
+function(tintwell_windows_plane)
+    find_program(TINTWELL_HOST_CXX NAMES c++ g++ REQUIRED DOC "the building machine's C++ compiler")
+    set(sources
+        ${PROJECT_SOURCE_DIR}/tools/planepixels/main.cpp
+        ${PROJECT_SOURCE_DIR}/src/ui/RSwatchRenderer.cpp
+        ${PROJECT_SOURCE_DIR}/src/colour/RColor.cpp
+        ${PROJECT_SOURCE_DIR}/src/colour/NamedColors.cpp
+        ${PROJECT_SOURCE_DIR}/src/text/RString.cpp)
+    set(tool ${CMAKE_BINARY_DIR}/host/planepixels)
+    set(plane_source ${CMAKE_BINARY_DIR}/generated/PlanePixels.cpp)
+    add_custom_command(
+        OUTPUT ${tool}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+        COMMAND ${TINTWELL_HOST_CXX} -std=c++20 -O1 -I${PROJECT_SOURCE_DIR}/src -o ${tool} ${sources}
+        DEPENDS ${sources}
+        COMMENT "Building the plane drawer for the building machine")
+    add_custom_command(
+        OUTPUT ${plane_source}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+        COMMAND ${tool} ${plane_source}
+        DEPENDS ${tool}
+        COMMENT "Drawing the hue/saturation plane")
+    add_library(tintwell_plane STATIC ${plane_source} ${PROJECT_SOURCE_DIR}/src/ui/PrecomputedPlane.h)
+    target_link_libraries(tintwell_plane PUBLIC tintwell_core)
+endfunction()

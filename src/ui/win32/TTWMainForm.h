@@ -2,6 +2,7 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
+#include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
 #include "ui/RColorEditorView.h"
 #include "ui/win32/FormBuilder.h"
@@ -96,7 +97,8 @@ private:
     void AboutBtnClick();
     void HelpBtnClick();
 
-    RColorEditor TheEditor{*this};
+    // The plane drawn when the program was built: no start computes it.
+    RColorEditor TheEditor{*this, RSwatchLayout{}, &BuiltPlane()};
     std::unique_ptr<RFormBuilder> Controls;
     // Controls, named as the window's layout names them.
     HWND RedEdit = nullptr, GrnEdit = nullptr, BluEdit = nullptr;
