@@ -1,6 +1,7 @@
 #include "ui/qt/ColorClipboard.h"
 
 #include "colour/ColorText.h"
+#include "ui/SwatchMenu.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -88,15 +89,16 @@ void RColorClipboard::ShowSwatchMenu(const QPoint& at) const
 {
     QMenu menu;
     menu.setObjectName("SwatchMenu");
-    for (int format = 0; format < HexFormatCount; ++format)
+    for (const RSwatchMenuEntry& entry : SwatchMenuEntries(Color.GetColor()))
     {
-        const QString literal = Literal(Color, format);
-        menu.addAction(QStringLiteral("Copy %1  (%2)").arg(literal, QString::fromLatin1(HexFormats[format].Name)),
-                       [literal] { ToClipboard(literal); });
+        const QString text = QString::fromStdString(entry.Text);
+        if (text.isEmpty())
+        {
+            menu.addSeparator();
+            menu.addAction(QString::fromStdString(entry.Label), [this] { Paste(); });
+        }
+        else
+            menu.addAction(QString::fromStdString(entry.Label), [text] { ToClipboard(text); });
     }
-    const QString css = QString::fromStdString(CssRgbText(Color.GetColor()));
-    menu.addAction(QStringLiteral("Copy %1  (CSS)").arg(css), [css] { ToClipboard(css); });
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("Paste"), [this] { Paste(); });
     menu.exec(Swatch->mapToGlobal(at));
 }

@@ -1,13 +1,13 @@
 #include "ui/win32/MessageLoop.h"
 
-#include <set>
+#include <map>
 
 namespace
 {
 
-std::set<HWND>& DialogWindows()
+std::map<HWND, std::function<bool(const MSG&)>>& DialogWindows()
 {
-    static std::set<HWND> windows;
+    static std::map<HWND, std::function<bool(const MSG&)>> windows;
     return windows;
 }
 
@@ -22,17 +22,24 @@ void Deliver(MSG& message)
     if (KeyboardHolder() != nullptr && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
         message.hwnd = KeyboardHolder();
     HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && DialogWindows().count(root) && ::IsDialogMessageA(root, &message))
-        return;
+    const auto dialog = root != nullptr ? DialogWindows().find(root) : DialogWindows().end();
+    if (dialog != DialogWindows().end())
+    {
+        const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+        if (key && dialog->second && dialog->second(message))
+            return;
+        if (::IsDialogMessageA(root, &message))
+            return;
+    }
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
 }
 
 } // namespace
 
-void RegisterDialogWindow(HWND window)
+void RegisterDialogWindow(HWND window, std::function<bool(const MSG&)> keys)
 {
-    DialogWindows().insert(window);
+    DialogWindows()[window] = std::move(keys);
 }
 
 void UnregisterDialogWindow(HWND window)

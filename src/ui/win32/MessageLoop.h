@@ -6,7 +6,11 @@
 // the dialog navigation first (Tab, Escape, access keys); other windows get
 // their keys as they are.
 
-void RegisterDialogWindow(HWND window);
+#include <functional>
+
+// keys, when given, sees the form's key messages before the navigation, and
+// takes those it answers true for.
+void RegisterDialogWindow(HWND window, std::function<bool(const MSG&)> keys = {});
 void UnregisterDialogWindow(HWND window);
 
 // While window holds the keyboard, every key message of the program goes to

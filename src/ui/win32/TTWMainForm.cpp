@@ -4,6 +4,7 @@
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
+#include "ui/win32/ColorClipboard.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/PixelArt.h"
@@ -56,7 +57,9 @@ TTWMainForm::TTWMainForm()
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);
     FitToDpi(Controls->Dpi(), placed.left, placed.top);
-    RegisterDialogWindow(Handle());
+    TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor.Color(),
+                                                     [this](ColorValue color) { ApplyColor(color); });
+    RegisterDialogWindow(Handle(), [this](const MSG& message) { return TheClipboard->TakeKey(message); });
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
@@ -202,6 +205,22 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         FitToDpi(HIWORD(wParam), suggested->left, suggested->top);
         return 0;
     }
+    case WM_CONTEXTMENU:
+        // The swatch's menu: a right click on it, or the menu key where the
+        // focused control has no menu of its own (below the swatch then).
+        if (reinterpret_cast<HWND>(wParam) == TheShape->Handle() || lParam == -1)
+        {
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (lParam == -1)
+            {
+                RECT swatch{};
+                ::GetWindowRect(TheShape->Handle(), &swatch);
+                at = POINT{swatch.left, swatch.bottom};
+            }
+            TheClipboard->ShowSwatchMenu(at);
+            return 0;
+        }
+        break;
     case WM_MOUSEACTIVATE:
         // While sampling, a click on this window samples it and leaves the
         // keyboard with the sampling window.

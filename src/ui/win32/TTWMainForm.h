@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class RColorClipboard;
 class RScreenBitmap;
 class RShape;
 class RSpeedButton;
@@ -46,6 +47,8 @@ public:
     void EndMouseSelect();
     bool IsMouseSelecting() const { return MouseSelecting; }
 
+    // The colour through the clipboard, as the keys and the swatch's menu do.
+    RColorClipboard& Clipboard() const { return *TheClipboard; }
     // The control with the layout's name, for tests that drive the window.
     HWND ControlNamed(const char* name) const { return Controls->Find(name); }
 
@@ -123,6 +126,7 @@ private:
     HICON BigIcon = nullptr;
     HICON SmallIcon = nullptr;
 
+    std::unique_ptr<RColorClipboard> TheClipboard;
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RScreenBitmap> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;

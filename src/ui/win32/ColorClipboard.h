@@ -1,0 +1,42 @@
+#pragma once
+
+#include "colour/RColor.h"
+
+#include <windows.h>
+
+#include <functional>
+
+// The colour out to the system's clipboard and in from it:
+//   in the hex box, a double-click selects the whole literal (the edit
+//   control breaks words only at white space) and Ctrl+C with nothing
+//   selected copies all of it;
+//   anywhere in the window, Ctrl+Shift+C copies the literal in the current
+//   notation and Ctrl+Shift+V takes a colour from the clipboard's text;
+//   the swatch's context menu copies any notation or the style-sheet form,
+//   and pastes.
+// A pasted text that is no colour changes nothing, and beeps.
+class RColorClipboard
+{
+public:
+    // color is the colour being edited; apply makes a pasted colour current.
+    RColorClipboard(HWND form, HWND hexEdit, const RColor& color, std::function<void(ColorValue)> apply);
+
+    void CopyLiteral() const;
+    // True when the clipboard held a colour, which is then applied.
+    bool Paste() const;
+    // The form's keys before anything else sees them; true when one was
+    // taken here.
+    bool TakeKey(const MSG& message) const;
+    // The swatch's menu at the screen point at, run until it closes.
+    void ShowSwatchMenu(POINT at) const;
+
+    // Runs as the menu is about to show (for tests, which read its entries
+    // and queue the keys that choose one).
+    static void (*BeforeMenuShows)(HMENU menu);
+
+private:
+    HWND Form;
+    HWND HexEdit;
+    const RColor& Color;
+    std::function<void(ColorValue)> Apply;
+};

@@ -1,0 +1,156 @@
+// The colour through the real Windows clipboard under wine: the keys with
+// real input, the swatch's menu, and pastes that are no colour.
+#include "ui/win32/MainFormFixture.h"
+
+#include "ui/win32/ColorClipboard.h"
+#include "ui/win32/WindowsClipboard.h"
+
+#include <vector>
+
+namespace
+{
+
+// Keys pressed together with real input, as the user's fingers do, then
+// let through the program's loop.
+void PressRealKeys(std::vector<WORD> keys)
+{
+    std::vector<INPUT> input;
+    for (WORD key : keys)
+    {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        input.push_back(down);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+    {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(up);
+    }
+    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+    PumpFor(200);
+}
+
+std::string Clipboard()
+{
+    std::string text;
+    ClipboardText(nullptr, text);
+    return text;
+}
+
+// The menu's entries as it holds them, and the keys that choose entry
+// ChosenEntry (counted from 0, separators left out) queued before it shows.
+std::vector<std::string> MenuEntries;
+int ChosenEntry = -1;
+
+void ReadAndChoose(HMENU menu)
+{
+    MenuEntries.clear();
+    HWND form = ::GetForegroundWindow();
+    int chosen = -1;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+    {
+        char label[128] = {};
+        if (::GetMenuStringA(menu, static_cast<UINT>(i), label, sizeof label, MF_BYPOSITION) == 0)
+            continue; // the separator
+        MenuEntries.push_back(label);
+        if (static_cast<int>(MenuEntries.size()) - 1 == ChosenEntry)
+            chosen = static_cast<int>(MenuEntries.size());
+    }
+    for (int down = 0; down < chosen; ++down)
+        ::PostMessageA(form, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(form, WM_KEYDOWN, chosen > 0 ? VK_RETURN : VK_ESCAPE, 0);
+}
+
+} // namespace
+
+TEST_F(MainFormTest, TheKeysCopyAndPasteEveryNotation)
+{
+    ::SetForegroundWindow(Form->Handle());
+    ::SetFocus(Find("RedEdit"));
+    PumpFor(200);
+    SetRgb("51", "102", "204");
+    const char* literals[] = {"#3366CC", "0x00CC6633", "$00CC6633", "&H00CC6633&"};
+    for (int format = 0; format < 4; ++format)
+    {
+        Choose("HexFormatCB", format);
+        ::SetFocus(Find("RedEdit"));
+        PressRealKeys({VK_CONTROL, VK_SHIFT, 'C'});
+        EXPECT_EQ(Clipboard(), literals[format]);
+    }
+    // Each notation, the short forms and the names back in, from a box that
+    // has the focus: the box keeps its own text.
+    const struct
+    {
+        const char* Text;
+        const char* Rgb;
+    } pastes[] = {
+        {"#FFA500", "255,165,0"},   {"0x00000080", "128,0,0"},  {"$0000FF00", "0,255,0"},
+        {"&H00FF0000&", "0,0,255"}, {"#abc", "170,187,204"},    {" rgb(1, 2, 3) ", "1,2,3"},
+        {"Alice Blue", "240,248,255"},
+    };
+    for (const auto& paste : pastes)
+    {
+        ASSERT_TRUE(PutClipboardText(nullptr, paste.Text));
+        ::SetFocus(Find("RedEdit"));
+        PressRealKeys({VK_CONTROL, VK_SHIFT, 'V'});
+        EXPECT_EQ(Rgb(), paste.Rgb) << paste.Text;
+    }
+    // Refused: nothing changes, the focused box included.
+    for (const char* refused : {"15#3366CC", "", "rgb(256, 0, 0)", "0x01000000", "not a colour"})
+    {
+        ASSERT_TRUE(PutClipboardText(nullptr, refused));
+        ::SetFocus(Find("GrnEdit"));
+        PressRealKeys({VK_CONTROL, VK_SHIFT, 'V'});
+        EXPECT_EQ(Rgb(), "240,248,255") << refused;
+    }
+}
+
+TEST_F(MainFormTest, CtrlCInTheHexBoxWithNothingSelectedCopiesTheWholeLiteral)
+{
+    ::SetForegroundWindow(Form->Handle());
+    SetRgb("1", "2", "3");
+    HWND hex = Find("RGBHexEdit");
+    ::SetFocus(hex);
+    ::SendMessageA(hex, EM_SETSEL, 2, 2);
+    PumpFor(100);
+    PressRealKeys({VK_CONTROL, 'C'});
+    EXPECT_EQ(Clipboard(), "#010203");
+    // A selection copies as the box copies it: only what is selected.
+    ::SendMessageA(hex, EM_SETSEL, 1, 3);
+    PressRealKeys({VK_CONTROL, 'C'});
+    EXPECT_EQ(Clipboard(), "01");
+}
+
+TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
+{
+    RColorClipboard::BeforeMenuShows = &ReadAndChoose;
+    HWND swatch = Find("TheShape");
+    RECT bounds{};
+    ::GetWindowRect(swatch, &bounds);
+    const LPARAM at = MAKELPARAM(bounds.left + 5, bounds.top + 5);
+
+    ChosenEntry = 4; // the style-sheet form
+    ::SendMessageA(Form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(swatch), at);
+    Pump();
+    EXPECT_EQ(Clipboard(), "rgb(15, 0, 0)");
+    // The VB literal's ampersands doubled, so that the menu shows them
+    // rather than taking the first for an access key.
+    EXPECT_EQ(MenuEntries, (std::vector<std::string>{"Copy #0F0000  (HTML)", "Copy 0x0000000F  (C++)",
+                                                     "Copy $0000000F  (Delphi)", "Copy &&H0000000F&&  (VB)",
+                                                     "Copy rgb(15, 0, 0)  (CSS)", "Paste"}));
+    ChosenEntry = 3;
+    ::SendMessageA(Form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(swatch), at);
+    Pump();
+    EXPECT_EQ(Clipboard(), "&H0000000F&");
+
+    ASSERT_TRUE(PutClipboardText(nullptr, "$00A5FF"));
+    ChosenEntry = 5;
+    ::SendMessageA(Form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(swatch), at);
+    Pump();
+    EXPECT_EQ(Rgb(), "255,165,0");
+    RColorClipboard::BeforeMenuShows = nullptr;
+}
