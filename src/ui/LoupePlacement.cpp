@@ -1,6 +1,7 @@
 #include "ui/LoupePlacement.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -58,4 +59,25 @@ RLoupeRect PlaceLoupe(int x, int y, int width, int height, const RLoupeRect& scr
         PlaceFromOrigin(x - screen.Left, y - screen.Top, width, height, screen.Width, screen.Height, gap,
                         {avoid.Left - screen.Left, avoid.Top - screen.Top, avoid.Width, avoid.Height});
     return {placed.Left + screen.Left, placed.Top + screen.Top, placed.Width, placed.Height};
+}
+
+int RLoupeLayout::TextHeight(double ratio)
+{
+    return static_cast<int>(std::lround(16 * ratio));
+}
+
+int RLoupeLayout::TextSize(double ratio)
+{
+    return std::max(8, TextHeight(ratio) * 3 / 4);
+}
+
+int RLoupeLayout::Gap(double ratio)
+{
+    // Clear of the hot spot, and of the dropper drawn up and right of it.
+    return static_cast<int>(std::lround(20 * ratio));
+}
+
+RLoupeRect RLoupeLayout::Place(int x, int y, const RLoupeRect& monitor, double ratio, const RLoupeRect& avoid)
+{
+    return PlaceLoupe(x, y, Grid + 2 * Border, Grid + 2 * Border + TextHeight(ratio), monitor, Gap(ratio), avoid);
 }

@@ -11,9 +11,7 @@
 namespace
 {
 
-constexpr int Grid = RLoupe::Cells * RLoupe::CellSize;
-// Clear of the hot spot, and of the dropper drawn up and right of it.
-constexpr int Gap = 20;
+constexpr int Grid = RLoupeLayout::Grid;
 
 QColor Contrasting(ColorValue color)
 {
@@ -24,16 +22,15 @@ QColor Contrasting(ColorValue color)
 
 void RLoupe::MoveTo(QPoint hotSpot, const QRect& monitor, qreal ratio, const QRect& avoid)
 {
-    if (const int height = qRound(16 * ratio); height != TextHeight)
+    if (const int height = RLoupeLayout::TextHeight(ratio); height != TextHeight)
     {
         TextHeight = height;
         TextFont = DialogFont();
-        TextFont.setPixelSize(qMax(8, TextHeight * 3 / 4));
+        TextFont.setPixelSize(RLoupeLayout::TextSize(ratio));
     }
     const RLoupeRect placed =
-        PlaceLoupe(hotSpot.x(), hotSpot.y(), Grid + 2 * Border, Grid + 2 * Border + TextHeight,
-                   {monitor.left(), monitor.top(), monitor.width(), monitor.height()}, qRound(Gap * ratio),
-                   {avoid.left(), avoid.top(), avoid.width(), avoid.height()});
+        RLoupeLayout::Place(hotSpot.x(), hotSpot.y(), {monitor.left(), monitor.top(), monitor.width(), monitor.height()},
+                            ratio, {avoid.left(), avoid.top(), avoid.width(), avoid.height()});
     Area = QRect(placed.Left, placed.Top, placed.Width, placed.Height);
     HotSpot = hotSpot;
 }

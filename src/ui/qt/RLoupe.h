@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/RColor.h"
+#include "ui/LoupePlacement.h"
 
 #include <QFont>
 #include <QPoint>
@@ -16,9 +17,9 @@
 class RLoupe
 {
 public:
-    static constexpr int Cells = 15; // across and down; the hot spot's in the middle
-    static constexpr int CellSize = 8; // device pixels
-    static constexpr int Border = 1;
+    static constexpr int Cells = RLoupeLayout::Cells;
+    static constexpr int CellSize = RLoupeLayout::CellSize;
+    static constexpr int Border = RLoupeLayout::Border;
 
     // Moves the magnifier beside hotSpot (device pixels of the desktop) on
     // monitor, whose windows are drawn at ratio, clear of avoid where it can

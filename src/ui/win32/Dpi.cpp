@@ -27,6 +27,25 @@ int SystemDpi()
     return dpi > 0 ? dpi : LayoutDpi;
 }
 
+int MonitorDpiAt(POINT at)
+{
+    // Windows 8.1 on; looked up by name for the same reason.
+    using ForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const ForMonitor forMonitor = []
+    {
+        HMODULE shcore = ::LoadLibraryA("shcore.dll");
+        return shcore != nullptr
+                   ? reinterpret_cast<ForMonitor>(reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")))
+                   : nullptr;
+    }();
+    UINT x = 0, y = 0;
+    constexpr int EffectiveDpi = 0;
+    if (forMonitor != nullptr &&
+        forMonitor(::MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), EffectiveDpi, &x, &y) == S_OK && y > 0)
+        return static_cast<int>(y);
+    return SystemDpi();
+}
+
 int WindowDpi(HWND window)
 {
     static const auto forWindow = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");

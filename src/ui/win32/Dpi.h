@@ -16,6 +16,8 @@
 
 // The density window is drawn at: its monitor's.
 int WindowDpi(HWND window);
+// The density of the monitor that holds the desktop point at.
+int MonitorDpiAt(POINT at);
 // The system's density, which a window has until it lands on a monitor.
 int SystemDpi();
 // Moves window's top-left corner to (left, top) and sizes it so that its

@@ -1,5 +1,8 @@
 #include "ui/win32/TBigScreenDlg.h"
 
+#include "colour/Contrast.h"
+#include "colour/RColor.h"
+#include "ui/LayoutScale.h"
 #include "ui/win32/CursorTable.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
@@ -7,6 +10,8 @@
 #include "ui/win32/TTWMainForm.h"
 
 #include <windowsx.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -59,16 +64,6 @@ public:
                        monitor.bottom - monitor.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
 
-    // The window's own pixel, as it shows on the screen; all bits set when
-    // it cannot be read.
-    ColorValue OwnPixel(int x, int y) const
-    {
-        HDC dc = ::GetDC(Handle());
-        const ColorValue pixel = ::GetPixel(dc, x, y);
-        ::ReleaseDC(Handle(), dc);
-        return pixel;
-    }
-
     bool Holds(POINT desktop) const { return ::PtInRect(&Area, desktop) != FALSE; }
     POINT Origin() const { return POINT{Area.left, Area.top}; }
 
@@ -81,7 +76,7 @@ protected:
             ::SetCursor(CursorFor(crDropper));
             return TRUE;
         case WM_MOUSEACTIVATE:
-            // The first pane stays the active window, whichever is clicked.
+            // The activation stays where it is, whichever pane is clicked.
             return MA_NOACTIVATE;
         case WM_MOUSEMOVE:
             Owner.FormMouseMove(*this, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -112,11 +107,29 @@ private:
             return;
         HDC source = ::CreateCompatibleDC(dc);
         HGDIOBJ old = ::SelectObject(source, image->Bitmap);
+        // Only what the update region holds reaches the screen: after a
+        // movement, the loupe's old and new areas.
         ::BitBlt(dc, 0, 0, Area.right - Area.left, Area.bottom - Area.top, source, Area.left - image->Left,
                  Area.top - image->Top, SRCCOPY);
         ::SelectObject(source, old);
         ::DeleteDC(source);
+        Owner.DrawLoupe(dc, Origin());
     }
+
+public:
+    // area (desktop pixels) drawn again where it lies on this pane.
+    void Invalidate(const RLoupeRect& area) const
+    {
+        RECT part{area.Left - Area.left, area.Top - Area.top, area.Left + area.Width - Area.left,
+                  area.Top + area.Height - Area.top};
+        ::InvalidateRect(Handle(), &part, FALSE);
+    }
+    RLoupeRect Monitor() const
+    {
+        return RLoupeRect{Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top};
+    }
+
+private:
 
     TBigScreenDlg& Owner;
     RECT Area{};
@@ -141,16 +154,24 @@ void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
     while (Panes.size() < monitors.size())
         Panes.push_back(std::make_unique<RMonitorPane>(*this));
     Panes.resize(monitors.size());
+    // The loupe beside the pointer from the start.
+    Loupe = {};
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
     for (std::size_t i = 0; i < monitors.size(); ++i)
+    {
         Panes[i]->Cover(monitors[i]);
+        if (Panes[i]->Holds(pointer))
+            MoveLoupe(*Panes[i], pointer);
+    }
     Shown = true;
-    // The first made active, so that the keys reach it; and every key goes
-    // to it while it shows, wherever the focus goes, as a click on the main
-    // window may take it there.
-    HWND first = Panes.front()->Handle();
-    ::SetForegroundWindow(first);
-    ::SetActiveWindow(first);
-    HoldKeyboard(first);
+    // None is made active: the main window, whose button started this, stays
+    // the active window, so the keys come to the program, and every key goes
+    // to the first pane while they show. (An active window covering a
+    // monitor is lifted by window managers into the full-screen layer,
+    // above always-on-top windows, and wine then puts it below the windows
+    // made since.)
+    HoldKeyboard(Panes.front()->Handle());
     ::SetCursor(CursorFor(crDropper));
 }
 
@@ -166,19 +187,124 @@ const TBigScreenDlg::RMonitorPane* TBigScreenDlg::PaneUnderPointer() const
 
 void TBigScreenDlg::FormMouseMove(const RMonitorPane& pane, int x, int y)
 {
-    OwnerForm.ApplyColor(pane.OwnPixel(x, y));
+    const POINT desktop{pane.Origin().x + x, pane.Origin().y + y};
+    MoveLoupe(pane, desktop);
+    OwnerForm.ApplyColor(CopyPixel(desktop));
+}
+
+ColorValue TBigScreenDlg::CopyPixel(POINT desktop) const
+{
+    // From the copy itself, not the screen: the loupe may lie there until
+    // it is drawn elsewhere.
+    if (ScreenImage == nullptr || ScreenImage->Bitmap == nullptr)
+        return 0xFFFFFFFF;
+    HDC screen = ::GetDC(nullptr);
+    HDC source = ::CreateCompatibleDC(screen);
+    HGDIOBJ old = ::SelectObject(source, ScreenImage->Bitmap);
+    const ColorValue pixel = ::GetPixel(source, desktop.x - ScreenImage->Left, desktop.y - ScreenImage->Top);
+    ::SelectObject(source, old);
+    ::DeleteDC(source);
+    ::ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+RECT TBigScreenDlg::LoupeArea() const
+{
+    return RECT{Loupe.Left, Loupe.Top, Loupe.Left + Loupe.Width, Loupe.Top + Loupe.Height};
+}
+
+void TBigScreenDlg::InvalidateLoupe() const
+{
+    if (Loupe.Width == 0)
+        return;
+    for (const auto& pane : Panes)
+        if (pane->Monitor().Intersects(Loupe))
+            pane->Invalidate(Loupe);
+}
+
+void TBigScreenDlg::MoveLoupe(const RMonitorPane& pane, POINT hotSpot)
+{
+    // The main window stays above the copy and would hide the loupe.
+    RECT form{};
+    ::GetWindowRect(OwnerForm.Handle(), &form);
+    const RLoupeRect avoid{form.left, form.top, form.right - form.left, form.bottom - form.top};
+    InvalidateLoupe();
+    HotSpot = hotSpot;
+    LoupeRatio = static_cast<double>(MonitorDpiAt(hotSpot)) / LayoutDpi;
+    Loupe = RLoupeLayout::Place(hotSpot.x, hotSpot.y, pane.Monitor(), LoupeRatio, avoid);
+    InvalidateLoupe();
+}
+
+void TBigScreenDlg::DrawLoupe(HDC dc, POINT origin) const
+{
+    if (Loupe.Width == 0 || ScreenImage == nullptr || ScreenImage->Bitmap == nullptr)
+        return;
+    using Layout = RLoupeLayout;
+    const int left = Loupe.Left - origin.x, top = Loupe.Top - origin.y;
+    RECT area{left, top, left + Loupe.Width, top + Loupe.Height};
+    ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    const int gridLeft = left + Layout::Border, gridTop = top + Layout::Border;
+    // Where the copy ends: grey over black, neither black nor white nor any
+    // likely pixel.
+    HBRUSH outside = ::CreateSolidBrush(RGB(0x30, 0x30, 0x30));
+    RECT grid{gridLeft, gridTop, gridLeft + Layout::Grid, gridTop + Layout::Grid};
+    ::FillRect(dc, &grid, outside);
+    ::DeleteObject(outside);
+    // The block of the copy around the hot spot, where it lies in the copy,
+    // each pixel a square of cells: stretched by a whole factor without
+    // blending, so every square is exactly its pixel.
+    const RScreenBitmap& image = *ScreenImage;
+    const int blockLeft = HotSpot.x - Layout::Cells / 2, blockTop = HotSpot.y - Layout::Cells / 2;
+    const int fromX = std::max(blockLeft, image.Left), fromY = std::max(blockTop, image.Top);
+    const int toX = std::min(blockLeft + Layout::Cells, image.Left + image.Width);
+    const int toY = std::min(blockTop + Layout::Cells, image.Top + image.Height);
+    HDC source = ::CreateCompatibleDC(dc);
+    HGDIOBJ old = ::SelectObject(source, image.Bitmap);
+    if (fromX < toX && fromY < toY)
+    {
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, gridLeft + (fromX - blockLeft) * Layout::CellSize, gridTop + (fromY - blockTop) * Layout::CellSize,
+                     (toX - fromX) * Layout::CellSize, (toY - fromY) * Layout::CellSize, source, fromX - image.Left,
+                     fromY - image.Top, toX - fromX, toY - fromY, SRCCOPY);
+    }
+    const bool taken = HotSpot.x >= image.Left && HotSpot.y >= image.Top && HotSpot.x < image.Left + image.Width &&
+                       HotSpot.y < image.Top + image.Height;
+    const ColorValue centre = taken ? ::GetPixel(source, HotSpot.x - image.Left, HotSpot.y - image.Top) : 0;
+    ::SelectObject(source, old);
+    ::DeleteDC(source);
+    // The taken pixel: a frame on its own square, in whichever of black and
+    // white stands out from it.
+    const bool white = taken && ContrastRatio(0xFFFFFF, centre) >= ContrastRatio(0, centre);
+    const int square = Layout::Cells / 2 * Layout::CellSize;
+    RECT frame{gridLeft + square, gridTop + square, gridLeft + square + Layout::CellSize,
+               gridTop + square + Layout::CellSize};
+    ::FrameRect(dc, &frame, static_cast<HBRUSH>(::GetStockObject(white ? WHITE_BRUSH : BLACK_BRUSH)));
+    if (!taken)
+        return;
+    // The taken pixel's literal beneath, in the notation shown.
+    RColor color(centre);
+    color.SetHexFormat(OwnerForm.CurrentColor().GetHexFormat());
+    HFONT font = ::CreateFontA(-Layout::TextSize(LoupeRatio), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+    HGDIOBJ oldFont = ::SelectObject(dc, font);
+    ::SetTextColor(dc, RGB(255, 255, 255));
+    ::SetBkMode(dc, TRANSPARENT);
+    RECT line{gridLeft, gridTop + Layout::Grid, gridLeft + Layout::Grid, gridTop + Layout::Grid + Layout::TextHeight(LoupeRatio)};
+    ::DrawTextA(dc, color.GetHexValue().Text(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ::SelectObject(dc, oldFont);
+    ::DeleteObject(font);
 }
 
 void TBigScreenDlg::FormClick()
 {
     if (!Shown)
         return;
-    if (const RMonitorPane* pane = PaneUnderPointer())
+    if (PaneUnderPointer() != nullptr)
     {
         POINT at{};
         ::GetCursorPos(&at);
-        ::ScreenToClient(pane->Handle(), &at);
-        OwnerForm.ApplyColor(pane->OwnPixel(at.x, at.y));
+        OwnerForm.ApplyColor(CopyPixel(at));
     }
     HideAll();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "ui/LoupePlacement.h"
 #include "ui/win32/RWindow.h"
 
 #include <memory>
@@ -14,8 +15,9 @@ class TTWMainForm;
 // showing that monitor's part of the copy one to one. (Window managers, and
 // wine under them, fit a window that covers a monitor to that one monitor,
 // so one window over every monitor ends at the first.) Every movement makes
-// the pixel under the pointer the main window's colour; a left click, or any
-// key that types a character, takes the pixel one last time and hides them.
+// the pixel under the pointer the main window's colour and moves the loupe
+// beside it; a left click, or any key that types a character, takes the
+// pixel one last time and hides them.
 // The main window, always on top, stays above them.
 class TBigScreenDlg
 {
@@ -27,6 +29,8 @@ public:
 
     // Shows image (not owned; it must outlive the showing) over every monitor.
     void ShowScreenImage(const RScreenBitmap* image);
+    // Where the loupe lies on the desktop; empty while it is hidden.
+    RECT LoupeArea() const;
 
 private:
     class RMonitorPane;
@@ -38,12 +42,25 @@ private:
     void FormKeyPress(WPARAM& key);
     // Hides every pane; sampling ends.
     void HideAll();
+    // The copy's pixel at a desktop point; all bits set outside it.
+    ColorValue CopyPixel(POINT desktop) const;
     // The pane under the pointer, or nullptr.
     const RMonitorPane* PaneUnderPointer() const;
+    // The loupe beside hotSpot (a desktop pixel) on pane's monitor; its old
+    // and new areas drawn again.
+    void MoveLoupe(const RMonitorPane& pane, POINT hotSpot);
+    void InvalidateLoupe() const;
+    // Draws the loupe into dc of a pane whose top left is origin on the desktop.
+    void DrawLoupe(HDC dc, POINT origin) const;
 
     TTWMainForm& OwnerForm;
     const RScreenBitmap* ScreenImage = nullptr;
     // The first holds the keyboard; the others are over the other monitors.
     std::vector<std::unique_ptr<RMonitorPane>> Panes;
     bool Shown = false;
+    // The loupe, in desktop pixels ({} while hidden), the hot spot it
+    // magnifies, and the ratio of the monitor it is on.
+    RLoupeRect Loupe{};
+    POINT HotSpot{};
+    double LoupeRatio = 1;
 };

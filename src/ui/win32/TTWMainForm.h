@@ -46,6 +46,9 @@ public:
     // Sampling has ended, however the sampling window was hidden.
     void EndMouseSelect();
     bool IsMouseSelecting() const { return MouseSelecting; }
+    const RColor& CurrentColor() const { return TheEditor.Color(); }
+    // The sampling windows, for tests that look at the loupe.
+    const TBigScreenDlg* SamplingWindows() const { return TheBigScreen.get(); }
 
     // The colour through the clipboard, as the keys and the swatch's menu do.
     RColorClipboard& Clipboard() const { return *TheClipboard; }
