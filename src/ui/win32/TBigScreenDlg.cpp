@@ -49,8 +49,11 @@ public:
         PaintsItself();
         RegisterClassOnce(BigScreenClass);
         // No owner window: an owned window would stay above the main window,
-        // which must stay above the copy. No task-bar button of its own.
-        CreateHandle(BigScreenClass, "BigScreenDlg", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 1, 1, nullptr);
+        // which must stay above the copy. No task-bar button of its own, and
+        // never the active window: window managers lift an active window
+        // that covers a monitor above always-on-top ones.
+        CreateHandle(BigScreenClass, "BigScreenDlg", WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, 0, 0, 1, 1,
+                     nullptr);
     }
 
     // Shows the pane over monitor, above every window but those always on
@@ -172,6 +175,8 @@ void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
     // above always-on-top windows, and wine then puts it below the windows
     // made since.)
     HoldKeyboard(Panes.front()->Handle());
+    // The main window active, whatever the window manager focused meanwhile.
+    ::SetForegroundWindow(OwnerForm.Handle());
     ::SetCursor(CursorFor(crDropper));
 }
 

@@ -24,8 +24,9 @@ public:
         ::RegisterClassA(&windowClass);
         // An application's window, which the window manager manages, as
         // users' windows are (wine leaves a bare popup to the X server, which
-        // keeps it above every managed window).
-        Handle = ::CreateWindowExA(WS_EX_APPWINDOW, "TintwellTestPattern", "", WS_POPUP, left, top, width, height,
+        // keeps it above every managed window); one that does not take the
+        // focus, which the user's click on the main window has.
+        Handle = ::CreateWindowExA(WS_EX_APPWINDOW | WS_EX_NOACTIVATE, "TintwellTestPattern", "", WS_POPUP, left, top, width, height,
                                    nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         ::ShowWindow(Handle, SW_SHOWNOACTIVATE);
         PumpFor(300);
@@ -99,7 +100,7 @@ TEST_F(MainFormTest, EveryLoupeSquareIsTheCopysPixelAtEveryEdge)
             hotSpots.push_back(corner);
         }
 
-    Click(Find("MouseSelectSBtn"));
+    StartSampling();
     ASSERT_TRUE(Form->IsMouseSelecting());
     PumpFor(300);
     using Layout = RLoupeLayout;

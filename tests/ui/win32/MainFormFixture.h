@@ -41,6 +41,15 @@ protected:
         Start();
     }
 
+    // "Select Color with Mouse" as the user clicks it: the main window
+    // becomes the active window (which windows made since may have taken),
+    // then the button acts.
+    void StartSampling()
+    {
+        ::SetForegroundWindow(Form->Handle());
+        PumpFor(200);
+        Click(Find("MouseSelectSBtn"));
+    }
     HWND Find(const char* name) const
     {
         HWND control = Form->ControlNamed(name);
