@@ -206,21 +206,21 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_CONTEXTMENU:
-        // The swatch's menu: a right click on it, or the menu key where the
-        // focused control has no menu of its own (below the swatch then).
-        if (reinterpret_cast<HWND>(wParam) == TheShape->Handle() || lParam == -1)
-        {
-            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (lParam == -1)
-            {
-                RECT swatch{};
-                ::GetWindowRect(TheShape->Handle(), &swatch);
-                at = POINT{swatch.left, swatch.bottom};
-            }
-            TheClipboard->ShowSwatchMenu(at);
-            return 0;
-        }
-        break;
+    {
+        // The swatch's menu: a right click on it (found by the point: the
+        // window the message names is not the swatch everywhere once it
+        // has passed through its panel), or the menu key where the focused
+        // control has no menu of its own, below the swatch then.
+        RECT swatch{};
+        ::GetWindowRect(TheShape->Handle(), &swatch);
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (lParam == -1)
+            at = POINT{swatch.left, swatch.bottom};
+        else if (!::PtInRect(&swatch, at))
+            break;
+        TheClipboard->ShowSwatchMenu(at);
+        return 0;
+    }
     case WM_MOUSEACTIVATE:
         // While sampling, a click on this window samples it and leaves the
         // keyboard with the sampling window.

@@ -128,14 +128,24 @@ TEST_F(MainFormTest, CtrlCInTheHexBoxWithNothingSelectedCopiesTheWholeLiteral)
 TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
 {
     RColorClipboard::BeforeMenuShows = &ReadAndChoose;
-    HWND swatch = Find("TheShape");
+    ::SetForegroundWindow(Form->Handle());
     RECT bounds{};
-    ::GetWindowRect(swatch, &bounds);
-    const LPARAM at = MAKELPARAM(bounds.left + 5, bounds.top + 5);
+    ::GetWindowRect(Find("TheShape"), &bounds);
+    // The user's right click on the swatch.
+    const auto rightClick = [&bounds]
+    {
+        ::SetCursorPos(bounds.left + 5, bounds.top + 5);
+        PumpFor(100);
+        INPUT button[2] = {};
+        button[0].type = button[1].type = INPUT_MOUSE;
+        button[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        button[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        ::SendInput(2, button, sizeof(INPUT));
+        PumpFor(300);
+    };
 
     ChosenEntry = 4; // the style-sheet form
-    ::SendMessageA(Form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(swatch), at);
-    Pump();
+    rightClick();
     EXPECT_EQ(Clipboard(), "rgb(15, 0, 0)");
     // The VB literal's ampersands doubled, so that the menu shows them
     // rather than taking the first for an access key.
@@ -143,14 +153,12 @@ TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
                                                      "Copy $0000000F  (Delphi)", "Copy &&H0000000F&&  (VB)",
                                                      "Copy rgb(15, 0, 0)  (CSS)", "Paste"}));
     ChosenEntry = 3;
-    ::SendMessageA(Form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(swatch), at);
-    Pump();
+    rightClick();
     EXPECT_EQ(Clipboard(), "&H0000000F&");
 
     ASSERT_TRUE(PutClipboardText(nullptr, "$00A5FF"));
     ChosenEntry = 5;
-    ::SendMessageA(Form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(swatch), at);
-    Pump();
+    rightClick();
     EXPECT_EQ(Rgb(), "255,165,0");
     RColorClipboard::BeforeMenuShows = nullptr;
 }
