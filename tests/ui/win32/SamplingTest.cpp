@@ -4,6 +4,7 @@
 #include "ui/win32/MainFormFixture.h"
 
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 namespace
@@ -246,4 +247,49 @@ TEST_F(MainFormTest, ClosingWhileSamplingTakesTheCopyAway)
     ::SendMessageA(Form->Handle(), WM_CLOSE, 0, 0);
     Pump();
     EXPECT_EQ(::FindWindowA("TBigScreenDlg", nullptr), nullptr);
+}
+
+namespace
+{
+
+// The paints each window of this thread gets, counted as they leave the queue.
+std::map<HWND, int>* Paints = nullptr;
+
+LRESULT CALLBACK CountPaints(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_PAINT && Paints != nullptr)
+        ++(*Paints)[message->hwnd];
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+// One sampled movement changes the colour once: every view shows it with
+// one paint, none twice.
+TEST_F(MainFormTest, OneSampledMovementPaintsEachViewOnce)
+{
+    const POINT place = NearTheCorner(Monitors().front());
+    ColourWindow colour(place.x, place.y, RGB(40, 80, 160));
+    StartSampling();
+    ASSERT_TRUE(Form->IsMouseSelecting());
+    MovePointer(colour.Corner(-1, -1));
+    PumpFor(300);
+
+    std::map<HWND, int> paints;
+    Paints = &paints;
+    HHOOK hook = ::SetWindowsHookExA(WH_GETMESSAGE, &CountPaints, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    MovePointer(colour.Centre());
+    for (int waited = 0; waited < 2000 && Rgb() != Colour(colour.Colour); waited += 50)
+        PumpFor(50);
+    PumpFor(200);
+    ::UnhookWindowsHookEx(hook);
+    Paints = nullptr;
+
+    EXPECT_EQ(Rgb(), Colour(colour.Colour));
+    for (const char* view : {"TheShape", "RedEdit", "HueEdit", "RGBHexEdit", "HueSatImage", "LumImage"})
+        EXPECT_EQ(paints[Find(view)], 1) << view;
+    for (const auto& [window, count] : paints)
+        EXPECT_LE(count, 1) << "window " << window;
 }
