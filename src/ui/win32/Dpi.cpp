@@ -2,6 +2,8 @@
 
 #include "ui/LayoutScale.h"
 
+#include <utility>
+
 namespace
 {
 
@@ -14,7 +16,25 @@ Function User32Function(const char* name)
                              : nullptr;
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors)
+{
+    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
+    return TRUE;
+}
+
 } // namespace
+
+std::vector<RECT> MonitorAreas()
+{
+    std::vector<RECT> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    for (std::size_t i = 1; i < monitors.size(); ++i)
+        if (monitors[i].left == 0 && monitors[i].top == 0)
+            std::swap(monitors[0], monitors[i]);
+    if (monitors.empty())
+        monitors.push_back(RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+    return monitors;
+}
 
 int SystemDpi()
 {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // Sent to a window that moved onto a monitor of another density; wParam's
 // high word is the new density, lParam the suggested outer rectangle.
 #ifndef WM_DPICHANGED
@@ -16,6 +18,9 @@
 
 // The density window is drawn at: its monitor's.
 int WindowDpi(HWND window);
+// Every monitor's area on the desktop, in device pixels; the primary, at the
+// origin, first.
+std::vector<RECT> MonitorAreas();
 // The density of the monitor that holds the desktop point at.
 int MonitorDpiAt(POINT at);
 // The system's density, which a window has until it lands on a monitor.

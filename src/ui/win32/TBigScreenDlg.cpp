@@ -17,27 +17,6 @@ namespace
 {
 
 constexpr const char* BigScreenClass = "TBigScreenDlg";
-
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors)
-{
-    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
-    return TRUE;
-}
-
-// Every monitor's area on the desktop, in device pixels; the primary, at
-// the origin, first.
-std::vector<RECT> MonitorAreas()
-{
-    std::vector<RECT> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    for (std::size_t i = 1; i < monitors.size(); ++i)
-        if (monitors[i].left == 0 && monitors[i].top == 0)
-            std::swap(monitors[0], monitors[i]);
-    if (monitors.empty())
-        monitors.push_back(RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
-    return monitors;
-}
-
 } // namespace
 
 // One monitor's part of the copy, in a window over that monitor.
@@ -69,6 +48,17 @@ public:
 
     bool Holds(POINT desktop) const { return ::PtInRect(&Area, desktop) != FALSE; }
     POINT Origin() const { return POINT{Area.left, Area.top}; }
+    RLoupeRect Monitor() const
+    {
+        return RLoupeRect{Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top};
+    }
+    // area (desktop pixels) drawn again where it lies on this pane.
+    void Invalidate(const RLoupeRect& area) const
+    {
+        RECT part{area.Left - Area.left, area.Top - Area.top, area.Left + area.Width - Area.left,
+                  area.Top + area.Height - Area.top};
+        ::InvalidateRect(Handle(), &part, FALSE);
+    }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -119,21 +109,6 @@ private:
         Owner.DrawLoupe(dc, Origin());
     }
 
-public:
-    // area (desktop pixels) drawn again where it lies on this pane.
-    void Invalidate(const RLoupeRect& area) const
-    {
-        RECT part{area.Left - Area.left, area.Top - Area.top, area.Left + area.Width - Area.left,
-                  area.Top + area.Height - Area.top};
-        ::InvalidateRect(Handle(), &part, FALSE);
-    }
-    RLoupeRect Monitor() const
-    {
-        return RLoupeRect{Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top};
-    }
-
-private:
-
     TBigScreenDlg& Owner;
     RECT Area{};
 };
@@ -147,6 +122,8 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner) : OwnerForm(owner)
 TBigScreenDlg::~TBigScreenDlg()
 {
     ReleaseKeyboard(Panes.front()->Handle());
+    if (TheLoupeFont != nullptr)
+        ::DeleteObject(TheLoupeFont);
 }
 
 void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
@@ -167,7 +144,6 @@ void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
         if (Panes[i]->Holds(pointer))
             MoveLoupe(*Panes[i], pointer);
     }
-    Shown = true;
     // None is made active: the main window, whose button started this, stays
     // the active window, so the keys come to the program, and every key goes
     // to the first pane while they show. (An active window covering a
@@ -178,16 +154,6 @@ void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
     // The main window active, whatever the window manager focused meanwhile.
     ::SetForegroundWindow(OwnerForm.Handle());
     ::SetCursor(CursorFor(crDropper));
-}
-
-const TBigScreenDlg::RMonitorPane* TBigScreenDlg::PaneUnderPointer() const
-{
-    POINT at{};
-    ::GetCursorPos(&at);
-    for (const auto& pane : Panes)
-        if (pane->Holds(at))
-            return pane.get();
-    return nullptr;
 }
 
 void TBigScreenDlg::FormMouseMove(const RMonitorPane& pane, int x, int y)
@@ -203,13 +169,11 @@ ColorValue TBigScreenDlg::CopyPixel(POINT desktop) const
     // it is drawn elsewhere.
     if (ScreenImage == nullptr || ScreenImage->Bitmap == nullptr)
         return 0xFFFFFFFF;
-    HDC screen = ::GetDC(nullptr);
-    HDC source = ::CreateCompatibleDC(screen);
+    HDC source = ::CreateCompatibleDC(nullptr);
     HGDIOBJ old = ::SelectObject(source, ScreenImage->Bitmap);
     const ColorValue pixel = ::GetPixel(source, desktop.x - ScreenImage->Left, desktop.y - ScreenImage->Top);
     ::SelectObject(source, old);
     ::DeleteDC(source);
-    ::ReleaseDC(nullptr, screen);
     return pixel;
 }
 
@@ -272,11 +236,10 @@ void TBigScreenDlg::DrawLoupe(HDC dc, POINT origin) const
                      (toX - fromX) * Layout::CellSize, (toY - fromY) * Layout::CellSize, source, fromX - image.Left,
                      fromY - image.Top, toX - fromX, toY - fromY, SRCCOPY);
     }
-    const bool taken = HotSpot.x >= image.Left && HotSpot.y >= image.Top && HotSpot.x < image.Left + image.Width &&
-                       HotSpot.y < image.Top + image.Height;
-    const ColorValue centre = taken ? ::GetPixel(source, HotSpot.x - image.Left, HotSpot.y - image.Top) : 0;
     ::SelectObject(source, old);
     ::DeleteDC(source);
+    const ColorValue centre = CopyPixel(HotSpot);
+    const bool taken = centre != CLR_INVALID;
     // The taken pixel: a frame on its own square, in whichever of black and
     // white stands out from it.
     const bool white = taken && ContrastRatio(0xFFFFFF, centre) >= ContrastRatio(0, centre);
@@ -289,28 +252,38 @@ void TBigScreenDlg::DrawLoupe(HDC dc, POINT origin) const
     // The taken pixel's literal beneath, in the notation shown.
     RColor color(centre);
     color.SetHexFormat(OwnerForm.CurrentColor().GetHexFormat());
-    HFONT font = ::CreateFontA(-Layout::TextSize(LoupeRatio), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-    HGDIOBJ oldFont = ::SelectObject(dc, font);
+    HGDIOBJ oldFont = ::SelectObject(dc, LoupeFont(Layout::TextSize(LoupeRatio)));
     ::SetTextColor(dc, RGB(255, 255, 255));
     ::SetBkMode(dc, TRANSPARENT);
     RECT line{gridLeft, gridTop + Layout::Grid, gridLeft + Layout::Grid, gridTop + Layout::Grid + Layout::TextHeight(LoupeRatio)};
     ::DrawTextA(dc, color.GetHexValue().Text(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     ::SelectObject(dc, oldFont);
-    ::DeleteObject(font);
+}
+
+HFONT TBigScreenDlg::LoupeFont(int size) const
+{
+    // Made when the size changes (another monitor's density), not at every paint.
+    if (TheLoupeFont == nullptr || LoupeFontSize != size)
+    {
+        if (TheLoupeFont != nullptr)
+            ::DeleteObject(TheLoupeFont);
+        TheLoupeFont = ::CreateFontA(-size, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+        LoupeFontSize = size;
+    }
+    return TheLoupeFont;
 }
 
 void TBigScreenDlg::FormClick()
 {
-    if (!Shown)
+    // A key may still come after the click that ended sampling.
+    if (!::IsWindowVisible(Panes.front()->Handle()))
         return;
-    if (PaneUnderPointer() != nullptr)
-    {
-        POINT at{};
-        ::GetCursorPos(&at);
+    POINT at{};
+    ::GetCursorPos(&at);
+    if (std::any_of(Panes.begin(), Panes.end(), [at](const auto& pane) { return pane->Holds(at); }))
         OwnerForm.ApplyColor(CopyPixel(at));
-    }
     HideAll();
 }
 
@@ -324,10 +297,8 @@ void TBigScreenDlg::FormKeyPress(WPARAM& key)
 
 void TBigScreenDlg::HideAll()
 {
-    Shown = false;
     ReleaseKeyboard(Panes.front()->Handle());
-    // The others first: the first, active, hands the activation back last.
-    for (std::size_t i = Panes.size(); i-- > 0;)
-        ::ShowWindow(Panes[i]->Handle(), SW_HIDE);
+    for (const auto& pane : Panes)
+        ::ShowWindow(pane->Handle(), SW_HIDE);
     OwnerForm.EndMouseSelect();
 }

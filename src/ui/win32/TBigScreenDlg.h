@@ -42,25 +42,26 @@ private:
     void FormKeyPress(WPARAM& key);
     // Hides every pane; sampling ends.
     void HideAll();
-    // The copy's pixel at a desktop point; all bits set outside it.
+    // The copy's pixel at a desktop point; all bits set (CLR_INVALID) outside it.
     ColorValue CopyPixel(POINT desktop) const;
-    // The pane under the pointer, or nullptr.
-    const RMonitorPane* PaneUnderPointer() const;
     // The loupe beside hotSpot (a desktop pixel) on pane's monitor; its old
     // and new areas drawn again.
     void MoveLoupe(const RMonitorPane& pane, POINT hotSpot);
     void InvalidateLoupe() const;
     // Draws the loupe into dc of a pane whose top left is origin on the desktop.
     void DrawLoupe(HDC dc, POINT origin) const;
+    HFONT LoupeFont(int size) const;
 
     TTWMainForm& OwnerForm;
     const RScreenBitmap* ScreenImage = nullptr;
     // The first holds the keyboard; the others are over the other monitors.
     std::vector<std::unique_ptr<RMonitorPane>> Panes;
-    bool Shown = false;
     // The loupe, in desktop pixels ({} while hidden), the hot spot it
     // magnifies, and the ratio of the monitor it is on.
     RLoupeRect Loupe{};
     POINT HotSpot{};
     double LoupeRatio = 1;
+    // The literal's font, kept while its size stays.
+    mutable HFONT TheLoupeFont = nullptr;
+    mutable int LoupeFontSize = 0;
 };

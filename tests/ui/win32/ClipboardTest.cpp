@@ -10,30 +10,6 @@
 namespace
 {
 
-// Keys pressed together with real input, as the user's fingers do, then
-// let through the program's loop.
-void PressRealKeys(std::vector<WORD> keys)
-{
-    std::vector<INPUT> input;
-    for (WORD key : keys)
-    {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        input.push_back(down);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-    {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        input.push_back(up);
-    }
-    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
-    PumpFor(200);
-}
-
 std::string Clipboard()
 {
     std::string text;
@@ -132,17 +108,7 @@ TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
     RECT bounds{};
     ::GetWindowRect(Find("TheShape"), &bounds);
     // The user's right click on the swatch.
-    const auto rightClick = [&bounds]
-    {
-        ::SetCursorPos(bounds.left + 5, bounds.top + 5);
-        PumpFor(100);
-        INPUT button[2] = {};
-        button[0].type = button[1].type = INPUT_MOUSE;
-        button[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-        button[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-        ::SendInput(2, button, sizeof(INPUT));
-        PumpFor(300);
-    };
+    const auto rightClick = [&bounds] { RealClick(POINT{bounds.left + 5, bounds.top + 5}, true); };
 
     ChosenEntry = 4; // the style-sheet form
     rightClick();

@@ -4,6 +4,7 @@
 #include "ui/win32/MainFormFixture.h"
 
 #include "ui/LoupePlacement.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/TBigScreenDlg.h"
 
 #include <vector>
@@ -67,18 +68,11 @@ COLORREF DesktopPixel(POINT at)
     return pixel;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors)
-{
-    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
-    return TRUE;
-}
-
 } // namespace
 
 TEST_F(MainFormTest, EveryLoupeSquareIsTheCopysPixelAtEveryEdge)
 {
-    std::vector<RECT> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const std::vector<RECT> monitors = MonitorAreas();
     RECT form{};
     ::GetWindowRect(Form->Handle(), &form);
     // Patterns in the middle of the primary, below the main window, and at

@@ -254,14 +254,8 @@ TEST_F(MainFormTest, ATapOnASpinArrowStepsOnce)
         ::GetWindowRect(Find(tap.Spin), &arrow);
         const int y = tap.Direction > 0 ? arrow.top + (arrow.bottom - arrow.top) / 4
                                         : arrow.top + (arrow.bottom - arrow.top) * 3 / 4;
-        ::SetCursorPos((arrow.left + arrow.right) / 2, y);
-        PumpFor(100);
-        INPUT button[2] = {};
-        button[0].type = button[1].type = INPUT_MOUSE;
-        button[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        button[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        ::SendInput(2, button, sizeof(INPUT));
-        PumpFor(1200); // past the control's repeat delay
+        RealClick(POINT{(arrow.left + arrow.right) / 2, y});
+        PumpFor(1000); // past the control's repeat delay
         EXPECT_EQ(Rgb(), tap.Expected) << tap.Spin << " " << tap.Direction;
     }
 }

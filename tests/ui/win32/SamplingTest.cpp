@@ -3,6 +3,8 @@
 // stays above the copy and the keyboard stays with the sampling.
 #include "ui/win32/MainFormFixture.h"
 
+#include "ui/win32/Dpi.h"
+
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -71,47 +73,6 @@ std::string Colour(COLORREF colour)
            std::to_string(GetBValue(colour));
 }
 
-void PressRealKey(WORD virtualKey)
-{
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, keys, sizeof(INPUT));
-    PumpFor(300);
-}
-
-void MovePointer(POINT to)
-{
-    ::SetCursorPos(to.x, to.y);
-    PumpFor(300);
-}
-
-// The user's click: the pointer moved there, the left button pressed and released.
-void RealClick(POINT at)
-{
-    MovePointer(at);
-    INPUT button[2] = {};
-    button[0].type = button[1].type = INPUT_MOUSE;
-    button[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    button[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, button, sizeof(INPUT));
-    PumpFor(300);
-}
-
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors)
-{
-    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
-    return TRUE;
-}
-
-std::vector<RECT> Monitors()
-{
-    std::vector<RECT> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
-
 // A place for a colour window near monitor's bottom-right corner, clear of
 // the main window wherever it starts.
 POINT NearTheCorner(const RECT& monitor)
@@ -123,7 +84,7 @@ POINT NearTheCorner(const RECT& monitor)
 
 TEST_F(MainFormTest, ThePixelUnderThePointerIsTakenWhileTheMainWindowStaysAbove)
 {
-    const POINT place = NearTheCorner(Monitors().front());
+    const POINT place = NearTheCorner(MonitorAreas().front());
     ColourWindow colour(place.x, place.y, RGB(12, 34, 56));
     ASSERT_EQ(ScreenPixelOf(colour.Handle, 100, 100), colour.Colour) << "the known colour is not on the screen";
 
@@ -148,7 +109,7 @@ TEST_F(MainFormTest, ThePixelUnderThePointerIsTakenWhileTheMainWindowStaysAbove)
     MovePointer(colour.Corner(0, 0));
 
     // A key that types a character takes the pixel and ends sampling.
-    PressRealKey(VK_RETURN);
+    PressRealKeys({VK_RETURN});
     EXPECT_FALSE(::IsWindowVisible(copy)) << "the key did not reach the copy";
     EXPECT_FALSE(Form->IsMouseSelecting());
     EXPECT_TRUE(::IsWindowEnabled(Find("MouseSelectSBtn")));
@@ -163,7 +124,7 @@ TEST_F(MainFormTest, ThePixelUnderThePointerIsTakenWhileTheMainWindowStaysAbove)
 // that monitor's pixel without reaching the window under the copy.
 TEST_F(MainFormTest, EveryMonitorIsSampledOneToOneAndAClickReachesNoOtherWindow)
 {
-    const std::vector<RECT> monitors = Monitors();
+    const std::vector<RECT> monitors = MonitorAreas();
     if (monitors.size() < 2)
     {
         // Where two are promised, fewer is the test world's fault, and must not pass unseen.
@@ -219,7 +180,7 @@ TEST_F(MainFormTest, EveryMonitorIsSampledOneToOneAndAClickReachesNoOtherWindow)
 // and never reaches the main window, where it would close the program.
 TEST_F(MainFormTest, KeysEndSamplingAfterAClickOnTheMainWindow)
 {
-    const std::vector<RECT> monitors = Monitors();
+    const std::vector<RECT> monitors = MonitorAreas();
     const POINT place = NearTheCorner(monitors.back());
     ColourWindow colour(place.x, place.y, RGB(200, 100, 50));
 
@@ -233,7 +194,7 @@ TEST_F(MainFormTest, KeysEndSamplingAfterAClickOnTheMainWindow)
     EXPECT_TRUE(Form->IsMouseSelecting()) << "a click on the main window ended sampling";
 
     MovePointer(colour.Centre());
-    PressRealKey(VK_ESCAPE);
+    PressRealKeys({VK_ESCAPE});
     EXPECT_FALSE(Form->IsMouseSelecting()) << "the key did not reach the sampling";
     EXPECT_EQ(Rgb(), Colour(colour.Colour));
     PumpFor(200);
@@ -269,7 +230,7 @@ LRESULT CALLBACK CountPaints(int code, WPARAM wParam, LPARAM lParam)
 // one paint, none twice.
 TEST_F(MainFormTest, OneSampledMovementPaintsEachViewOnce)
 {
-    const POINT place = NearTheCorner(Monitors().front());
+    const POINT place = NearTheCorner(MonitorAreas().front());
     ColourWindow colour(place.x, place.y, RGB(40, 80, 160));
     StartSampling();
     ASSERT_TRUE(Form->IsMouseSelecting());

@@ -2,6 +2,9 @@
 
 #include "ui/win32/MessageLoop.h"
 
+#include <iterator>
+#include <vector>
+
 bool Pump()
 {
     DeliverWaitingMessages();
@@ -69,6 +72,45 @@ void ClickArrow(HWND upDown, int direction)
     RECT area;
     ::GetClientRect(upDown, &area);
     ClickAt(upDown, area.right / 2, direction > 0 ? area.bottom / 4 : area.bottom * 3 / 4);
+}
+
+void MovePointer(POINT to)
+{
+    ::SetCursorPos(to.x, to.y);
+    PumpFor(300);
+}
+
+void RealClick(POINT at, bool right)
+{
+    MovePointer(at);
+    INPUT button[2] = {};
+    button[0].type = button[1].type = INPUT_MOUSE;
+    button[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    button[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, button, sizeof(INPUT));
+    PumpFor(300);
+}
+
+void PressRealKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> input;
+    for (WORD key : keys)
+    {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        input.push_back(down);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(up);
+    }
+    ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+    PumpFor(300);
 }
 
 COLORREF ScreenPixelOf(HWND window, int x, int y)

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
 
 // Delivers everything waiting, as the program's loop does (dialog
@@ -32,5 +33,14 @@ void ClickAt(HWND window, int x, int y);
 // One arrow of an up-down control: up (+1) or down (-1).
 void ClickArrow(HWND upDown, int direction);
 
+// Real input, through the system's input queue as the user's hands make it,
+// each followed by a while of the program's loop:
+// the pointer moved to a desktop point;
+void MovePointer(POINT to);
+// a click there, the button pressed and released with no time between (as a
+// touchpad's tap);
+void RealClick(POINT at, bool right = false);
+// keys pressed together, then released in the reverse order.
+void PressRealKeys(std::initializer_list<WORD> keys);
 // The window's client area as the screen shows it: colour value at (x, y).
 COLORREF ScreenPixelOf(HWND window, int x, int y);
