@@ -1,5 +1,6 @@
 #include "colour/ColorText.h"
 
+#include "colour/CssColor.h"
 #include "colour/RColor.h"
 
 #include <cctype>
@@ -76,51 +77,6 @@ std::optional<ColorValue> Value(std::string_view digits)
     return *value;
 }
 
-std::optional<int> Component(std::string_view& text)
-{
-    text = Trimmed(text);
-    int value = 0;
-    std::size_t digits = 0;
-    while (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits])) && digits < 3)
-        value = value * 10 + (text[digits++] - '0');
-    if (digits == 0 || value > 255 || (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits]))))
-        return std::nullopt;
-    text.remove_prefix(digits);
-    text = Trimmed(text);
-    return value;
-}
-
-// "rgb(" r "," g "," b ")", space anywhere between.
-std::optional<ColorValue> CssRgb(std::string_view text)
-{
-    if (!StartsWithNoCase(text, "rgb") || text.back() != ')')
-        return std::nullopt;
-    text.remove_prefix(3);
-    text.remove_suffix(1);
-    text = Trimmed(text);
-    if (text.empty() || text.front() != '(')
-        return std::nullopt;
-    text.remove_prefix(1);
-    int parts[3];
-    for (int i = 0; i < 3; ++i)
-    {
-        const auto part = Component(text);
-        if (!part)
-            return std::nullopt;
-        parts[i] = *part;
-        if (i < 2)
-        {
-            if (text.empty() || text.front() != ',')
-                return std::nullopt;
-            text.remove_prefix(1);
-        }
-    }
-    if (!text.empty())
-        return std::nullopt;
-    return ColorValueOf(static_cast<std::uint8_t>(parts[0]), static_cast<std::uint8_t>(parts[1]),
-                        static_cast<std::uint8_t>(parts[2]));
-}
-
 // A name compared without case, spaces and hyphens.
 std::string Folded(std::string_view name)
 {
@@ -155,8 +111,8 @@ std::optional<ColorValue> Parsed(std::string_view text)
         return Value(text.substr(1));
     if (StartsWithNoCase(text, "&h"))
         return text.size() > 3 && text.back() == '&' ? Value(text.substr(2, text.size() - 3)) : std::nullopt;
-    if (StartsWithNoCase(text, "rgb"))
-        return CssRgb(text);
+    if (StartsWithNoCase(text, "rgb") || StartsWithNoCase(text, "hsl"))
+        return ParseCssFunction(text);
     return Named(text);
 }
 
@@ -169,10 +125,4 @@ bool ParseColorText(std::string_view text, ColorValue& color)
         return false;
     color = *parsed;
     return true;
-}
-
-std::string CssRgbText(ColorValue color)
-{
-    return "rgb(" + std::to_string(RedOfValue(color)) + ", " + std::to_string(GreenOfValue(color)) + ", " +
-           std::to_string(BlueOfValue(color)) + ")";
 }

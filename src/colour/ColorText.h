@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "colour/CssColor.h"
 
 #include <string>
 #include <string_view>
@@ -13,11 +14,9 @@
 //   top byte's two digits left out ("0x00000F"); where they are there, they
 //   must be 00;
 //   "#RGB", each digit doubled;
-//   "rgb(r, g, b)" with whole numbers 0-255, spaces optional;
+//   the style sheets' "rgb(r, g, b)", "rgba(r, g, b, a)", "hsl(h, s%, l%)"
+//   and "hsla(h, s%, l%, a)" (CssColor.h), spaces optional;
 //   one of the 140 named colours, in any case, with or without its spaces
 //   and hyphens ("Alice Blue", "aliceblue").
 // False for anything else, with color untouched.
 bool ParseColorText(std::string_view text, ColorValue& color);
-
-// "rgb(r, g, b)", the form style sheets take.
-std::string CssRgbText(ColorValue color);

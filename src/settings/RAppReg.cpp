@@ -138,6 +138,18 @@ void RAppReg::WriteInt(const RString& name, std::int32_t value)
     Dirty = true;
 }
 
+RString RAppReg::ReadString(const RString& name, const RString& defaultValue)
+{
+    const RARVariable* variable = FindVariable(name, false);
+    return variable == nullptr ? defaultValue : variable->Value;
+}
+
+void RAppReg::WriteString(const RString& name, const RString& value)
+{
+    FindVariable(name, true)->Value = value;
+    Dirty = true;
+}
+
 bool RAppReg::WriteTree(RFileName& file)
 {
     return WriteInt32(file, Signature) && RARSection::WriteEach(file, Profiles);

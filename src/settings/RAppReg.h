@@ -50,6 +50,11 @@ public:
     // Stores value in decimal, creating profile, sections and variable as
     // needed, and marks the store changed even when the text is the same.
     void WriteInt(const RString& name, std::int32_t value);
+    // The variable's text as stored, or defaultValue as ReadInt has it.
+    RString ReadString(const RString& name, const RString& defaultValue);
+    // Stores value as it is (cut to the file's longest text when written),
+    // as WriteInt does.
+    void WriteString(const RString& name, const RString& value);
 
     // Saves pending changes, then replaces the tree by the file's. False when
     // the save fails (nothing is changed then) or the file is damaged. A

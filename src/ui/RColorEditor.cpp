@@ -119,11 +119,17 @@ void RColorEditor::HexFormatCBChange()
     RefreshColor();
 }
 
+void RColorEditor::TakeColor(ColorValue color)
+{
+    Recent.Take(color);
+    ApplyColor(color);
+}
+
 void RColorEditor::ColorDlgSelectSBtnClick()
 {
     ColorValue chosen = TheColor.GetColor();
     if (View.RunColorDialog(chosen))
-        ApplyColor(chosen);
+        TakeColor(chosen);
 }
 
 void RColorEditor::HueSatImageMouseUp(int x, int y)

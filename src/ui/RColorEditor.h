@@ -2,6 +2,7 @@
 
 #include "colour/RColor.h"
 #include "ui/RColorEditorView.h"
+#include "ui/RecentColors.h"
 #include "ui/RSwatchRenderer.h"
 
 // Keeps every view of the current colour in step: the swatch, the name list,
@@ -36,6 +37,13 @@ public:
     void RefreshColor();
     // Takes the low three bytes of color and brings every view up to date.
     void ApplyColor(ColorValue color);
+    // A colour the user took whole (a paste, a recent colour, the dialog's
+    // answer): applied, and kept first among the recent colours.
+    void TakeColor(ColorValue color);
+    // The current colour kept as taken: the end of a sampling, whose last
+    // pixel was applied as every movement's was.
+    void KeepCurrentColor() { Recent.Take(TheColor.GetColor()); }
+    RRecentColors& RecentColors() { return Recent; }
 
     // A box's change handler. An RGB value is taken modulo 256 and an HSL
     // value clamped to 0..239; the box typed into keeps its text.
@@ -81,5 +89,6 @@ private:
 
     RColorEditorView& View;
     RColor TheColor{0};
+    RRecentColors Recent;
     RSwatchRenderer Renderer;
 };

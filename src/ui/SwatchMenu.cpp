@@ -1,7 +1,10 @@
 #include "ui/SwatchMenu.h"
 
 #include "colour/ColorText.h"
+#include "colour/Contrast.h"
 #include "colour/RColor.h"
+
+#include <cmath>
 
 namespace
 {
@@ -23,6 +26,28 @@ RSwatchMenuEntry CopyEntry(const std::string& text, const char* form)
     return {MenuText("Copy " + text + "  (" + form + ")"), text};
 }
 
+// The ratio cut (not rounded) to two decimals, so that a ratio short of a
+// level never prints as the level itself: 4.499 is "4.49:1", not "4.5:1".
+std::string RatioText(double ratio)
+{
+    const long hundredths = static_cast<long>(std::floor(ratio * 100 + 1e-9));
+    std::string text = std::to_string(hundredths / 100);
+    const long fraction = hundredths % 100;
+    if (fraction != 0)
+    {
+        text += '.' + std::to_string(fraction / 10);
+        if (fraction % 10 != 0)
+            text += std::to_string(fraction % 10);
+    }
+    return text + ":1";
+}
+
+std::string ContrastLine(const char* against, double ratio)
+{
+    const char* level = ratio >= 7 ? "AAA" : ratio >= 4.5 ? "AA" : "below AA";
+    return std::string("Contrast with ") + against + ": " + RatioText(ratio) + " (" + level + ")";
+}
+
 } // namespace
 
 std::vector<RSwatchMenuEntry> SwatchMenuEntries(ColorValue color)
@@ -35,6 +60,25 @@ std::vector<RSwatchMenuEntry> SwatchMenuEntries(ColorValue color)
         entries.push_back(CopyEntry(printed.GetHexValue().Text(), HexFormats[format].Name));
     }
     entries.push_back(CopyEntry(CssRgbText(color), "CSS"));
+    entries.push_back(CopyEntry(CssHslText(color), "CSS"));
     entries.push_back({"Paste", ""});
     return entries;
+}
+
+std::vector<RRecentMenuEntry> RecentMenuEntries(const std::vector<ColorValue>& colors, int hexFormat)
+{
+    std::vector<RRecentMenuEntry> entries;
+    for (const ColorValue color : colors)
+    {
+        RColor printed(color);
+        printed.SetHexFormat(hexFormat);
+        entries.push_back({MenuText(printed.GetHexValue().Text()), color});
+    }
+    return entries;
+}
+
+std::string SwatchToolTip(ColorValue color)
+{
+    return ContrastLine("white", ContrastRatio(color, ColorValueOf(255, 255, 255))) + "\n" +
+           ContrastLine("black", ContrastRatio(color, 0));
 }

@@ -1,0 +1,154 @@
+// The recent colours: which colours they keep and in what order, how they
+// are written into the settings file, and that a damaged value costs only
+// the history.
+#include "ui/RecentColors.h"
+
+#include "settings/RAppReg.h"
+#include "support/SettingsImage.h"
+#include "support/SettingsPlace.h"
+#include "support/TestFolder.h"
+#include "ui/SwatchMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+
+const ColorValue Red = ColorValueOf(255, 0, 0), Green = ColorValueOf(0, 255, 0), Blue = ColorValueOf(0, 0, 255);
+
+TEST(RecentColors, NewestFirstDistinctAndSixteenAtMost)
+{
+    RRecentColors recent;
+    recent.Take(Red);
+    recent.Take(Green);
+    recent.Take(0x7F0000FF); // a system-colour reference: its low bytes, red
+    EXPECT_EQ(recent.Colors(), (std::vector<ColorValue>{Red, Green}));
+    for (ColorValue grey = 0; grey < 17; ++grey)
+        recent.Take(ColorValueOf(static_cast<std::uint8_t>(grey), 1, 1));
+    ASSERT_EQ(recent.Colors().size(), 16u);
+    EXPECT_EQ(recent.Colors().front(), ColorValueOf(16, 1, 1));
+    EXPECT_EQ(recent.Colors().back(), ColorValueOf(1, 1, 1));
+}
+
+TEST(RecentColors, TextReadsBackAndAnythingElseEmptiesTheHistory)
+{
+    RRecentColors recent;
+    recent.Take(Blue);
+    recent.Take(ColorValueOf(0x12, 0xAB, 0xEF));
+    EXPECT_EQ(recent.Text(), "#12ABEF #0000FF");
+    RRecentColors again;
+    EXPECT_TRUE(again.SetText(recent.Text()));
+    EXPECT_EQ(again.Colors(), recent.Colors());
+    EXPECT_TRUE(again.SetText(""));
+    EXPECT_TRUE(again.Colors().empty());
+
+    std::string seventeen;
+    for (int i = 0; i < 17; ++i)
+        seventeen += (i ? " #0000" : "#0000") + std::string(i < 10 ? "0" : "1") + std::to_string(i % 10);
+    for (const std::string& damaged :
+         {std::string("#12ABEF #0000F"), std::string("#12abef"), std::string("#12ABEF  #0000FF"),
+          std::string("#12ABEF "), std::string(" #12ABEF"), std::string("#12ABEF,#0000FF"),
+          std::string("#0000FF #0000FF"), std::string("12ABEF0"), std::string("#12ABEG"), seventeen,
+          std::string("#12ABEF\0#0000FF", 15)})
+    {
+        RRecentColors history;
+        history.Take(Red);
+        EXPECT_FALSE(history.SetText(damaged)) << damaged;
+        EXPECT_TRUE(history.Colors().empty()) << damaged;
+    }
+}
+
+TEST(RecentColors, MenuLabelsInTheCurrentNotationWithAmpersandsShown)
+{
+    const auto entries = RecentMenuEntries({Red, Blue}, 3);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].Label, "&&H000000FF&&");
+    EXPECT_EQ(entries[0].Color, Red);
+    EXPECT_EQ(RecentMenuEntries({Blue}, 0)[0].Label, "#0000FF");
+}
+
+class RecentColorsStoreTest : public testing::Test
+{
+protected:
+    TestFolder Folder;
+    SettingsPlace Place{Folder};
+
+    std::filesystem::path File() const { return Place.File(false, "tintwell"); }
+    std::unique_ptr<RAppReg> Open() { return std::make_unique<RAppReg>(Place.Subfolder().c_str(), false, "tintwell"); }
+    // The window's and the options' values, as the program writes them.
+    static SettingsImage Options(SettingsImage image)
+    {
+        image.Section("Window").Variable("Left", "10").Variable("Top", "20").End();
+        image.Section("Options").Variable("LastColor", "255").Variable("HexFormat", "3").End();
+        return image;
+    }
+    static SettingsImage Profile() { return SettingsImage().Signature().Section(SettingsPlace::LoginName()); }
+};
+
+// The history goes into a section of its own behind the others, which keep
+// every byte they had; it comes back in its order.
+TEST_F(RecentColorsStoreTest, SavedBehindTheOtherValuesAndReadBack)
+{
+    const SettingsImage before = Options(Profile());
+    TestFolder::WriteBytes(File(), SettingsImage(before).End().Bytes);
+    {
+        auto store = Open();
+        RRecentColors recent;
+        LoadRecentColors(*store, recent);
+        EXPECT_TRUE(recent.Colors().empty());
+        store->SetSection("Options");
+        recent.Take(Blue);
+        recent.Take(Red);
+        SaveRecentColors(*store, recent);
+        EXPECT_EQ(store->GetSectionPath(), RString("Options")); // the caller's section is kept
+    }
+    EXPECT_EQ(TestFolder::ReadBytes(File()),
+              SettingsImage(before).Section("Recent").Variable("Colors", "#FF0000 #0000FF").End().End().Bytes);
+    auto store = Open();
+    RRecentColors recent;
+    LoadRecentColors(*store, recent);
+    EXPECT_EQ(recent.Colors(), (std::vector<ColorValue>{Red, Blue}));
+    EXPECT_EQ(store->GetSectionPath(), RString("")); // the profile itself, as before
+}
+
+TEST_F(RecentColorsStoreTest, ADamagedHistoryCostsOnlyTheHistory)
+{
+    const std::string oversized(100000, '#');
+    for (const std::string& value : {std::string("#FF0000 rubbish"), oversized})
+    {
+        TestFolder::WriteBytes(File(), Options(Profile()).Section("Recent").Variable("Colors", value).End().End().Bytes);
+        auto store = Open();
+        RRecentColors recent;
+        recent.Take(Green);
+        LoadRecentColors(*store, recent);
+        EXPECT_TRUE(recent.Colors().empty());
+        store->SetSection("Options");
+        EXPECT_EQ(store->ReadInt("LastColor", 0), 255);
+        EXPECT_EQ(store->ReadInt("HexFormat", 0), 3);
+    }
+}
+
+TEST_F(RecentColorsStoreTest, NoHistoryNoChange)
+{
+    TestFolder::WriteBytes(File(), Options(Profile()).End().Bytes);
+    {
+        auto store = Open();
+        SaveRecentColors(*store, RRecentColors());
+        EXPECT_FALSE(store->IsDirty());
+    }
+    EXPECT_EQ(TestFolder::ReadBytes(File()), Options(Profile()).End().Bytes);
+}
+
+TEST(SwatchToolTip, ContrastAgainstWhiteAndBlackWithTheLevelReached)
+{
+    EXPECT_EQ(SwatchToolTip(0), "Contrast with white: 21:1 (AAA)\nContrast with black: 1:1 (below AA)");
+    // 4.478:1 against white, just short of AA, is never shown as 4.5 or 4.48.
+    EXPECT_EQ(SwatchToolTip(ColorValueOf(0x77, 0x77, 0x77)),
+              "Contrast with white: 4.47:1 (below AA)\nContrast with black: 4.68:1 (AA)");
+    EXPECT_EQ(SwatchToolTip(ColorValueOf(0x76, 0x76, 0x76)),
+              "Contrast with white: 4.54:1 (AA)\nContrast with black: 4.62:1 (AA)");
+}
+
+} // namespace
