@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "ui/qt/HelpViewerRequest.h"
+#include "shell/Help.h"
 
 #include <array>
 #include <string_view>
@@ -35,21 +35,26 @@ void Fail(RCommandLine& result, std::string error)
 
 } // namespace
 
-RCommandLine ParseCommandLine(int argc, const char* const* argv)
+RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOptions)
 {
     using RAction = RCommandLine::RAction;
     if (argc >= 2 && std::string_view(argv[1]) == HelpViewerOption)
-        return {RAction::HelpViewer, {}, {}, {}};
+        return {RAction::HelpViewer, {}, {}, {}, false, false};
     RCommandLine result;
     for (int i = 1; i < argc; ++i)
     {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h")
-            return {RAction::PrintHelp, {}, {}, {}};
+            return {RAction::PrintHelp, {}, {}, {}, false, false};
         if (argument == "--version" || argument == "-V")
-            return {RAction::PrintVersion, {}, {}, {}};
+            return {RAction::PrintVersion, {}, {}, {}, false, false};
         if (result.Action == RAction::Fail)
             continue; // an informational option later still wins
+        if (argument == "--pick" || argument == "--print")
+        {
+            (argument == "--pick" ? result.Pick : result.Print) = true;
+            continue;
+        }
         std::string_view name = argument;
         if (name.size() < 2 || name[0] != '-')
         {
@@ -59,9 +64,9 @@ RCommandLine ParseCommandLine(int argc, const char* const* argv)
         name.remove_prefix(name.size() > 2 && name[1] == '-' ? 2 : 1);
         const std::size_t equals = name.find('=');
         const std::string_view bare = name.substr(0, equals);
-        if (IsOneOf(bare, ToolkitFlags) && equals == std::string_view::npos)
+        if (toolkitOptions && IsOneOf(bare, ToolkitFlags) && equals == std::string_view::npos)
             continue;
-        if (IsOneOf(bare, ToolkitOptionsWithValue))
+        if (toolkitOptions && IsOneOf(bare, ToolkitOptionsWithValue))
         {
             if (equals == std::string_view::npos && i + 1 >= argc)
             {
@@ -77,6 +82,8 @@ RCommandLine ParseCommandLine(int argc, const char* const* argv)
         }
         Fail(result, "unknown option '" + std::string(argument) + "'");
     }
+    if (result.Action != RAction::Fail && result.Print && !result.Pick)
+        Fail(result, "option '--print' needs '--pick'");
     return result;
 }
 
@@ -88,10 +95,20 @@ std::string UsageText(const std::string& program)
            "through the colour dialog or by picking any pixel of the screen. The colour is\n"
            "printed as a hex literal in HTML, C++, Delphi or VB notation.\n"
            "\n"
+           "      --pick     start picking a colour from the screen at once; when Tintwell\n"
+           "                 is already running on this display, that window picks\n"
+           "      --print    with --pick: pick without the window, print the colour's\n"
+           "                 literal in the saved notation and exit 0, or exit 1 when\n"
+           "                 the pick is cancelled (Escape)\n"
            "  -h, --help     print this help and exit\n"
            "  -V, --version  print the version and exit\n"
            "\n"
            "The toolkit's own options (-platform, -style, -display, ...) are taken too.\n"
+           "\n"
+           "To pick with one key, bind a shortcut to \"" + program + " --pick\": in GNOME under\n"
+           "Settings > Keyboard > Custom Shortcuts, in KDE Plasma under System Settings >\n"
+           "Shortcuts (the desktop entry's \"Pick a Colour\" action), in Xfce under\n"
+           "Keyboard > Application Shortcuts, in openbox with a <keybind> in rc.xml.\n"
            "\n"
            "The last colour, notation and window position are kept in\n"
            "$XDG_CONFIG_HOME/Quenlar/Tintwell/" + program + ".apr, or without XDG_CONFIG_HOME in\n"

@@ -2,9 +2,10 @@
 
 #include <string>
 
-// What the command line asks of the program. Tintwell itself has only the
-// two informational options; the toolkit's own options (-platform, -style,
-// -display, …) are let through for it to take.
+// What the command line asks of the program: the two informational options,
+// and picking a colour at once (--pick), also without the window, printing
+// it (--pick --print). On Linux the toolkit's own options (-platform,
+// -style, -display, …) are let through for it to take.
 struct RCommandLine
 {
     enum class RAction
@@ -21,11 +22,17 @@ struct RCommandLine
     // The toolkit's -platform and -display values, empty when not given.
     std::string Platform;
     std::string Display;
+    // --pick: the window starts sampling at once (the running one, when
+    // there is one). With --print too, one pick without the window, its
+    // literal printed.
+    bool Pick = false;
+    bool Print = false;
 };
 
 // Reads argv as the program is started. The first of --help and --version
 // wins; anything the program and the toolkit do not know fails.
-RCommandLine ParseCommandLine(int argc, const char* const* argv);
+// toolkitOptions: whether the toolkit's options are known (not on Windows).
+RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOptions = true);
 
 // The usage text, about the program named program.
 std::string UsageText(const std::string& program);

@@ -10,6 +10,7 @@
 #include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/QtHelpHost.h"
+#include "ui/qt/RInstanceChannel.h"
 #include "ui/qt/Resources.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace
@@ -41,7 +43,43 @@ std::string OwnVersionText()
     return VersionText(name.Text(), version.Text(), copyright.Text());
 }
 
-int RunProgram(int& argc, char** argv)
+// The window, or the running instance's: a start that finds Tintwell
+// running on this display hands its request over and ends. True when this
+// process is to show the window.
+bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request)
+{
+    // Two starts at once: the one that loses the socket asks the other.
+    for (int attempt = 0; attempt < 2; ++attempt)
+    {
+        if (channel.HandOver(request))
+            return false;
+        if (channel.Listen())
+            return true;
+    }
+    return true; // alone, without a channel
+}
+
+// One pick without the window: the literal on standard output and 0, or 1
+// when the user cancelled it.
+int PickAndPrint()
+{
+    int status = 1;
+    QtHelpHost help;
+    TTWMainForm form;
+    form.PickOnce([&status](const std::optional<std::string>& literal)
+    {
+        if (literal)
+        {
+            std::printf("%s\n", literal->c_str());
+            status = std::fflush(stdout) == 0 ? 0 : 1;
+        }
+        QCoreApplication::exit();
+    });
+    QApplication::exec();
+    return status;
+}
+
+int RunProgram(int& argc, char** argv, const RCommandLine& line)
 {
     ReturnLargeBlocksToTheSystem();
     QApplication application(argc, argv);
@@ -56,8 +94,15 @@ int RunProgram(int& argc, char** argv)
     QApplication::setFont(DialogFont());
     try
     {
+        if (line.Print)
+            return PickAndPrint();
+        RInstanceChannel channel;
+        if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
+            return 0;
         QtHelpHost help; // help can warn and show topics while the application exists
         TTWMainForm form;
+        QObject::connect(&channel, &RInstanceChannel::Requested, &form,
+                         [&form](RInstanceRequest request) { form.ComeForward(request == RInstanceRequest::Pick); });
         // The desktop session ending, or a request to terminate, saves as a
         // close does: once, whichever comes first.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
@@ -66,6 +111,8 @@ int RunProgram(int& argc, char** argv)
                          [&form] { form.SaveSettings(); });
         WatchTerminationRequests([&form] { form.close(); });
         form.show();
+        if (line.Pick)
+            form.ComeForward(true);
         QApplication::exec();
     }
     catch (const std::exception& failure)
@@ -106,5 +153,5 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
         return 1;
     }
-    return RunProgram(argc, argv);
+    return RunProgram(argc, argv, line);
 }

@@ -8,6 +8,10 @@
 // on first use; where that engine is missing the user is told once per run.
 // Other files go to the older help engine.
 
+// The option that starts the program as its own help viewer, where help
+// windows are a process of their own.
+inline constexpr const char* HelpViewerOption = "--help-viewer";
+
 // What the launcher needs of the running application.
 class RHelpHost
 {

@@ -17,6 +17,8 @@ struct Case
     RAction Action;
     const char* Platform = "";
     const char* Display = "";
+    bool Pick = false;
+    bool Print = false;
 };
 
 RCommandLine Parse(std::vector<const char*> arguments)
@@ -49,6 +51,10 @@ TEST(CommandLine, EveryCase)
         {{"-reverse=1"}, RAction::Fail},
         {{"-style", "Fusion", "extra"}, RAction::Fail},
         {{"libchm.so.1", "--help-viewer"}, RAction::Fail},
+        {{"--pick"}, RAction::Run, "", "", true},
+        {{"--print", "--pick", "-display", ":2"}, RAction::Run, "", ":2", true, true},
+        {{"--print"}, RAction::Fail},
+        {{"--pick", "--help"}, RAction::PrintHelp},
     };
     for (const Case& test : cases)
     {
@@ -59,6 +65,8 @@ TEST(CommandLine, EveryCase)
         EXPECT_EQ(line.Action, test.Action) << described;
         EXPECT_EQ(line.Platform, test.Platform) << described;
         EXPECT_EQ(line.Display, test.Display) << described;
+        EXPECT_EQ(line.Pick, test.Pick) << described;
+        EXPECT_EQ(line.Print, test.Print) << described;
         EXPECT_EQ(line.Error.empty(), test.Action != RAction::Fail) << described;
     }
 }
@@ -68,6 +76,15 @@ TEST(CommandLine, TheErrorNamesTheArgument)
     EXPECT_EQ(Parse({"--frob"}).Error, "unknown option '--frob'");
     EXPECT_EQ(Parse({"-display"}).Error, "option '-display' needs a value");
     EXPECT_EQ(Parse({"a", "--b"}).Error, "unexpected argument 'a'"); // the first fault
+    EXPECT_EQ(Parse({"--print"}).Error, "option '--print' needs '--pick'");
+}
+
+// Without the toolkit (on Windows) its options are unknown like any other.
+TEST(CommandLine, ToolkitOptionsOnlyWhereThereIsTheToolkit)
+{
+    const char* arguments[] = {"tintwell", "-style", "Fusion", "--pick"};
+    EXPECT_EQ(ParseCommandLine(4, arguments, false).Error, "unknown option '-style'");
+    EXPECT_EQ(ParseCommandLine(4, arguments, true).Action, RCommandLine::RAction::Run);
 }
 
 TEST(CommandLine, TheUsageNamesTheOptionsAndTheSettingsFile)

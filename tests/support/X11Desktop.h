@@ -150,6 +150,33 @@ public:
                 return window;
         return XCB_NONE;
     }
+    // Every managed window titled title.
+    std::vector<std::uint32_t> ClientsTitled(const std::string& title)
+    {
+        std::vector<std::uint32_t> found;
+        for (const std::uint32_t window : WindowList(Screen->root, "_NET_CLIENT_LIST"))
+            if (TextProperty(window, "_NET_WM_NAME") == title)
+                found.push_back(window);
+        return found;
+    }
+    // Whether a window on the screen (managed or not) covers the whole root.
+    bool RootCovered()
+    {
+        const auto tree = Reply(xcb_query_tree_reply(Connection, xcb_query_tree(Connection, Screen->root), nullptr));
+        if (!tree)
+            return false;
+        const xcb_window_t* children = xcb_query_tree_children(tree.get());
+        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i)
+        {
+            const auto attributes = Reply(xcb_get_window_attributes_reply(
+                Connection, xcb_get_window_attributes(Connection, children[i]), nullptr));
+            const Rect bounds = Bounds(children[i]);
+            if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && bounds.Contains(0, 0) &&
+                bounds.Contains(Width() - 1, Height() - 1))
+                return true;
+        }
+        return false;
+    }
     // The window that window is transient for, XCB_NONE for none.
     std::uint32_t TransientFor(std::uint32_t window)
     {

@@ -1,13 +1,18 @@
 #include "ui/qt/ColorClipboard.h"
 
 #include "colour/ColorText.h"
+#include "ui/RColorEditor.h"
 #include "ui/SwatchMenu.h"
+#include "ui/qt/QtColor.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
 #include <QShortcut>
 #include <QWidget>
 
@@ -29,9 +34,8 @@ void ToClipboard(const QString& text)
 
 } // namespace
 
-RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, const RColor& color,
-                                 std::function<void(ColorValue)> apply)
-    : QObject(form), HexEdit(hexEdit), Swatch(swatch), Color(color), Apply(std::move(apply))
+RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, RColorEditor& editor)
+    : QObject(form), HexEdit(hexEdit), Swatch(swatch), Editor(editor)
 {
     HexEdit->installEventFilter(this);
     // Not while sampling holds the keyboard: its keys take the pixel.
@@ -51,7 +55,7 @@ RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swa
 
 void RColorClipboard::CopyLiteral() const
 {
-    ToClipboard(Literal(Color, Color.GetHexFormat()));
+    ToClipboard(Literal(Editor.Color(), Editor.Color().GetHexFormat()));
 }
 
 bool RColorClipboard::Paste() const
@@ -62,7 +66,7 @@ bool RColorClipboard::Paste() const
         QApplication::beep();
         return false;
     }
-    Apply(color);
+    Editor.TakeColor(color);
     return true;
 }
 
@@ -89,7 +93,7 @@ void RColorClipboard::ShowSwatchMenu(const QPoint& at) const
 {
     QMenu menu;
     menu.setObjectName("SwatchMenu");
-    for (const RSwatchMenuEntry& entry : SwatchMenuEntries(Color.GetColor()))
+    for (const RSwatchMenuEntry& entry : SwatchMenuEntries(Editor.Color().GetColor()))
     {
         const QString text = QString::fromStdString(entry.Text);
         if (text.isEmpty())
@@ -100,5 +104,31 @@ void RColorClipboard::ShowSwatchMenu(const QPoint& at) const
         else
             menu.addAction(QString::fromStdString(entry.Label), [text] { ToClipboard(text); });
     }
+    AddRecentColors(menu);
     menu.exec(Swatch->mapToGlobal(at));
+}
+
+void RColorClipboard::AddRecentColors(QMenu& menu) const
+{
+    QMenu* recent = menu.addMenu(QString::fromLatin1(RecentColorsMenuTitle));
+    recent->setObjectName("RecentColorsMenu");
+    const auto entries = RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
+    recent->setEnabled(!entries.empty());
+    // The icon's size as the style draws menu icons, so its pixels are the
+    // colour's alone, never a blend of scaled ones.
+    const int side = menu.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &menu);
+    const qreal ratio = menu.devicePixelRatio();
+    for (const RRecentMenuEntry& entry : entries)
+    {
+        QPixmap swatch(QSize(side, side) * ratio);
+        swatch.setDevicePixelRatio(ratio);
+        swatch.fill(Qt::black);
+        {
+            QPainter painter(&swatch);
+            painter.fillRect(QRectF(1, 1, side - 2, side - 2), ToQColor(entry.Color));
+        }
+        const ColorValue color = entry.Color;
+        recent->addAction(QIcon(swatch), QString::fromStdString(entry.Label),
+                          [this, color] { Editor.TakeColor(color); });
+    }
 }

@@ -4,9 +4,10 @@
 
 #include <QObject>
 
-#include <functional>
+class RColorEditor;
 
 class QLineEdit;
+class QMenu;
 class QWidget;
 
 // The colour out to the desktop's clipboard and in from it:
@@ -14,15 +15,15 @@ class QWidget;
 //   nothing selected copies all of it;
 //   anywhere in the window, Ctrl+Shift+C copies the literal in the current
 //   notation and Ctrl+Shift+V takes a colour from the clipboard's text;
-//   the swatch's context menu copies any notation or the style-sheet form,
-//   and pastes.
-// A pasted text that is no colour changes nothing; the desktop beeps.
+//   the swatch's context menu copies any notation or the style sheets'
+//   forms, pastes, and offers the recent colours again.
+// A pasted text that is no colour changes nothing; the desktop beeps. A
+// pasted colour and a recent one chosen are taken, so they lead the recent
+// colours.
 class RColorClipboard : public QObject
 {
 public:
-    // color is the colour being edited; apply makes a pasted colour current.
-    RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, const RColor& color,
-                    std::function<void(ColorValue)> apply);
+    RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, RColorEditor& editor);
 
     void CopyLiteral() const;
     // True when the clipboard held a colour, which is then applied.
@@ -33,9 +34,9 @@ protected:
 
 private:
     void ShowSwatchMenu(const QPoint& at) const;
+    void AddRecentColors(QMenu& menu) const;
 
     QLineEdit* HexEdit;
     QWidget* Swatch;
-    const RColor& Color;
-    std::function<void(ColorValue)> Apply;
+    RColorEditor& Editor;
 };

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "shell/Help.h"
+
 #include <QByteArray>
 
 // What the program asks of its help viewer process, one request per line on
 // the viewer's standard input: the owner window's id (0 for none), a tab,
 // then the help file and topic ("Tintwell.chm::/Overview.htm") as UTF-8.
-
-// The option that starts the program as the help viewer.
-inline constexpr const char* HelpViewerOption = "--help-viewer";
 
 struct RHelpViewerRequest
 {

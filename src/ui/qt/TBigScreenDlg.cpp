@@ -26,6 +26,7 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
 bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 {
     ScreenImage = image;
+    Cancelled = false;
     LoupeBlockArea = QRect(); // of the last copy
     // Made at the first sampling, not at every start of the program.
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
@@ -224,6 +225,12 @@ void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
     event->accept();
     if (!typesCharacter)
         return;
+    if (EscapeCancels && event->key() == Qt::Key_Escape)
+    {
+        Cancelled = true;
+        hide();
+        return;
+    }
     if (const auto pointer = PointerOnDesktop())
         LastPointer = *pointer;
     FormClick(LastPointer);

@@ -36,6 +36,13 @@ public:
     // false when this window cannot show it.
     bool ShowScreenImage(const RDesktopCopy* image);
 
+    // Escape ends the showing without taking a pixel (a pick from the command
+    // line, which scripts must be able to cancel); otherwise it takes the
+    // pixel as every character key does.
+    void SetEscapeCancels(bool cancels) { EscapeCancels = cancels; }
+    // Whether the last showing ended by Escape without a pixel taken.
+    bool WasCancelled() const { return Cancelled; }
+
     // The magnifier beside the hot spot, shown unless turned off.
     void SetLoupeShown(bool shown) { LoupeShown = shown; }
     const RLoupe& Loupe() const { return TheLoupe; }
@@ -102,5 +109,7 @@ private:
     QImage LoupeBlock;
     QRect LoupeBlockArea;
     bool LoupeShown = true;
+    bool EscapeCancels = false;
+    bool Cancelled = false;
     int PaintCount = 0;
 };

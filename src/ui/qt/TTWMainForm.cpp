@@ -3,6 +3,7 @@
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
+#include "ui/SwatchMenu.h"
 #include "ui/qt/ClickFilter.h"
 #include "ui/qt/ColorClipboard.h"
 #include "ui/qt/QtColor.h"
@@ -29,7 +30,10 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
+
+#include <cstdio>
 
 namespace
 {
@@ -54,8 +58,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     ThePortalPicker = new RPortalColorPicker(this);
     CreateControls();
     ConnectHandlers();
-    TheClipboard = new RColorClipboard(this, RGBHexEdit, TheShape, TheEditor.Color(),
-                                       [this](ColorValue color) { ApplyColor(color); });
+    TheClipboard = new RColorClipboard(this, RGBHexEdit, TheShape, TheEditor);
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
@@ -91,7 +94,11 @@ void TTWMainForm::ConnectHandlers()
     connect(HexFormatCB, &QComboBox::activated, this, [this] { TheEditor.HexFormatCBChange(); });
     connect(ColorDlgSelectSBtn, &QPushButton::clicked, this, [this] { TheEditor.ColorDlgSelectSBtnClick(); });
     connect(MouseSelectSBtn, &QPushButton::clicked, this, [this] { MouseSelectSBtnClick(); });
-    connect(ThePortalPicker, &RPortalColorPicker::Picked, this, [this](ColorValue color) { ApplyColor(color); });
+    connect(ThePortalPicker, &RPortalColorPicker::Picked, this, [this](ColorValue color)
+    {
+        PortalPicked = true;
+        TheEditor.TakeColor(color);
+    });
     connect(ThePortalPicker, &RPortalColorPicker::Ended, this,
             [this](const QString& explanation) { EndPortalSelect(explanation); });
     connect(HueSatImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); });
@@ -108,6 +115,14 @@ void TTWMainForm::ConnectHandlers()
     {
         if (QWidget::keyboardGrabber() == nullptr)
             HelpBtnClick();
+    });
+    // The dropper from the keyboard, from whichever control has the focus:
+    // the select buttons never take it. Not while one is under way.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), this), &QShortcut::activated, this,
+            [this]
+    {
+        if (MouseSelectSBtn->isEnabled() && QWidget::keyboardGrabber() == nullptr)
+            MouseSelectSBtnClick();
     });
 }
 
@@ -152,6 +167,7 @@ void TTWMainForm::FormShow()
     RColor::CheckHexFormat(notation);
     color.SetHexFormat(notation);
     HexFormatCB->setCurrentIndex(notation);
+    LoadRecentColors(*TheAppReg, TheEditor.RecentColors());
     // 3. The sampling window, hidden until sampling starts.
     TheBigScreen = std::make_unique<TBigScreenDlg>(*this);
     // 4. The names in table order, not sorted.
@@ -169,14 +185,66 @@ void TTWMainForm::SaveSettings()
 {
     if (!TheAppReg)
         return;
+    if (OnePickDone)
+    {
+        // A pick without the window has no placement, and its colour is
+        // the script's, not the next start's.
+        TheScreenBitmap.reset();
+        TheBigScreen.reset();
+        TheAppReg.reset();
+        return;
+    }
     TheAppReg->SaveWindow();
     TheAppReg->SetSection("Options");
     TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
     TheAppReg->WriteInt("HexFormat", HexFormatCB->currentIndex());
+    SaveRecentColors(*TheAppReg, TheEditor.RecentColors());
     // The capture, then the sampling window (taking it off the screen).
     TheScreenBitmap.reset();
     TheBigScreen.reset();
     TheAppReg.reset(); // writes the file
+}
+
+void TTWMainForm::ComeForward(bool pick)
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (!pick)
+        return;
+    // Once the window is on the screen, so that the copy is taken with it
+    // where it stands.
+    QTimer::singleShot(0, this, [this]
+    {
+        if (MouseSelectSBtn->isEnabled())
+            MouseSelectSBtnClick();
+    });
+}
+
+void TTWMainForm::PickOnce(std::function<void(const std::optional<std::string>&)> done)
+{
+    OnePickDone = std::move(done);
+    FirstShown = true;
+    FormShow(); // the saved notation, the sampling window
+    TheBigScreen->SetEscapeCancels(true);
+    QTimer::singleShot(0, this, [this]
+    {
+        MouseSelectSBtnClick();
+        if (MouseSelectSBtn->isEnabled() && SamplingMethodOfThisDisplay() != RSamplingMethod::DesktopPortal)
+            EndPickOnce(false); // the screen could not be copied
+    });
+}
+
+void TTWMainForm::EndPickOnce(bool taken)
+{
+    if (!OnePickDone)
+        return;
+    std::optional<std::string> literal;
+    if (taken)
+        literal = CurrentColor().GetHexValue().Text();
+    OnePickDone(literal);
 }
 
 void TTWMainForm::MouseSelectSBtnClick()
@@ -184,6 +252,7 @@ void TTWMainForm::MouseSelectSBtnClick()
     SetSelectButtonsEnabled(false);
     if (SamplingMethodOfThisDisplay() == RSamplingMethod::DesktopPortal)
     {
+        PortalPicked = false;
         ThePortalPicker->Start();
         return;
     }
@@ -204,14 +273,27 @@ void TTWMainForm::MouseSelectSBtnClick()
 
 void TTWMainForm::EndMouseSelect()
 {
+    // Sampling ends by taking the pixel under the pointer, but for Escape
+    // in a pick from the command line.
+    const bool taken = !(TheBigScreen && TheBigScreen->WasCancelled());
+    if (taken)
+        TheEditor.KeepCurrentColor();
     SetSelectButtonsEnabled(true);
     MouseSelecting = false;
     unsetCursor();
+    EndPickOnce(taken);
 }
 
 void TTWMainForm::EndPortalSelect(const QString& explanation)
 {
     SetSelectButtonsEnabled(true);
+    if (OnePickDone)
+    {
+        if (!explanation.isEmpty())
+            std::fprintf(stderr, "%s\n", explanation.toLocal8Bit().constData());
+        EndPickOnce(PortalPicked);
+        return;
+    }
     if (!explanation.isEmpty())
         QMessageBox::information(this, QString::fromLatin1(MainFormLayout().Caption), explanation);
 }
@@ -313,6 +395,7 @@ void TTWMainForm::SetHexText(const RString& text)
 void TTWMainForm::SetSwatchColor(ColorValue color)
 {
     TheShape->SetFill(color);
+    TheShape->setToolTip(QString::fromStdString(SwatchToolTip(color)));
 }
 
 void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)

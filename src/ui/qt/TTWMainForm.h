@@ -8,7 +8,10 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class RDesktopCopy;
@@ -58,6 +61,15 @@ public:
     void EndPortalSelect(const QString& explanation);
     bool IsMouseSelecting() const { return MouseSelecting; }
 
+    // Shows the window where it may have been hidden behind others or
+    // minimised and brings it forward; with pick, sampling starts too
+    // (unless under way). Another start of the program asks this.
+    void ComeForward(bool pick);
+    // One pick without showing the window: done gets the colour's literal in
+    // the saved notation, or nothing when the user cancelled (Escape) or no
+    // pick could start. Nothing is saved.
+    void PickOnce(std::function<void(const std::optional<std::string>&)> done);
+
     // RColorEditorView
     RString GetEditText(REditBox box) const override;
     void SetEditText(REditBox box, const RString& text) override;
@@ -103,6 +115,8 @@ private:
     // Lays the window out again at the scale of the monitor it is now on.
     void FitToScreen();
     void SetSelectButtonsEnabled(bool enabled);
+    // The one pick is over: its literal, or nothing when none was taken.
+    void EndPickOnce(bool taken);
     void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
     void QLImageClick();
@@ -160,4 +174,7 @@ private:
     int PaintWaitLoop = 0;
     RColorEditor TheEditor{*this, RSwatchLayout{}, &BuiltPlane()};
     bool FirstShown = false;
+    // A pick from the command line, without the window; its answer.
+    std::function<void(const std::optional<std::string>&)> OnePickDone;
+    bool PortalPicked = false;
 };

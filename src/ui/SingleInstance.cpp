@@ -1,0 +1,37 @@
+#include "ui/SingleInstance.h"
+
+std::string InstanceRequestLine(RInstanceRequest request)
+{
+    return request == RInstanceRequest::Pick ? "pick\n" : "show\n";
+}
+
+bool ParseInstanceRequest(std::string_view line, RInstanceRequest& request)
+{
+    if (line == "pick")
+        request = RInstanceRequest::Pick;
+    else if (line == "show")
+        request = RInstanceRequest::Show;
+    else
+        return false;
+    return true;
+}
+
+std::string InstanceChannelName(std::string_view display)
+{
+    // ":0" and ":0.0" are one display: the screen number does not count.
+    const std::size_t colon = display.rfind(':');
+    if (colon != std::string_view::npos)
+    {
+        const std::size_t dot = display.find('.', colon);
+        if (dot != std::string_view::npos)
+            display = display.substr(0, dot);
+    }
+    std::string name = "tintwell-";
+    for (const char c : display)
+    {
+        const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                          c == '_' || c == '.';
+        name += safe ? c : '_';
+    }
+    return name;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/SingleInstance.h"
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// Where a later start of the program finds the one already running for the
+// same user and display: a local socket in the user's runtime folder (or a
+// private folder of the user's in the temporary folder), named after the
+// display. Only this user may connect.
+class RInstanceChannel : public QObject
+{
+    Q_OBJECT
+public:
+    // The channel of the display the application runs on.
+    explicit RInstanceChannel(QObject* parent = nullptr);
+    // For a folder of the caller's choice (tests).
+    RInstanceChannel(const QString& folder, const QString& display, QObject* parent = nullptr);
+
+    // Hands request to the running instance; true when it took it.
+    bool HandOver(RInstanceRequest request) const;
+    // Becomes the instance later starts reach. A socket left by an instance
+    // that ended without closing it (a crash, a kill) is taken over; one
+    // that answers is not. False when the channel cannot be had: the
+    // program then runs on its own.
+    bool Listen();
+    const QString& Path() const { return SocketPath; }
+
+signals:
+    void Requested(RInstanceRequest request);
+
+private:
+    void Serve();
+
+    QString SocketPath;
+    QLocalServer* Server = nullptr;
+};
