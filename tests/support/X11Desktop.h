@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,26 @@ public:
             return false;
         xcb_test_fake_input(Connection, XCB_KEY_PRESS, *code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_test_fake_input(Connection, XCB_KEY_RELEASE, *code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        Sync();
+        return true;
+    }
+
+    // Presses the keys of keysyms in order, then releases them in reverse:
+    // a chord such as Control, Shift and 'd'.
+    bool Chord(std::initializer_list<std::uint32_t> keysyms)
+    {
+        std::vector<xcb_keycode_t> codes;
+        for (const std::uint32_t keysym : keysyms)
+        {
+            const auto code = KeycodeOf(keysym);
+            if (!code)
+                return false;
+            codes.push_back(*code);
+        }
+        for (const xcb_keycode_t code : codes)
+            xcb_test_fake_input(Connection, XCB_KEY_PRESS, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        for (auto code = codes.rbegin(); code != codes.rend(); ++code)
+            xcb_test_fake_input(Connection, XCB_KEY_RELEASE, *code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         Sync();
         return true;
     }

@@ -6,6 +6,8 @@
 #include "support/TestFolder.h"
 
 #include <QClipboard>
+#include <QColorDialog>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -159,13 +161,88 @@ private slots:
         // The VB literal's ampersands doubled, so that the menu shows them
         // rather than taking the first for an access key.
         QCOMPARE(entries, (QStringList{"Copy #0F0000  (HTML)", "Copy 0x0000000F  (C++)", "Copy $0000000F  (Delphi)",
-                                       "Copy &&H0000000F&&  (VB)", "Copy rgb(15, 0, 0)  (CSS)", "Paste"}));
+                                       "Copy &&H0000000F&&  (VB)", "Copy rgb(15, 0, 0)  (CSS)",
+                                       "Copy hsl(0, 100%, 3%)  (CSS)", "Paste", "Recent Colors"}));
+        QCOMPARE(swatch->toolTip(), QStringLiteral("Contrast with white: 20.58:1 (AAA)\n"
+                                                   "Contrast with black: 1.02:1 (below AA)"));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("$00A5FF"));
         QVERIFY(ClipboardHolds("$00A5FF"));
         answer("Paste");
         QApplication::sendEvent(swatch, &request);
         QTRY_COMPARE(Rgb(), QStringLiteral("255,165,0"));
+    }
+
+    // Colours taken by paste, the dialog and the dropper (without a window
+    // manager no window is active after the dialog, so pastes come first)
+    // come back after a
+    // restart in the swatch's menu, newest first, each with an icon of its
+    // colour; one chosen there is applied and leads again.
+    void RecentColorsSurviveARestart()
+    {
+        const auto paste = [this](const QString& text)
+        {
+            QGuiApplication::clipboard()->setText(text);
+            QVERIFY(ClipboardHolds(text));
+            QTest::keyClick(Form.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        };
+        paste("#102030");
+        paste("rgb(1, 2, 3)");
+        QCOMPARE(Rgb(), QStringLiteral("1,2,3"));
+        const auto choose = [this](const QColor& color)
+        {
+            QTimer::singleShot(200, [color]
+            {
+                auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                dialog->setCurrentColor(color);
+                dialog->accept();
+            });
+            QTest::mouseClick(Find<QPushButton>("ColorDlgSelectSBtn"), Qt::LeftButton);
+        };
+        choose(QColor(200, 100, 50));
+        QTest::mouseClick(Find<QPushButton>("MouseSelectSBtn"), Qt::LeftButton);
+        QTRY_VERIFY(Form->IsMouseSelecting());
+        // A key on the sampling window, which holds the keyboard.
+        QWidget* sampling = QWidget::keyboardGrabber();
+        QVERIFY(sampling != nullptr);
+        QTest::keyClick(sampling, Qt::Key_A);
+        QTRY_VERIFY(!Form->IsMouseSelecting());
+        const ColorValue taken = Form->CurrentColor().GetColor();
+        choose(QColor(16, 32, 48)); // again: to the front
+        QCOMPARE(Rgb(), QStringLiteral("16,32,48"));
+        Form->close(); // saves
+        Form = std::make_unique<TTWMainForm>();
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+
+        QStringList labels;
+        QList<QRgb> icons;
+        QTimer::singleShot(200, [&labels, &icons]
+        {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QMenu* recent = menu->findChild<QMenu*>("RecentColorsMenu");
+            QVERIFY(recent != nullptr);
+            for (QAction* action : recent->actions())
+            {
+                labels << action->text();
+                const QImage icon = action->icon().pixmap(16).toImage();
+                icons << (icon.pixel(icon.width() / 2, icon.height() / 2) & 0xFFFFFF);
+            }
+            if (recent->actions().size() > 2)
+                recent->actions()[2]->trigger();
+            menu->close();
+        });
+        QWidget* swatch = Find<QWidget>("TheShape");
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), swatch->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(swatch, &request);
+        RColor takenColor(taken);
+        QCOMPARE(labels, (QStringList{"#102030", QString::fromLatin1(takenColor.GetHexValue().Text()), "#C86432",
+                                      "#010203"}));
+        QCOMPARE(icons, (QList<QRgb>{0x102030, qRgb(RedOfValue(taken), GreenOfValue(taken), BlueOfValue(taken)) & 0xFFFFFF,
+                                     0xC86432, 0x010203}));
+        QTRY_COMPARE(Rgb(), QStringLiteral("200,100,50"));
     }
 };
 

@@ -20,6 +20,7 @@ namespace
 
 constexpr std::uint32_t EscapeKey = 0xff1b;
 constexpr std::uint32_t F1Key = 0xffbe;
+constexpr std::uint32_t ControlKey = 0xffe3, ShiftKey = 0xffe1;
 
 } // namespace
 
@@ -125,6 +126,27 @@ private slots:
     {
         QVERIFY(Desktop->Key(F1Key));
         QTRY_VERIFY(Help->Viewer().Process().processId() > 0);
+    }
+
+    // Ctrl+Shift+D starts the dropper from whichever control has the focus,
+    // as the select button does; a key then takes the pixel.
+    void CtrlShiftDStartsTheDropperFromEveryControl()
+    {
+        int controls = 0;
+        for (QWidget* control : Form->findChildren<QWidget*>())
+        {
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible() || control->focusProxy())
+                continue;
+            ++controls;
+            control->setFocus();
+            QTRY_VERIFY(control->hasFocus());
+            QVERIFY(Desktop->Chord({ControlKey, ShiftKey, 'd'}));
+            QVERIFY2(QTest::qWaitFor([this] { return Form->IsMouseSelecting(); }, 5000),
+                     qPrintable(control->objectName()));
+            QVERIFY(Desktop->Key('a'));
+            QTRY_VERIFY(!Form->IsMouseSelecting());
+        }
+        QCOMPARE(controls, 11); // six boxes, two lists, three buttons
     }
 };
 
