@@ -31,6 +31,7 @@ void Fail(RCommandLine& result, std::string error)
 {
     result.Action = RCommandLine::RAction::Fail;
     result.Error = std::move(error);
+    result.Pick = result.Print = false;
 }
 
 } // namespace
@@ -87,9 +88,9 @@ RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOpt
     return result;
 }
 
-std::string UsageText(const std::string& program)
+std::string UsageText(const std::string& program, bool windows)
 {
-    return "Usage: " + program + " [OPTION]\n"
+    std::string text = "Usage: " + program + " [OPTION]\n"
            "Shows one colour at a time in a small window that stays on top, and lets you\n"
            "set it by RGB, by HSL (0-239), by one of 140 names, in a hue/saturation plane,\n"
            "through the colour dialog or by picking any pixel of the screen. The colour is\n"
@@ -102,15 +103,21 @@ std::string UsageText(const std::string& program)
            "                 the pick is cancelled (Escape)\n"
            "  -h, --help     print this help and exit\n"
            "  -V, --version  print the version and exit\n"
-           "\n"
-           "The toolkit's own options (-platform, -style, -display, ...) are taken too.\n"
+           "\n";
+    if (windows)
+        return text + "To pick with one key, press Ctrl+Alt+C: the Start menu's Tintwell shortcut\n"
+                      "runs \"" + program + " --pick\" with it.\n"
+                      "\n"
+                      "The last colour, notation, window position and recent colours are kept in\n"
+                      "%APPDATA%\\Quenlar\\Tintwell\\" + program + ".apr.\n";
+    return text + "The toolkit's own options (-platform, -style, -display, ...) are taken too.\n"
            "\n"
            "To pick with one key, bind a shortcut to \"" + program + " --pick\": in GNOME under\n"
            "Settings > Keyboard > Custom Shortcuts, in KDE Plasma under System Settings >\n"
            "Shortcuts (the desktop entry's \"Pick a Colour\" action), in Xfce under\n"
            "Keyboard > Application Shortcuts, in openbox with a <keybind> in rc.xml.\n"
            "\n"
-           "The last colour, notation and window position are kept in\n"
+           "The last colour, notation, window position and recent colours are kept in\n"
            "$XDG_CONFIG_HOME/Quenlar/Tintwell/" + program + ".apr, or without XDG_CONFIG_HOME in\n"
            "~/.config/Quenlar/Tintwell/" + program + ".apr.\n";
 }

@@ -34,7 +34,8 @@ struct RCommandLine
 // toolkitOptions: whether the toolkit's options are known (not on Windows).
 RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOptions = true);
 
-// The usage text, about the program named program.
-std::string UsageText(const std::string& program);
+// The usage text, about the program named program; on Windows without the
+// toolkit's options, with the Windows settings folder and hot key.
+std::string UsageText(const std::string& program, bool windows = false);
 // The version text: the product name and version, and the copyright line.
 std::string VersionText(const std::string& productName, const std::string& version, const std::string& copyright);

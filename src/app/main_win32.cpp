@@ -1,5 +1,11 @@
-// Start-up on Windows: the common controls, the main window, the message
-// loop; an exception that escapes is shown in a message box.
+// Start-up on Windows: the command line; the running Tintwell of this
+// session, if any, takes the request instead; otherwise the common
+// controls, the main window and the message loop, or one pick without the
+// window. An exception that escapes is shown in a message box.
+#include "app/CommandLine.h"
+#include "app/ConsoleOutput.h"
+#include "app/InstanceHandover.h"
+#include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/TTWMainForm.h"
@@ -7,18 +13,111 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// The arguments as UTF-8, the program's name first.
+std::vector<std::string> Arguments()
+{
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    for (int i = 0; wide != nullptr && i < count; ++i)
+    {
+        const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+        ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
+        argument.resize(argument.size() - 1);
+        arguments.push_back(argument);
+    }
+    ::LocalFree(wide);
+    return arguments;
+}
+
+// Informational text: to the terminal, or in a box when there is none.
+void Tell(const std::string& text, bool error)
+{
+    if (!(error ? WriteStandardError(text) : WriteStandardOutput(text)))
+        ::MessageBoxA(nullptr, text.c_str(), MainFormLayout().Caption, MB_OK | (error ? MB_ICONERROR : 0));
+}
+
+std::string OwnVersionText()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    RString name, version, company, description, fileVersion, copyright, comments;
+    if (!ReadVersionInfo(RFileName(path), name, version, company, description, fileVersion, copyright, comments))
+        return "Quenlar Tintwell (no version information)\n";
+    return VersionText(name.Text(), version.Text(), copyright.Text());
+}
+
+int PickAndPrint()
+{
+    int status = 1;
+    Win32HelpHost help;
+    TTWMainForm form;
+    form.PickOnce([&status](const std::optional<std::string>& literal)
+    {
+        if (literal && WriteStandardOutput(*literal + "\n"))
+            status = 0;
+        ::PostQuitMessage(0);
+    });
+    RunMessageLoop();
+    return status;
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    const std::vector<std::string> arguments = Arguments();
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(argument.c_str());
+    const RCommandLine line = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), false);
+    switch (line.Action)
+    {
+    case RCommandLine::RAction::PrintHelp:
+        Tell(UsageText("Tintwell", true), false);
+        return 0;
+    case RCommandLine::RAction::PrintVersion:
+        Tell(OwnVersionText(), false);
+        return 0;
+    case RCommandLine::RAction::HelpViewer: // the Linux help viewer's
+    case RCommandLine::RAction::Fail:
+        Tell("Tintwell: " + (line.Error.empty() ? std::string("unknown option '--help-viewer'") : line.Error) +
+                 " (Tintwell --help lists the options)\n",
+             true);
+        return 2;
+    case RCommandLine::RAction::Run:
+        break;
+    }
+    std::optional<RInstanceHandover> instance;
+    if (!line.Print)
+    {
+        instance.emplace();
+        if (instance->AnotherRuns() &&
+            instance->HandOver(line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
+            return 0;
+    }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     try
     {
+        if (line.Print)
+            return PickAndPrint();
         Win32HelpHost help; // help can warn and show topics while the program runs
         TTWMainForm form;
         form.Show();
+        if (line.Pick)
+            form.ComeForward(true);
         RunMessageLoop();
     }
     catch (const std::exception& failure)

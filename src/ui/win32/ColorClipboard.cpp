@@ -1,7 +1,10 @@
 #include "ui/win32/ColorClipboard.h"
 
 #include "colour/ColorText.h"
+#include "ui/LayoutScale.h"
+#include "ui/RColorEditor.h"
 #include "ui/SwatchMenu.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/WindowsClipboard.h"
 
 #include <string>
@@ -17,16 +20,41 @@ bool Held(int key)
     return (::GetKeyState(key) & 0x8000) != 0;
 }
 
+// Commands: n + 1 is the swatch menu's entry n, RecentCommand + n the n-th
+// recent colour; 0 is the menu closed without a choice.
+constexpr UINT RecentCommand = 1000;
+
+// A square of color framed in black, side pixels across, for a menu entry.
+HBITMAP SwatchBitmap(ColorValue color, int side)
+{
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr)
+        return nullptr;
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    const std::uint32_t fill = 0xFF000000u | std::uint32_t{RedOfValue(color)} << 16 |
+                               std::uint32_t{GreenOfValue(color)} << 8 | BlueOfValue(color);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+        {
+            const bool frame = x == 0 || y == 0 || x == side - 1 || y == side - 1;
+            pixels[y * side + x] = frame ? 0xFF000000u : fill;
+        }
+    return bitmap;
+}
+
 } // namespace
 
-RColorClipboard::RColorClipboard(HWND form, HWND hexEdit, const RColor& color, std::function<void(ColorValue)> apply)
-    : Form(form), HexEdit(hexEdit), Color(color), Apply(std::move(apply))
+RColorClipboard::RColorClipboard(HWND form, HWND hexEdit, RColorEditor& editor)
+    : Form(form), HexEdit(hexEdit), Editor(editor)
 {
 }
 
 void RColorClipboard::CopyLiteral() const
 {
-    PutClipboardText(Form, Color.GetHexValue().Text());
+    PutClipboardText(Form, Editor.Color().GetHexValue().Text());
 }
 
 bool RColorClipboard::Paste() const
@@ -38,7 +66,7 @@ bool RColorClipboard::Paste() const
         ::MessageBeep(MB_OK);
         return false;
     }
-    Apply(color);
+    Editor.TakeColor(color);
     return true;
 }
 
@@ -73,17 +101,40 @@ bool RColorClipboard::TakeKey(const MSG& message) const
 
 void RColorClipboard::ShowSwatchMenu(POINT at) const
 {
-    const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(Color.GetColor());
+    const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(Editor.Color().GetColor());
+    const std::vector<RRecentMenuEntry> recent =
+        RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
     HMENU menu = ::CreatePopupMenu();
-    if (menu == nullptr)
+    HMENU recentMenu = ::CreatePopupMenu();
+    if (menu == nullptr || recentMenu == nullptr)
+    {
+        for (HMENU made : {menu, recentMenu})
+            if (made != nullptr)
+                ::DestroyMenu(made);
         return;
-    // Command n + 1 is entry n; 0 is the menu closed without a choice.
+    }
     for (std::size_t i = 0; i < entries.size(); ++i)
     {
         if (entries[i].Text.empty())
             ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(menu, MF_STRING, i + 1, entries[i].Label.c_str());
     }
+    // Each recent colour beside a square of it, a small icon's size at the
+    // window's density.
+    std::vector<HBITMAP> swatches;
+    const int side = ToDevicePixels(16, WindowDpi(Form));
+    for (std::size_t i = 0; i < recent.size(); ++i)
+    {
+        ::AppendMenuA(recentMenu, MF_STRING, RecentCommand + i, recent[i].Label.c_str());
+        swatches.push_back(SwatchBitmap(recent[i].Color, side));
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_BITMAP;
+        item.hbmpItem = swatches.back();
+        ::SetMenuItemInfoA(recentMenu, static_cast<UINT>(i), TRUE, &item);
+    }
+    ::AppendMenuA(menu, MF_POPUP | (recent.empty() ? MF_GRAYED : 0), reinterpret_cast<UINT_PTR>(recentMenu),
+                  RecentColorsMenuTitle);
     if (BeforeMenuShows != nullptr)
         BeforeMenuShows(menu);
     // The owner must be the foreground window for the menu to close when
@@ -91,7 +142,15 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
     ::SetForegroundWindow(Form);
     const auto chosen = static_cast<std::size_t>(
         ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Form, nullptr));
-    ::DestroyMenu(menu);
+    ::DestroyMenu(menu); // and the recent colours' menu within it
+    for (HBITMAP swatch : swatches)
+        if (swatch != nullptr)
+            ::DeleteObject(swatch);
+    if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
+    {
+        Editor.TakeColor(recent[chosen - RecentCommand].Color);
+        return;
+    }
     if (chosen == 0 || chosen > entries.size())
         return;
     const RSwatchMenuEntry& entry = entries[chosen - 1];

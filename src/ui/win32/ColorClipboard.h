@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <functional>
+class RColorEditor;
 
 // The colour out to the system's clipboard and in from it:
 //   in the hex box, a double-click selects the whole literal (the edit
@@ -12,14 +12,14 @@
 //   selected copies all of it;
 //   anywhere in the window, Ctrl+Shift+C copies the literal in the current
 //   notation and Ctrl+Shift+V takes a colour from the clipboard's text;
-//   the swatch's context menu copies any notation or the style-sheet form,
-//   and pastes.
-// A pasted text that is no colour changes nothing, and beeps.
+//   the swatch's context menu copies any notation or the style sheets'
+//   forms, pastes, and offers the recent colours again.
+// A pasted text that is no colour changes nothing, and beeps. A pasted
+// colour and a recent one chosen are taken, so they lead the recent colours.
 class RColorClipboard
 {
 public:
-    // color is the colour being edited; apply makes a pasted colour current.
-    RColorClipboard(HWND form, HWND hexEdit, const RColor& color, std::function<void(ColorValue)> apply);
+    RColorClipboard(HWND form, HWND hexEdit, RColorEditor& editor);
 
     void CopyLiteral() const;
     // True when the clipboard held a colour, which is then applied.
@@ -37,6 +37,5 @@ public:
 private:
     HWND Form;
     HWND HexEdit;
-    const RColor& Color;
-    std::function<void(ColorValue)> Apply;
+    RColorEditor& Editor;
 };

@@ -129,6 +129,7 @@ TBigScreenDlg::~TBigScreenDlg()
 void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
 {
     ScreenImage = image;
+    Cancelled = false;
     // Monitors come and go between showings.
     const std::vector<RECT> monitors = MonitorAreas();
     while (Panes.size() < monitors.size())
@@ -151,8 +152,9 @@ void TBigScreenDlg::ShowScreenImage(const RScreenBitmap* image)
     // above always-on-top windows, and wine then puts it below the windows
     // made since.)
     HoldKeyboard(Panes.front()->Handle());
-    // The main window active, whatever the window manager focused meanwhile.
-    ::SetForegroundWindow(OwnerForm.Handle());
+    // The main window active, whatever the window manager focused meanwhile;
+    // without it, the first pane, or the keys would go to another program.
+    ::SetForegroundWindow(EscapeCancels ? Panes.front()->Handle() : OwnerForm.Handle());
     ::SetCursor(CursorFor(crDropper));
 }
 
@@ -291,7 +293,14 @@ void TBigScreenDlg::FormKeyPress(WPARAM& key)
 {
     // Every key that types a character, Escape and Enter included, is
     // swallowed and takes the pixel as a click does.
+    const bool escape = key == VK_ESCAPE;
     key = 0;
+    if (EscapeCancels && escape && ::IsWindowVisible(Panes.front()->Handle()))
+    {
+        Cancelled = true;
+        HideAll();
+        return;
+    }
     FormClick();
 }
 

@@ -31,6 +31,13 @@ public:
     void ShowScreenImage(const RScreenBitmap* image);
     // Where the loupe lies on the desktop; empty while it is hidden.
     RECT LoupeArea() const;
+    // Escape ends the showing without taking a pixel (a pick from the command
+    // line, without the main window: the first pane then takes the
+    // keyboard's focus itself); otherwise it takes the pixel as every
+    // character key does.
+    void SetEscapeCancels(bool cancels) { EscapeCancels = cancels; }
+    // Whether the last showing ended by Escape without a pixel taken.
+    bool WasCancelled() const { return Cancelled; }
 
 private:
     class RMonitorPane;
@@ -54,6 +61,8 @@ private:
 
     TTWMainForm& OwnerForm;
     const RScreenBitmap* ScreenImage = nullptr;
+    bool EscapeCancels = false;
+    bool Cancelled = false;
     // The first holds the keyboard; the others are over the other monitors.
     std::vector<std::unique_ptr<RMonitorPane>> Panes;
     // The loupe, in desktop pixels ({} while hidden), the hot spot it

@@ -4,6 +4,8 @@
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
+#include "ui/SingleInstance.h"
+#include "ui/SwatchMenu.h"
 #include "ui/win32/ColorClipboard.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
@@ -21,6 +23,7 @@
 #include <windowsx.h>
 
 #include <string>
+#include <string_view>
 
 
 namespace
@@ -29,6 +32,11 @@ namespace
 constexpr const char* MainFormClass = "TTWMainForm";
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD FormExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+// The form's own messages that carry out a later start's request once the
+// sender has its answer.
+constexpr UINT ComeForwardToShow = WM_APP + 1;
+constexpr UINT ComeForwardToPick = WM_APP + 2;
 
 // The colour that stands in until a colour was saved: the toolkit's button
 // face as a system-colour reference, whose low bytes give 15, 0, 0.
@@ -57,9 +65,21 @@ TTWMainForm::TTWMainForm()
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);
     FitToDpi(Controls->Dpi(), placed.left, placed.top);
-    TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor.Color(),
-                                                     [this](ColorValue color) { ApplyColor(color); });
-    RegisterDialogWindow(Handle(), [this](const MSG& message) { return TheClipboard->TakeKey(message); });
+    TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor);
+    RegisterDialogWindow(Handle(),
+                         [this](const MSG& message) { return TakeKey(message) || TheClipboard->TakeKey(message); });
+    // Lines as the text breaks them, at any width a line needs.
+    SwatchTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(TheShape->Handle());
+    tool.lpszText = const_cast<char*>("");
+    ::SendMessageA(SwatchTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(SwatchTip, TTM_SETMAXTIPWIDTH, 0, 4096);
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
@@ -77,6 +97,11 @@ TTWMainForm::~TTWMainForm()
     for (HICON icon : {BigIcon, SmallIcon})
         if (icon != nullptr)
             ::DestroyIcon(icon);
+}
+
+const char* TTWMainForm::WindowClass()
+{
+    return MainFormClass;
 }
 
 void TTWMainForm::FitToDpi(int dpi, int left, int top)
@@ -231,6 +256,22 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (FormCloseQuery())
             ::DestroyWindow(Handle());
         return 0;
+    case WM_COPYDATA:
+    {
+        // A later start of the program hands its request over.
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        RInstanceRequest request{};
+        if (data == nullptr || data->dwData != InstanceRequestData || data->cbData > 16 ||
+            !ParseInstanceRequest(std::string_view(static_cast<const char*>(data->lpData), data->cbData), request))
+            return FALSE;
+        // After this message is answered: the sender waits for the answer.
+        ::PostMessageA(Handle(), request == RInstanceRequest::Pick ? ComeForwardToPick : ComeForwardToShow, 0, 0);
+        return TRUE;
+    }
+    case ComeForwardToPick:
+    case ComeForwardToShow:
+        ComeForward(message == ComeForwardToPick);
+        return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
@@ -321,6 +362,7 @@ void TTWMainForm::FormShow()
     RColor::CheckHexFormat(notation);
     color.SetHexFormat(notation);
     ::SendMessageA(HexFormatCB, CB_SETCURSEL, static_cast<WPARAM>(notation), 0);
+    LoadRecentColors(*TheAppReg, TheEditor.RecentColors());
     // 3. The sampling window, hidden until sampling starts.
     TheBigScreen = std::make_unique<TBigScreenDlg>(*this);
     // 4. The names in table order, not sorted.
@@ -344,10 +386,20 @@ void TTWMainForm::SaveSettings()
 {
     if (!TheAppReg)
         return;
+    if (OnePickDone)
+    {
+        // A pick without the window has no placement, and its colour is
+        // the script's, not the next start's.
+        TheScreenBitmap.reset();
+        TheBigScreen.reset();
+        TheAppReg.reset();
+        return;
+    }
     TheAppReg->SaveWindow();
     TheAppReg->SetSection("Options");
     TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
     TheAppReg->WriteInt("HexFormat", static_cast<int>(::SendMessageA(HexFormatCB, CB_GETCURSEL, 0, 0)));
+    SaveRecentColors(*TheAppReg, TheEditor.RecentColors());
     // The capture, then the sampling window (taking it off the screen).
     TheScreenBitmap.reset();
     TheBigScreen.reset();
@@ -388,9 +440,60 @@ void TTWMainForm::MouseSelectSBtnClick()
 
 void TTWMainForm::EndMouseSelect()
 {
+    // Sampling ends by taking the pixel under the pointer, but for Escape
+    // in a pick from the command line.
+    const bool taken = !(TheBigScreen && TheBigScreen->WasCancelled());
+    if (taken)
+        TheEditor.KeepCurrentColor();
     SetSelectButtonsEnabled(true);
     MouseSelecting = false;
     ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    EndPickOnce(taken);
+}
+
+bool TTWMainForm::TakeKey(const MSG& message)
+{
+    const auto held = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    if (message.message != WM_KEYDOWN || message.wParam != 'D' || !held(VK_CONTROL) || !held(VK_SHIFT) ||
+        held(VK_MENU))
+        return false;
+    // The dropper from the keyboard, from whichever control has the focus:
+    // the select buttons never take it. Not while one is under way.
+    if (!MouseSelecting && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
+        MouseSelectSBtnClick();
+    return true;
+}
+
+void TTWMainForm::ComeForward(bool pick)
+{
+    if (::IsIconic(Handle()))
+        ::ShowWindow(Handle(), SW_RESTORE);
+    else if (!::IsWindowVisible(Handle()))
+        Show();
+    ::SetForegroundWindow(Handle());
+    if (pick && !MouseSelecting && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
+        MouseSelectSBtnClick();
+}
+
+void TTWMainForm::PickOnce(std::function<void(const std::optional<std::string>&)> done)
+{
+    OnePickDone = std::move(done);
+    FirstShown = true;
+    FormShow(); // the saved notation, the sampling window
+    TheBigScreen->SetEscapeCancels(true);
+    MouseSelectSBtnClick();
+    if (!MouseSelecting)
+        EndPickOnce(false); // the screen could not be copied
+}
+
+void TTWMainForm::EndPickOnce(bool taken)
+{
+    if (!OnePickDone)
+        return;
+    std::optional<std::string> literal;
+    if (taken)
+        literal = CurrentColor().GetHexValue().Text();
+    OnePickDone(literal);
 }
 
 void TTWMainForm::SetSelectButtonsEnabled(bool enabled)
@@ -486,6 +589,25 @@ void TTWMainForm::SetHexText(const RString& text)
 void TTWMainForm::SetSwatchColor(ColorValue color)
 {
     TheShape->SetFill(color);
+    std::string tip = SwatchToolTip(color);
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(TheShape->Handle());
+    tool.lpszText = tip.data();
+    ::SendMessageA(SwatchTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string TTWMainForm::SwatchToolTipText() const
+{
+    char text[256] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(TheShape->Handle());
+    tool.lpszText = text;
+    ::SendMessageA(SwatchTip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)

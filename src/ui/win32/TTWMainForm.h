@@ -8,7 +8,10 @@
 #include "ui/win32/FormBuilder.h"
 #include "ui/win32/RWindow.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class RColorClipboard;
 class RScreenBitmap;
@@ -47,11 +50,26 @@ public:
     void EndMouseSelect();
     bool IsMouseSelecting() const { return MouseSelecting; }
     const RColor& CurrentColor() const { return TheEditor.Color(); }
+
+    // Shows the window where it may have been hidden behind others or
+    // minimised and brings it forward; with pick, sampling starts too
+    // (unless under way). Another start of the program asks this.
+    void ComeForward(bool pick);
+    // One pick without showing the window: done gets the colour's literal in
+    // the saved notation, or nothing when the user cancelled (Escape) or no
+    // pick could start. Nothing is saved.
+    void PickOnce(std::function<void(const std::optional<std::string>&)> done);
+    // The class of the main window, by which a later start finds it, and
+    // the tag of the WM_COPYDATA that carries its request.
+    static const char* WindowClass();
+    static constexpr ULONG_PTR InstanceRequestData = 0x54574931; // "TWI1"
     // The sampling windows, for tests that look at the loupe.
     const TBigScreenDlg* SamplingWindows() const { return TheBigScreen.get(); }
 
     // The colour through the clipboard, as the keys and the swatch's menu do.
     RColorClipboard& Clipboard() const { return *TheClipboard; }
+    // What the swatch's tooltip says.
+    std::string SwatchToolTipText() const;
     // The control with the layout's name, for tests that drive the window.
     HWND ControlNamed(const char* name) const { return Controls->Find(name); }
 
@@ -98,6 +116,10 @@ private:
     void FormMouseDown(int x, int y);
     void ApplyOwnPixel(int x, int y);
     void SetSelectButtonsEnabled(bool enabled);
+    // The form's own keys before the dialog navigation: Ctrl+Shift+D.
+    bool TakeKey(const MSG& message);
+    // The one pick is over: its literal, or nothing when none was taken.
+    void EndPickOnce(bool taken);
     void CloseBtnClick();
     void QLImageClick();
     void AboutBtnClick();
@@ -130,6 +152,9 @@ private:
     HICON SmallIcon = nullptr;
 
     std::unique_ptr<RColorClipboard> TheClipboard;
+    // The swatch's tooltip: its contrast against white and black.
+    HWND SwatchTip = nullptr;
+    std::function<void(const std::optional<std::string>&)> OnePickDone;
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RScreenBitmap> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;

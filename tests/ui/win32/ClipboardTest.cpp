@@ -1,5 +1,6 @@
 // The colour through the real Windows clipboard under wine: the keys with
 // real input, the swatch's menu, and pastes that are no colour.
+#include "ui/win32/ColourWindow.h"
 #include "ui/win32/MainFormFixture.h"
 
 #include "ui/win32/ColorClipboard.h"
@@ -18,9 +19,47 @@ std::string Clipboard()
 }
 
 // The menu's entries as it holds them, and the keys that choose entry
-// ChosenEntry (counted from 0, separators left out) queued before it shows.
+// ChosenEntry (counted from 0, separators left out) queued before it shows;
+// with ChosenRecent too, the recent colour of that number in the entry's
+// submenu. The recent colours' labels, and their squares' middle pixels.
 std::vector<std::string> MenuEntries;
 int ChosenEntry = -1;
+int ChosenRecent = -1;
+std::vector<std::string> RecentEntries;
+std::vector<COLORREF> RecentSquares;
+
+COLORREF MiddleOf(HBITMAP bitmap)
+{
+    BITMAP shape{};
+    ::GetObjectA(bitmap, sizeof shape, &shape);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    const COLORREF middle = ::GetPixel(dc, shape.bmWidth / 2, shape.bmHeight / 2);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    return middle;
+}
+
+void ReadRecent(HMENU menu)
+{
+    RecentEntries.clear();
+    RecentSquares.clear();
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+    {
+        HMENU recent = ::GetSubMenu(menu, i);
+        for (int j = 0; recent != nullptr && j < ::GetMenuItemCount(recent); ++j)
+        {
+            char label[64] = {};
+            ::GetMenuStringA(recent, static_cast<UINT>(j), label, sizeof label, MF_BYPOSITION);
+            RecentEntries.push_back(label);
+            MENUITEMINFOA item{};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_BITMAP;
+            ::GetMenuItemInfoA(recent, static_cast<UINT>(j), TRUE, &item);
+            RecentSquares.push_back(item.hbmpItem != nullptr ? MiddleOf(item.hbmpItem) : CLR_INVALID);
+        }
+    }
+}
 
 void ReadAndChoose(HMENU menu)
 {
@@ -36,8 +75,15 @@ void ReadAndChoose(HMENU menu)
         if (static_cast<int>(MenuEntries.size()) - 1 == ChosenEntry)
             chosen = static_cast<int>(MenuEntries.size());
     }
+    ReadRecent(menu);
     for (int down = 0; down < chosen; ++down)
         ::PostMessageA(form, WM_KEYDOWN, VK_DOWN, 0);
+    if (chosen > 0 && ChosenRecent >= 0)
+    {
+        ::PostMessageA(form, WM_KEYDOWN, VK_RIGHT, 0); // opens the submenu at its first entry
+        for (int down = 0; down < ChosenRecent; ++down)
+            ::PostMessageA(form, WM_KEYDOWN, VK_DOWN, 0);
+    }
     ::PostMessageA(form, WM_KEYDOWN, chosen > 0 ? VK_RETURN : VK_ESCAPE, 0);
 }
 
@@ -117,14 +163,61 @@ TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
     // rather than taking the first for an access key.
     EXPECT_EQ(MenuEntries, (std::vector<std::string>{"Copy #0F0000  (HTML)", "Copy 0x0000000F  (C++)",
                                                      "Copy $0000000F  (Delphi)", "Copy &&H0000000F&&  (VB)",
-                                                     "Copy rgb(15, 0, 0)  (CSS)", "Paste"}));
+                                                     "Copy rgb(15, 0, 0)  (CSS)", "Copy hsl(0, 100%, 3%)  (CSS)",
+                                                     "Paste", "Recent Colors"}));
+    EXPECT_EQ(Form->SwatchToolTipText(), "Contrast with white: 20.58:1 (AAA)\nContrast with black: 1.02:1 (below AA)");
     ChosenEntry = 3;
     rightClick();
     EXPECT_EQ(Clipboard(), "&H0000000F&");
 
     ASSERT_TRUE(PutClipboardText(nullptr, "$00A5FF"));
-    ChosenEntry = 5;
+    ChosenEntry = 6;
     rightClick();
     EXPECT_EQ(Rgb(), "255,165,0");
     RColorClipboard::BeforeMenuShows = nullptr;
+}
+
+// Colours taken by paste and the dropper come back after a restart in the
+// swatch's menu, newest first, each beside a square of its colour; one
+// chosen there is applied.
+TEST_F(MainFormTest, RecentColorsSurviveARestart)
+{
+    ::SetForegroundWindow(Form->Handle());
+    ::SetFocus(Find("RedEdit"));
+    PumpFor(200);
+    for (const char* text : {"#102030", "rgb(1, 2, 3)"})
+    {
+        ASSERT_TRUE(PutClipboardText(nullptr, text));
+        PressRealKeys({VK_CONTROL, VK_SHIFT, 'V'});
+    }
+    COLORREF sampled = CLR_INVALID;
+    {
+        const ColourWindow target(300, 150, RGB(12, 200, 99));
+        StartSampling();
+        ASSERT_TRUE(Form->IsMouseSelecting());
+        MovePointer(target.Centre());
+        PressRealKeys({'A'});
+        ASSERT_FALSE(Form->IsMouseSelecting());
+        sampled = target.Colour;
+    }
+    ::SetForegroundWindow(Form->Handle());
+    ::SetFocus(Find("RedEdit"));
+    ASSERT_TRUE(PutClipboardText(nullptr, "#102030")); // again: to the front
+    PressRealKeys({VK_CONTROL, VK_SHIFT, 'V'});
+    ASSERT_EQ(Rgb(), "16,32,48");
+    CloseAndRestart();
+
+    RColorClipboard::BeforeMenuShows = &ReadAndChoose;
+    ::SetForegroundWindow(Form->Handle());
+    RECT bounds{};
+    ::GetWindowRect(Find("TheShape"), &bounds);
+    ChosenEntry = 7;
+    ChosenRecent = 2;
+    RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
+    RColorClipboard::BeforeMenuShows = nullptr;
+    ChosenRecent = -1;
+    RColor printed(sampled);
+    EXPECT_EQ(RecentEntries, (std::vector<std::string>{"#102030", printed.GetHexValue().Text(), "#010203"}));
+    EXPECT_EQ(RecentSquares, (std::vector<COLORREF>{RGB(16, 32, 48), sampled, RGB(1, 2, 3)}));
+    EXPECT_EQ(Rgb(), "1,2,3");
 }

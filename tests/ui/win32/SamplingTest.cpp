@@ -1,6 +1,7 @@
 // Sampling a known desktop under wine and a window manager: the pixel under
 // the pointer becomes the colour on every monitor, while the main window
 // stays above the copy and the keyboard stays with the sampling.
+#include "ui/win32/ColourWindow.h"
 #include "ui/win32/MainFormFixture.h"
 
 #include "ui/win32/Dpi.h"
@@ -11,61 +12,6 @@
 
 namespace
 {
-
-// A plain window of one colour on the desktop, which counts the clicks it gets.
-class ColourWindow
-{
-public:
-    ColourWindow(int left, int top, COLORREF colour) : Colour(colour)
-    {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &ColourWindow::Procedure;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "TintwellTestColour";
-        ::RegisterClassA(&windowClass);
-        // An application's window, which the window manager manages, as
-        // users' windows are (wine leaves a bare popup to the X server, which
-        // keeps it above every managed window); one that does not take the
-        // focus, which the user's click on the main window has.
-        Handle = ::CreateWindowExA(WS_EX_APPWINDOW | WS_EX_NOACTIVATE, "TintwellTestColour", "", WS_POPUP, left, top, Size, Size, nullptr,
-                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
-        ::SetWindowLongPtrA(Handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        ::ShowWindow(Handle, SW_SHOWNOACTIVATE);
-        PumpFor(300);
-    }
-    ~ColourWindow() { ::DestroyWindow(Handle); }
-    POINT Centre() const { return Corner(Size / 2, Size / 2); }
-    // A point of the window, on the desktop.
-    POINT Corner(int x, int y) const
-    {
-        RECT bounds{};
-        ::GetWindowRect(Handle, &bounds);
-        return POINT{bounds.left + x, bounds.top + y};
-    }
-
-    static constexpr int Size = 200;
-    HWND Handle;
-    COLORREF Colour;
-    int Clicks = 0;
-
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        auto* self = reinterpret_cast<ColourWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self != nullptr && message == WM_ERASEBKGND)
-        {
-            RECT area{};
-            ::GetClientRect(window, &area);
-            HBRUSH brush = ::CreateSolidBrush(self->Colour);
-            ::FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
-            ::DeleteObject(brush);
-            return 1;
-        }
-        if (self != nullptr && message == WM_LBUTTONDOWN)
-            ++self->Clicks;
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-};
 
 std::string Colour(COLORREF colour)
 {
@@ -253,4 +199,22 @@ TEST_F(MainFormTest, OneSampledMovementPaintsEachViewOnce)
         EXPECT_EQ(paints[Find(view)], 1) << view;
     for (const auto& [window, count] : paints)
         EXPECT_LE(count, 1) << "window " << window;
+}
+
+// Ctrl+Shift+D starts the dropper from whichever control has the focus, as
+// the select button does; a key then takes the pixel.
+TEST_F(MainFormTest, CtrlShiftDStartsTheDropperFromEveryControl)
+{
+    ::SetForegroundWindow(Form->Handle());
+    PumpFor(200);
+    for (const char* name : {"RedEdit", "GrnEdit", "BluEdit", "HueEdit", "SatEdit", "LumEdit", "ColorNameCB",
+                             "HexFormatCB", "AboutBtn", "HelpBtn", "CloseBtn"})
+    {
+        ::SetFocus(Find(name));
+        PressRealKeys({VK_CONTROL, VK_SHIFT, 'D'});
+        EXPECT_TRUE(Form->IsMouseSelecting()) << name;
+        PressRealKeys({'A'});
+        EXPECT_FALSE(Form->IsMouseSelecting()) << name;
+    }
+    EXPECT_TRUE(::IsWindow(Form->Handle())); // no key reached the Close button
 }
