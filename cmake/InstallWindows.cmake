@@ -31,6 +31,13 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
     "WriteRegStr HKLM 'SOFTWARE\\\\Microsoft\\\\Windows\\\\HTML Help' 'Tintwell.chm' '$INSTDIR'")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "DeleteRegValue HKLM 'SOFTWARE\\\\Microsoft\\\\Windows\\\\HTML Help' 'Tintwell.chm'")
+# Beside it, "Pick a Colour", which starts picking (in the running window,
+# when there is one) and carries the hot key Ctrl+Alt+C, so a colour can be
+# picked from anywhere with one key.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\Pick a Colour.lnk' '$INSTDIR\\Tintwell.exe' '--pick' '$INSTDIR\\Tintwell.exe' 0 SW_SHOWNORMAL 'CONTROL|ALT|C' 'Pick a colour from the screen'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA
+    "Delete '$SMPROGRAMS\\$MUI_TEMP\\Pick a Colour.lnk'")
 set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/src/pictures/tintwell.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/src/pictures/tintwell.ico)
 # The zip unpacks to a folder of the package's name (NSIS takes no such folder).

@@ -24,6 +24,12 @@ wine reg query "$help_key" /v Tintwell.chm 2>/dev/null | tr -d '\r' | grep -qi '
     fail "the help file's folder was not registered for the HTML Help control"
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Quenlar Tintwell.lnk' | head -n 1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
+# The picking shortcut: its hot key in the link's header (offset 0x40: the
+# key 'C', then Ctrl and Alt) and the option among its strings (UTF-16).
+pick=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Pick a Colour.lnk' | head -n 1)
+[ -n "$pick" ] || fail "no Start-menu shortcut to pick a colour"
+[ "$(od -An -tx1 -j64 -N2 "$pick" | tr -d ' ')" = 4306 ] || fail "the picking shortcut has no Ctrl+Alt+C hot key"
+tr -d '\000' <"$pick" | grep -aq -- '--pick' || fail "the picking shortcut does not pass --pick"
 
 appdata=$(wine cmd /c echo '%APPDATA%' 2>/dev/null | tr -d '\r')
 settings=$(winepath -u "$appdata\\Quenlar\\Tintwell\\Tintwell.apr")
@@ -48,8 +54,8 @@ kill -0 "$program" 2>/dev/null && fail "Escape did not close the installed progr
 wine "$folder/Uninstall.exe" /S
 for _ in $(seq 100); do [ -f "$folder/Tintwell.exe" ] || break; sleep 0.2; done
 [ ! -f "$folder/Tintwell.exe" ] || fail "the uninstaller left Tintwell.exe"
-[ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Quenlar Tintwell.lnk')" ] ||
-    fail "the uninstaller left the Start-menu shortcut"
+[ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' \( -name 'Quenlar Tintwell.lnk' -o -name 'Pick a Colour.lnk' \))" ] ||
+    fail "the uninstaller left a Start-menu shortcut"
 if wine reg query "$help_key" /v Tintwell.chm >/dev/null 2>&1; then
     fail "the uninstaller left the help file's registry entry"
 fi

@@ -192,7 +192,7 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     }
     COLORREF sampled = CLR_INVALID;
     {
-        const ColourWindow target(300, 150, RGB(12, 200, 99));
+        const ColourWindow target(1300, 900, RGB(12, 200, 99)); // clear of the main window at every density
         StartSampling();
         ASSERT_TRUE(Form->IsMouseSelecting());
         MovePointer(target.Centre());

@@ -136,7 +136,8 @@ protected:
         EXPECT_TRUE(program.Ended(10000));
     }
 
-    ColourWindow Target{300, 150, RGB(12, 200, 99)};
+    // Clear of where the main window opens, at every density.
+    ColourWindow Target{1300, 900, RGB(12, 200, 99)};
 };
 
 } // namespace
