@@ -3,22 +3,22 @@
 #include "ui/SingleInstance.h"
 
 #include <QObject>
-#include <QString>
 
-class QLocalServer;
+#include <string>
+
+class QSocketNotifier;
 
 // Where a later start of the program finds the one already running for the
-// same user and display: a local socket in the user's runtime folder (or a
-// private folder of the user's in the temporary folder), named after the
-// display. Only this user may connect.
+// same user and display: a local socket, only this user's, in the session's
+// runtime folder (or a private folder of the user's in the temporary
+// folder), named after the display.
 class RInstanceChannel : public QObject
 {
     Q_OBJECT
 public:
     // The channel of the display the application runs on.
-    explicit RInstanceChannel(QObject* parent = nullptr);
-    // For a folder of the caller's choice (tests).
-    RInstanceChannel(const QString& folder, const QString& display, QObject* parent = nullptr);
+    RInstanceChannel();
+    ~RInstanceChannel() override;
 
     // Hands request to the running instance; true when it took it.
     bool HandOver(RInstanceRequest request) const;
@@ -27,7 +27,6 @@ public:
     // that answers is not. False when the channel cannot be had: the
     // program then runs on its own.
     bool Listen();
-    const QString& Path() const { return SocketPath; }
 
 signals:
     void Requested(RInstanceRequest request);
@@ -35,6 +34,7 @@ signals:
 private:
     void Serve();
 
-    QString SocketPath;
-    QLocalServer* Server = nullptr;
+    std::string SocketPath;
+    int Listener = -1;
+    QSocketNotifier* Notifier = nullptr;
 };
