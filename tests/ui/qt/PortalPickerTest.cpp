@@ -14,6 +14,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+
+#include <optional>
+#include <string>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -132,6 +135,39 @@ private slots:
             QVERIFY(ButtonsEnabledWithBox);
         }
         QVERIFY(!Form->IsMouseSelecting());
+    }
+
+    // A pick from the command line on Wayland: the desktop's answer as a
+    // literal in the saved notation, or nothing when the user cancelled;
+    // no window and no message box either way.
+    void OnePickWithoutTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("how");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("picked") << QStringList{"answer", "1", "0.5", "0.2"} << "#FF8033";
+        QTest::newRow("cancelled") << QStringList{"cancel"} << QString();
+        QTest::newRow("failed") << QStringList{"fail"} << QString();
+    }
+    void OnePickWithoutTheWindow()
+    {
+        QFETCH(QStringList, how);
+        QFETCH(QString, printed);
+        Form.reset();
+        StartPortal(how);
+        TTWMainForm picker;
+        bool ended = false;
+        std::optional<std::string> literal;
+        picker.PickOnce([&](const std::optional<std::string>& answer)
+        {
+            ended = true;
+            literal = answer;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 5000);
+        QCOMPARE(literal.has_value(), !printed.isEmpty());
+        if (literal)
+            QCOMPARE(QString::fromStdString(*literal), printed);
+        QVERIFY(!picker.isVisible());
+        QVERIFY(Explanations.isEmpty());
     }
 
     void WithoutAPortalTheUserIsToldWhatIsMissing()

@@ -1,0 +1,41 @@
+// The running instance's meeting point: one per display, a plain file name
+// whatever the display is called, and the requests that travel to it.
+#include "ui/SingleInstance.h"
+
+#include <gtest/gtest.h>
+
+TEST(SingleInstance, OneNamePerDisplayThatStaysInItsFolder)
+{
+    const struct
+    {
+        const char* Display;
+        const char* Name;
+    } cases[] = {
+        {":0", "tintwell-_0"},
+        {":0.0", "tintwell-_0"}, // the screen number is the same display
+        {":1", "tintwell-_1"},
+        {"host:10.1", "tintwell-host_10"},
+        {"wayland-0", "tintwell-wayland-0"},
+        {"/run/user/1000/wayland-1", "tintwell-_run_user_1000_wayland-1"},
+        {"../../etc/x", "tintwell-.._.._etc_x"},
+        {"", "tintwell-"},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(InstanceChannelName(test.Display), test.Name) << test.Display;
+}
+
+TEST(SingleInstance, RequestsReadBackAndNothingElseIsOne)
+{
+    for (const RInstanceRequest request : {RInstanceRequest::Show, RInstanceRequest::Pick})
+    {
+        std::string line = InstanceRequestLine(request);
+        ASSERT_EQ(line.back(), '\n');
+        line.pop_back();
+        RInstanceRequest read{};
+        EXPECT_TRUE(ParseInstanceRequest(line, read));
+        EXPECT_EQ(read, request);
+    }
+    RInstanceRequest untouched = RInstanceRequest::Show;
+    for (const char* other : {"", "PICK", "pick ", "pick\n", "picks", "quit"})
+        EXPECT_FALSE(ParseInstanceRequest(other, untouched)) << other;
+}
