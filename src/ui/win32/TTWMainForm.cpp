@@ -15,6 +15,7 @@
 #include "ui/win32/RShape.h"
 #include "ui/win32/RSpeedButton.h"
 #include "ui/win32/RSwatchImage.h"
+#include "ui/win32/RToolTip.h"
 #include "ui/win32/TBigScreenDlg.h"
 #include "ui/win32/TQLAboutDlg.h"
 
@@ -37,6 +38,8 @@ constexpr DWORD FormExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_
 // sender has its answer.
 constexpr UINT ComeForwardToShow = WM_APP + 1;
 constexpr UINT ComeForwardToPick = WM_APP + 2;
+// A request is a word; anything longer is no request.
+constexpr DWORD LongestInstanceRequest = 16;
 
 // The colour that stands in until a colour was saved: the toolkit's button
 // face as a system-colour reference, whose low bytes give 15, 0, 0.
@@ -68,18 +71,7 @@ TTWMainForm::TTWMainForm()
     TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor);
     RegisterDialogWindow(Handle(),
                          [this](const MSG& message) { return TakeKey(message) || TheClipboard->TakeKey(message); });
-    // Lines as the text breaks them, at any width a line needs.
-    SwatchTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                  ::GetModuleHandleA(nullptr), nullptr);
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(TheShape->Handle());
-    tool.lpszText = const_cast<char*>("");
-    ::SendMessageA(SwatchTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    ::SendMessageA(SwatchTip, TTM_SETMAXTIPWIDTH, 0, 4096);
+    SwatchTip = std::make_unique<RToolTip>(Handle(), TheShape->Handle());
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
@@ -261,7 +253,7 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // A later start of the program hands its request over.
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         RInstanceRequest request{};
-        if (data == nullptr || data->dwData != InstanceRequestData || data->cbData > 16 ||
+        if (data == nullptr || data->dwData != InstanceRequestData || data->cbData > LongestInstanceRequest ||
             !ParseInstanceRequest(std::string_view(static_cast<const char*>(data->lpData), data->cbData), request))
             return FALSE;
         // After this message is answered: the sender waits for the answer.
@@ -589,25 +581,12 @@ void TTWMainForm::SetHexText(const RString& text)
 void TTWMainForm::SetSwatchColor(ColorValue color)
 {
     TheShape->SetFill(color);
-    std::string tip = SwatchToolTip(color);
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(TheShape->Handle());
-    tool.lpszText = tip.data();
-    ::SendMessageA(SwatchTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SwatchTip->SetText(SwatchToolTip(color));
 }
 
 std::string TTWMainForm::SwatchToolTipText() const
 {
-    char text[256] = {};
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(TheShape->Handle());
-    tool.lpszText = text;
-    ::SendMessageA(SwatchTip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    return text;
+    return SwatchTip->Text();
 }
 
 void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)

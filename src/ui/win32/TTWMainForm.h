@@ -18,6 +18,7 @@ class RScreenBitmap;
 class RShape;
 class RSpeedButton;
 class RSwatchImage;
+class RToolTip;
 class TBigScreenDlg;
 
 // The main window: one colour shown as a swatch, in RGB and HSL boxes, as a
@@ -153,7 +154,7 @@ private:
 
     std::unique_ptr<RColorClipboard> TheClipboard;
     // The swatch's tooltip: its contrast against white and black.
-    HWND SwatchTip = nullptr;
+    std::unique_ptr<RToolTip> SwatchTip;
     std::function<void(const std::optional<std::string>&)> OnePickDone;
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RScreenBitmap> TheScreenBitmap;
