@@ -103,6 +103,20 @@ public:
         return false;
     }
 
+    // Whether a window of the process has the keyboard (the foreground).
+    bool WaitForKeyboard()
+    {
+        for (int waited = 0; waited < 15000; waited += 50)
+        {
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(::GetForegroundWindow(), &process);
+            if (process == Info.dwProcessId)
+                return true;
+            PumpFor(50);
+        }
+        return false;
+    }
+
     bool Started = false;
 
 private:
@@ -184,6 +198,8 @@ TEST_F(PickTest, PrintPrintsTheClickedPixelOrNothingOnEscape)
 
     Program cancelled("--pick --print");
     ASSERT_TRUE(cancelled.WaitForWindow("TBigScreenDlg"));
+    // Without its window, the pick takes the keyboard itself once shown.
+    ASSERT_TRUE(cancelled.WaitForKeyboard());
     PressRealKeys({VK_ESCAPE});
     ASSERT_TRUE(cancelled.Ended(10000));
     EXPECT_EQ(cancelled.ExitCode(), 1u);
