@@ -24,26 +24,10 @@ bool Held(int key)
 // recent colour; 0 is the menu closed without a choice.
 constexpr UINT RecentCommand = 1000;
 
-// A square of color framed in black, side pixels across, for a menu entry.
-HBITMAP SwatchBitmap(ColorValue color, int side)
-{
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr)
-        return nullptr;
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    const std::uint32_t fill = 0xFF000000u | std::uint32_t{RedOfValue(color)} << 16 |
-                               std::uint32_t{GreenOfValue(color)} << 8 | BlueOfValue(color);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-        {
-            const bool frame = x == 0 || y == 0 || x == side - 1 || y == side - 1;
-            pixels[y * side + x] = frame ? 0xFF000000u : fill;
-        }
-    return bitmap;
-}
+// A menu draws a bitmap of an entry inverted while the entry is selected,
+// which would show a recent colour as its opposite: the squares are drawn
+// here instead, when the menu asks (WM_MEASUREITEM, WM_DRAWITEM).
+constexpr int SquareSide = 16; // at 96 dpi
 
 } // namespace
 
@@ -119,18 +103,15 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
             ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(menu, MF_STRING, i + 1, entries[i].Label.c_str());
     }
-    // Each recent colour beside a square of it, a small icon's size at the
-    // window's density.
-    std::vector<HBITMAP> swatches;
-    const int side = ToDevicePixels(16, WindowDpi(Form));
+    // Each recent colour beside a square of it, its colour the entry's data.
     for (std::size_t i = 0; i < recent.size(); ++i)
     {
         ::AppendMenuA(recentMenu, MF_STRING, RecentCommand + i, recent[i].Label.c_str());
-        swatches.push_back(SwatchBitmap(recent[i].Color, side));
         MENUITEMINFOA item{};
         item.cbSize = sizeof item;
-        item.fMask = MIIM_BITMAP;
-        item.hbmpItem = swatches.back();
+        item.fMask = MIIM_BITMAP | MIIM_DATA;
+        item.hbmpItem = HBMMENU_CALLBACK;
+        item.dwItemData = recent[i].Color;
         ::SetMenuItemInfoA(recentMenu, static_cast<UINT>(i), TRUE, &item);
     }
     ::AppendMenuA(menu, MF_POPUP | (recent.empty() ? MF_GRAYED : 0), reinterpret_cast<UINT_PTR>(recentMenu),
@@ -143,9 +124,6 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
     const auto chosen = static_cast<std::size_t>(
         ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Form, nullptr));
     ::DestroyMenu(menu); // and the recent colours' menu within it
-    for (HBITMAP swatch : swatches)
-        if (swatch != nullptr)
-            ::DeleteObject(swatch);
     if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
     {
         Editor.TakeColor(recent[chosen - RecentCommand].Color);
@@ -158,4 +136,35 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
         Paste();
     else
         PutClipboardText(Form, entry.Text);
+}
+
+bool RColorClipboard::MeasureMenuSquare(MEASUREITEMSTRUCT& item) const
+{
+    if (item.CtlType != ODT_MENU || item.itemID < RecentCommand)
+        return false;
+    // A small icon's size at the window's density, and room around it.
+    const int side = ToDevicePixels(SquareSide, WindowDpi(Form));
+    item.itemWidth = static_cast<UINT>(side);
+    item.itemHeight = static_cast<UINT>(side + 2);
+    return true;
+}
+
+bool RColorClipboard::DrawMenuSquare(const DRAWITEMSTRUCT& item) const
+{
+    if (item.CtlType != ODT_MENU || item.itemID < RecentCommand)
+        return false;
+    const int side = ToDevicePixels(SquareSide, WindowDpi(Form));
+    const RECT& area = item.rcItem;
+    const int left = area.left + (area.right - area.left - side) / 2;
+    const int top = area.top + (area.bottom - area.top - side) / 2;
+    RECT square{left, top, left + side, top + side};
+    HBRUSH frame = ::CreateSolidBrush(RGB(0, 0, 0));
+    ::FillRect(item.hDC, &square, frame);
+    ::DeleteObject(frame);
+    ::InflateRect(&square, -1, -1);
+    const auto color = static_cast<ColorValue>(item.itemData);
+    HBRUSH fill = ::CreateSolidBrush(RGB(RedOfValue(color), GreenOfValue(color), BlueOfValue(color)));
+    ::FillRect(item.hDC, &square, fill);
+    ::DeleteObject(fill);
+    return true;
 }

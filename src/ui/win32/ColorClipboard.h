@@ -29,6 +29,10 @@ public:
     bool TakeKey(const MSG& message) const;
     // The swatch's menu at the screen point at, run until it closes.
     void ShowSwatchMenu(POINT at) const;
+    // The recent colours' squares, which the menu asks the form to size and
+    // draw; false for any other item.
+    bool MeasureMenuSquare(MEASUREITEMSTRUCT& item) const;
+    bool DrawMenuSquare(const DRAWITEMSTRUCT& item) const;
 
     // Runs as the menu is about to show (for tests, which read its entries
     // and queue the keys that choose one).

@@ -238,6 +238,14 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         TheClipboard->ShowSwatchMenu(at);
         return 0;
     }
+    case WM_MEASUREITEM:
+        if (TheClipboard && TheClipboard->MeasureMenuSquare(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (TheClipboard && TheClipboard->DrawMenuSquare(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
     case WM_MOUSEACTIVATE:
         // While sampling, a click on this window samples it and leaves the
         // keyboard with the sampling window.

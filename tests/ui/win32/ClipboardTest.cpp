@@ -28,14 +28,29 @@ int ChosenRecent = -1;
 std::vector<std::string> RecentEntries;
 std::vector<COLORREF> RecentSquares;
 
-COLORREF MiddleOf(HBITMAP bitmap)
+// The form's clipboard, which draws the recent colours' squares.
+const RColorClipboard* MenuClipboard = nullptr;
+
+// The middle pixel of the square the form draws for a recent entry, in a
+// cell of the menu's.
+COLORREF SquareOf(HMENU menu, int position, ULONG_PTR data)
 {
-    BITMAP shape{};
-    ::GetObjectA(bitmap, sizeof shape, &shape);
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    const COLORREF middle = ::GetPixel(dc, shape.bmWidth / 2, shape.bmHeight / 2);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP cell = ::CreateCompatibleBitmap(screen, 40, 40);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(dc, cell);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_MENU;
+    item.itemID = ::GetMenuItemID(menu, position);
+    item.hDC = dc;
+    item.rcItem = RECT{0, 0, 40, 40};
+    item.itemData = data;
+    COLORREF middle = CLR_INVALID;
+    if (MenuClipboard != nullptr && MenuClipboard->DrawMenuSquare(item))
+        middle = ::GetPixel(dc, 20, 20);
     ::SelectObject(dc, old);
+    ::DeleteObject(cell);
     ::DeleteDC(dc);
     return middle;
 }
@@ -54,9 +69,11 @@ void ReadRecent(HMENU menu)
             RecentEntries.push_back(label);
             MENUITEMINFOA item{};
             item.cbSize = sizeof item;
-            item.fMask = MIIM_BITMAP;
+            item.fMask = MIIM_BITMAP | MIIM_DATA;
             ::GetMenuItemInfoA(recent, static_cast<UINT>(j), TRUE, &item);
-            RecentSquares.push_back(item.hbmpItem != nullptr ? MiddleOf(item.hbmpItem) : CLR_INVALID);
+            // Drawn by the form, never as a bitmap the menu would invert.
+            RecentSquares.push_back(item.hbmpItem == HBMMENU_CALLBACK ? SquareOf(recent, j, item.dwItemData)
+                                                                       : CLR_INVALID);
         }
     }
 }
@@ -208,6 +225,7 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     CloseAndRestart();
 
     RColorClipboard::BeforeMenuShows = &ReadAndChoose;
+    MenuClipboard = &Form->Clipboard();
     ::SetForegroundWindow(Form->Handle());
     RECT bounds{};
     ::GetWindowRect(Find("TheShape"), &bounds);
@@ -215,6 +233,7 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     ChosenRecent = 2;
     RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
     RColorClipboard::BeforeMenuShows = nullptr;
+    MenuClipboard = nullptr;
     ChosenRecent = -1;
     RColor printed(sampled);
     EXPECT_EQ(RecentEntries, (std::vector<std::string>{"#102030", printed.GetHexValue().Text(), "#010203"}));
