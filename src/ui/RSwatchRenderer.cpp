@@ -1,5 +1,7 @@
 #include "ui/RSwatchRenderer.h"
 
+#include "colour/Contrast.h"
+
 namespace
 {
 
@@ -108,4 +110,9 @@ int PlaneClickSaturation(int y, const RSwatchLayout& layout)
 int BarClickLuminance(int y, const RSwatchLayout& layout)
 {
     return RowValue(y, layout.BarHeight);
+}
+
+ColorValue LuminanceArrowColor(ColorValue background)
+{
+    return ReadableOn(0, background, 3.0);
 }

@@ -92,3 +92,9 @@ private:
 int PlaneClickHue(int x, const RSwatchLayout& layout);
 int PlaneClickSaturation(int y, const RSwatchLayout& layout);
 int BarClickLuminance(int y, const RSwatchLayout& layout);
+
+// The luminance arrow's colour on background: black, as the layout draws
+// it, unless that would stand out less than 3:1 (a dark theme's button
+// face), then lightened just enough: a graphic that carries meaning must be
+// seen against what surrounds it.
+ColorValue LuminanceArrowColor(ColorValue background);

@@ -1,5 +1,7 @@
 #include "ui/RSwatchRenderer.h"
 
+#include "colour/Contrast.h"
+
 #include "support/FreshDrawing.h"
 
 #include <gtest/gtest.h>
@@ -117,3 +119,17 @@ TEST(BuiltPlane, IsTheDrawnPlaneAndLeavesTheSameBars)
     }
 }
 #endif
+
+// Black on a light face, as the layout draws it; on a dark one no darker
+// than 3:1 allows, and not much lighter either.
+TEST(LuminanceArrow, StandsOutAtThreeToOneInLightAndDarkThemes)
+{
+    EXPECT_EQ(LuminanceArrowColor(ColorValueOf(0xF0, 0xF0, 0xF0)), 0u);
+    EXPECT_EQ(LuminanceArrowColor(ColorValueOf(0xD4, 0xD0, 0xC8)), 0u);
+    for (const ColorValue dark : {ColorValueOf(0x31, 0x36, 0x3B), ColorValueOf(0x35, 0x35, 0x35), ColorValue{0}})
+    {
+        const ColorValue arrow = LuminanceArrowColor(dark);
+        EXPECT_GE(ContrastRatio(arrow, dark), 3.0) << std::hex << dark;
+        EXPECT_LT(ContrastRatio(arrow, dark), 3.2) << std::hex << dark;
+    }
+}

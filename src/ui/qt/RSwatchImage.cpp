@@ -56,9 +56,11 @@ void RSwatchImage::paintEvent(QPaintEvent*)
     {
         // Wipes the old arrow, then points at the bar; the wide end lies at
         // the bar's width, beyond this image's right edge, and is cut off.
-        painter.fillRect(rect(), palette().color(QPalette::Button));
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::black);
+        const QColor face = palette().color(QPalette::Button);
+        painter.fillRect(rect(), face);
+        const QColor arrow = ToQColor(LuminanceArrowColor(FromQColor(face)));
+        painter.setPen(arrow);
+        painter.setBrush(arrow);
         const QPoint corners[] = {{0, MarkerY}, {BarWidth, MarkerY - 5}, {BarWidth, MarkerY + 5}};
         painter.drawPolygon(corners, 3);
         break;

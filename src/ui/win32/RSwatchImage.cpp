@@ -87,10 +87,18 @@ void RSwatchImage::Paint(HDC dc)
         RECT area;
         ::GetClientRect(Handle(), &area);
         ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(BLACK_BRUSH));
+        // Black, or as much lighter as a dark button face needs.
+        const ColorValue arrow = LuminanceArrowColor(::GetSysColor(COLOR_BTNFACE));
+        HPEN arrowPen = ::CreatePen(PS_SOLID, px(1), arrow);
+        HBRUSH arrowBrush = ::CreateSolidBrush(arrow);
+        ::SelectObject(dc, arrowPen);
+        HGDIOBJ oldBrush = ::SelectObject(dc, arrowBrush);
         const POINT corners[] = {{0, px(MarkerY)}, {px(BarWidth), px(MarkerY - 5)}, {px(BarWidth), px(MarkerY + 5)}};
         ::Polygon(dc, corners, 3);
         ::SelectObject(dc, oldBrush);
+        ::SelectObject(dc, pen);
+        ::DeleteObject(arrowBrush);
+        ::DeleteObject(arrowPen);
     }
     else if (!Pixels.empty())
     {

@@ -413,6 +413,21 @@ private slots:
                 for (int x = 0; x < logo.width(); ++x)
                     standing += ContrastRatio(FromQColor(logo.pixelColor(x, y)), bar) >= 3.0;
             QVERIFY2(standing > 200, qPrintable(QString::number(standing)));
+            // The luminance arrow stands out at 3:1 at least, as graphics
+            // that carry meaning must: its middle against the face beside it.
+            QWidget* arrowImage = run.Find("LumArrowImage");
+            const QImage arrow = arrowImage->grab().toImage();
+            const ColorValue face = FromQColor(arrowImage->palette().color(QPalette::Button));
+            int arrowPixels = 0;
+            for (int y = 0; y < arrow.height(); ++y)
+                for (int x = 0; x < arrow.width(); ++x)
+                    if (FromQColor(arrow.pixelColor(x, y)) != face)
+                    {
+                        ++arrowPixels;
+                        QVERIFY2(ContrastRatio(FromQColor(arrow.pixelColor(x, y)), face) >= 3.0,
+                                 qPrintable(arrow.pixelColor(x, y).name() + " on " + QColor(ToQColor(face)).name()));
+                    }
+            QVERIFY(arrowPixels > 10);
 
             QTimer::singleShot(100, []
             {
