@@ -194,7 +194,10 @@ void TTWMainForm::SaveSettings()
         TheAppReg.reset();
         return;
     }
-    TheAppReg->SaveWindow();
+    // A Wayland client cannot know where its window is: what it could save
+    // would be no place at all, and the placement saved elsewhere stays.
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        TheAppReg->SaveWindow();
     TheAppReg->SetSection("Options");
     TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
     TheAppReg->WriteInt("HexFormat", HexFormatCB->currentIndex());

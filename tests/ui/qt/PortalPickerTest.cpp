@@ -5,6 +5,7 @@
 // open, enable them however it ends, and explain once when nothing can be
 // picked.
 #include "ui/qt/RPortalColorPicker.h"
+#include "settings/RAppReg.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/TestFolder.h"
@@ -168,6 +169,32 @@ private slots:
             QCOMPARE(QString::fromStdString(*literal), printed);
         QVERIFY(!picker.isVisible());
         QVERIFY(Explanations.isEmpty());
+    }
+
+    // A Wayland client cannot know its window's position: closing there
+    // keeps the placement an X11 run saved, and saves colour and notation.
+    void AWaylandRunLeavesTheSavedPlacement()
+    {
+        Form.reset();
+        {
+            RAppReg store(TTWMainForm::SettingsSubfolder, false);
+            store.SetSection("Window");
+            for (const auto& [name, value] : {std::pair{"Left", 321}, {"Top", 123}, {"Width", 360}, {"Height", 290}, {"State", 0}})
+                store.WriteInt(name, value);
+        }
+        {
+            TTWMainForm form;
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            form.findChild<QLineEdit*>("RedEdit")->setText("200");
+            form.close();
+        }
+        RAppReg store(TTWMainForm::SettingsSubfolder, false);
+        store.SetSection("Window");
+        QCOMPARE(store.ReadInt("Left", -1), 321);
+        QCOMPARE(store.ReadInt("Top", -1), 123);
+        store.SetSection("Options");
+        QCOMPARE(store.ReadInt("LastColor", -1), 200);
     }
 
     void WithoutAPortalTheUserIsToldWhatIsMissing()
