@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -70,8 +72,26 @@ bool RColorClipboard::Paste() const
     return true;
 }
 
+void RColorClipboard::SetColorBoxes(std::initializer_list<QLineEdit*> boxes)
+{
+    ColorBoxes.assign(boxes);
+    for (QLineEdit* box : ColorBoxes)
+        box->installEventFilter(this);
+}
+
 bool RColorClipboard::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+        std::find(ColorBoxes.begin(), ColorBoxes.end(), watched) != ColorBoxes.end())
+    {
+        // A literal pasted into a box was meant as the colour, not as digits
+        // after the box's own; plain numbers paste into the box as ever.
+        ColorValue color = 0;
+        if (!ParseColorText(QGuiApplication::clipboard()->text().toStdString(), color))
+            return false;
+        Editor.TakeColor(color);
+        return true;
+    }
     if (watched != HexEdit)
         return false;
     // The literal is one word to the user, though it holds "#", "$" or "&".

@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <initializer_list>
+#include <vector>
+
 class RColorEditor;
 
 class QLineEdit;
@@ -25,6 +28,10 @@ class RColorClipboard : public QObject
 public:
     RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, RColorEditor& editor);
 
+    // The RGB and HSL boxes: Ctrl+V there of a text that is a colour takes
+    // the colour, as Ctrl+Shift+V does; other text goes into the box.
+    void SetColorBoxes(std::initializer_list<QLineEdit*> boxes);
+
     void CopyLiteral() const;
     // True when the clipboard held a colour, which is then applied.
     bool Paste() const;
@@ -37,6 +44,7 @@ private:
     void AddRecentColors(QMenu& menu) const;
 
     QLineEdit* HexEdit;
+    std::vector<QLineEdit*> ColorBoxes;
     QWidget* Swatch;
     RColorEditor& Editor;
 };

@@ -59,6 +59,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     CreateControls();
     ConnectHandlers();
     TheClipboard = new RColorClipboard(this, RGBHexEdit, TheShape, TheEditor);
+    TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
 
     TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
     TheAppReg->RestoreWindow(this, "Window", false, 0, 0);

@@ -7,6 +7,7 @@
 #include "ui/win32/Dpi.h"
 #include "ui/win32/WindowsClipboard.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,18 @@ bool RColorClipboard::TakeKey(const MSG& message) const
     if (Held(VK_SHIFT) && message.wParam == 'V')
     {
         Paste();
+        return true;
+    }
+    // A literal pasted into a box was meant as the colour, not as digits
+    // after the box's own; plain numbers paste into the box as ever.
+    if (!Held(VK_SHIFT) && message.wParam == 'V' &&
+        std::find(ColorBoxes.begin(), ColorBoxes.end(), message.hwnd) != ColorBoxes.end())
+    {
+        std::string text;
+        ColorValue color = 0;
+        if (!ClipboardText(Form, text) || !ParseColorText(text, color))
+            return false;
+        Editor.TakeColor(color);
         return true;
     }
     // The hex box's text is the literal: Ctrl+C with nothing selected copies it whole.

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 class RColorEditor;
 
 // The colour out to the system's clipboard and in from it:
@@ -20,6 +22,10 @@ class RColorClipboard
 {
 public:
     RColorClipboard(HWND form, HWND hexEdit, RColorEditor& editor);
+
+    // The RGB and HSL boxes: Ctrl+V there of a text that is a colour takes
+    // the colour, as Ctrl+Shift+V does; other text goes into the box.
+    void SetColorBoxes(std::vector<HWND> boxes) { ColorBoxes = std::move(boxes); }
 
     void CopyLiteral() const;
     // True when the clipboard held a colour, which is then applied.
@@ -41,5 +47,6 @@ public:
 private:
     HWND Form;
     HWND HexEdit;
+    std::vector<HWND> ColorBoxes;
     RColorEditor& Editor;
 };

@@ -69,6 +69,7 @@ TTWMainForm::TTWMainForm()
     ::GetWindowRect(Handle(), &placed);
     FitToDpi(Controls->Dpi(), placed.left, placed.top);
     TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor);
+    TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
     RegisterDialogWindow(Handle(),
                          [this](const MSG& message) { return TakeKey(message) || TheClipboard->TakeKey(message); });
     SwatchTip = std::make_unique<RToolTip>(Handle(), TheShape->Handle());

@@ -128,6 +128,25 @@ private slots:
         QCOMPARE(Find("RGBHexEdit")->text(), QStringLiteral("#F0F8FF"));
     }
 
+    // Plain Ctrl+V in a box: a literal is the colour, as the window-wide
+    // paste takes it; digits go into the box as ever.
+    void PasteIntoABox()
+    {
+        QLineEdit* red = Find("RedEdit");
+        red->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("#FA5005"));
+        QVERIFY(ClipboardHolds("#FA5005"));
+        QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Rgb(), QStringLiteral("250,80,5"));
+        red->setText("1");
+        red->end(false);
+        QGuiApplication::clipboard()->setText(QStringLiteral("2"));
+        QVERIFY(ClipboardHolds("2"));
+        QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(red->text(), QStringLiteral("12"));
+        QCOMPARE(Rgb(), QStringLiteral("12,80,5"));
+    }
+
     // The swatch's menu: each notation and the style-sheet form, then Paste.
     void TheSwatchMenu()
     {

@@ -148,6 +148,25 @@ TEST_F(MainFormTest, TheKeysCopyAndPasteEveryNotation)
     }
 }
 
+// Plain Ctrl+V in a box: a literal is the colour, as the window-wide paste
+// takes it; digits go into the box as ever.
+TEST_F(MainFormTest, PasteIntoABox)
+{
+    ::SetForegroundWindow(Form->Handle());
+    HWND red = Find("RedEdit");
+    ::SetFocus(red);
+    PumpFor(200);
+    ASSERT_TRUE(PutClipboardText(nullptr, "#FA5005"));
+    PressRealKeys({VK_CONTROL, 'V'});
+    EXPECT_EQ(Rgb(), "250,80,5");
+    TypeInto(red, "1");
+    ::SendMessageA(red, EM_SETSEL, 1, 1);
+    ASSERT_TRUE(PutClipboardText(nullptr, "2"));
+    PressRealKeys({VK_CONTROL, 'V'});
+    EXPECT_EQ(Text("RedEdit"), "12");
+    EXPECT_EQ(Rgb(), "12,80,5");
+}
+
 TEST_F(MainFormTest, CtrlCInTheHexBoxWithNothingSelectedCopiesTheWholeLiteral)
 {
     ::SetForegroundWindow(Form->Handle());
