@@ -6,6 +6,7 @@
 #include "ui/qt/Resources.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWindow>
 
 #include <memory>
@@ -50,15 +51,23 @@ int RunHelpViewer(int& argc, char** argv)
         return 1;
     }
     ForeignOwner owner;
+    QPointer<RHelpViewer> watched;
     WatchStandardInputLines(
         [&](const QByteArray& line)
         {
             RHelpViewerRequest request;
             if (!ParseHelpViewerRequest(line, request))
                 return;
-            RHelpViewer::Display(owner.Find(request.Owner),
-                                 RString(request.FileAndTopic.constData(), static_cast<int>(request.FileAndTopic.size())),
-                                 library);
+            RHelpViewer* viewer = RHelpViewer::Display(
+                owner.Find(request.Owner),
+                RString(request.FileAndTopic.constData(), static_cast<int>(request.FileAndTopic.size())), library);
+            // The viewer ends with its window; the next Help starts a new
+            // one. (An owned window does not count as the last one closed.)
+            if (viewer != watched)
+            {
+                watched = viewer;
+                QObject::connect(viewer, &QObject::destroyed, qApp, [] { QCoreApplication::quit(); });
+            }
         },
         // The program has ended or let its viewer go.
         [] { QCoreApplication::quit(); });

@@ -122,10 +122,17 @@ private slots:
     }
 
     // F1 does what the Help button does.
+    // F1 does what the Help button does; the viewer ends with its window.
     void F1OpensHelp()
     {
         QVERIFY(Desktop->Key(F1Key));
         QTRY_VERIFY(Help->Viewer().Process().processId() > 0);
+        const auto viewer = static_cast<std::uint32_t>(Help->Viewer().Process().processId());
+        QTRY_VERIFY_WITH_TIMEOUT(Desktop->ProcessOf(Desktop->FocusWindow()) == viewer, 10000);
+        QVERIFY(Desktop->Key(EscapeKey));
+        QTRY_VERIFY_WITH_TIMEOUT(Help->Viewer().Process().state() == QProcess::NotRunning, 10000);
+        QCOMPARE(Help->Viewer().Process().exitCode(), 0);
+        QVERIFY(Form->isVisible()); // Escape reached the viewer only
     }
 
     // Ctrl+Shift+D starts the dropper from whichever control has the focus,
