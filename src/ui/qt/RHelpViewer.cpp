@@ -12,11 +12,14 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QSplitter>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -129,9 +132,12 @@ RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, c
                                      .arg(file.toHtmlEscaped()));
     else
         viewer->ShowTopic(topic);
+    viewer->KeepOnScreen();
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
+    // Once more when the window manager has framed it.
+    QTimer::singleShot(0, viewer, [viewer] { viewer->KeepOnScreen(); });
     return viewer;
 }
 
@@ -193,6 +199,37 @@ void RHelpViewer::FillContents()
     ShowWholeTitles();
 }
 
+void RHelpViewer::KeepOnScreen()
+{
+    const QScreen* on = screen();
+    if (on == nullptr)
+        return;
+    const QRect available = on->availableGeometry();
+    // The frame as the window manager draws it, once it does.
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QSize frame(outer.width() - inner.width(), outer.height() - inner.height());
+    const QSize fitting = size().boundedTo(available.size() - frame);
+    if (fitting != size())
+        resize(fitting);
+    QRect placed(frameGeometry().topLeft(), fitting + frame);
+    if (!available.contains(placed))
+    {
+        placed.moveRight(std::min(placed.right(), available.right()));
+        placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+        placed.moveLeft(std::max(placed.left(), available.left()));
+        placed.moveTop(std::max(placed.top(), available.top()));
+        move(placed.topLeft());
+    }
+}
+
+void RHelpViewer::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // The window manager has framed or placed it: within the screen again.
+    if (isVisible())
+        KeepOnScreen();
+}
+
 void RHelpViewer::ShowWholeTitles()
 {
     if (Contents->topLevelItemCount() == 0)
@@ -205,7 +242,9 @@ void RHelpViewer::ShowWholeTitles()
     const QList<int> sizes = splitter->sizes();
     if (sizes.size() != 2 || sizes[0] >= needed)
         return;
-    // The page keeps its width; the window grows by what the pane needs.
+    // The page keeps its width; the window grows by what the pane needs, as
+    // far as the screen has room.
     resize(width() + needed - sizes[0], height());
+    KeepOnScreen();
     splitter->setSizes({needed, sizes[1]});
 }

@@ -35,6 +35,15 @@ private:
     void FillContents();
     // Widens the contents pane until every title shows whole.
     void ShowWholeTitles();
+    // Within the available area of the screen it is on, frame included, at
+    // any scale: a smaller window whose page wraps its text, rather than
+    // one whose edge lies off the screen.
+    void KeepOnScreen();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
+private:
     void Follow(const QUrl& link);
 
     class ChmBrowser;

@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <algorithm>
@@ -170,6 +171,23 @@ private slots:
             QVERIFY2(row.left() + metrics.horizontalAdvance((*item)->text(0)) <= contents->viewport()->width(),
                      qPrintable((*item)->text(0)));
         }
+        viewer->close();
+    }
+
+    // The window, frame included, lies within the screen's available area at
+    // any scale, and the page wraps its text to the width it has.
+    void TheViewerFitsTheScreen()
+    {
+        RHelpViewer* viewer = RHelpViewer::Display(nullptr, "Tintwell.chm::/Overview.htm", Library);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        const QRect available = viewer->screen()->availableGeometry();
+        QTRY_VERIFY2(available.contains(viewer->frameGeometry()),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                    .arg(viewer->frameGeometry().x()).arg(viewer->frameGeometry().y())
+                                    .arg(viewer->frameGeometry().width()).arg(viewer->frameGeometry().height())
+                                    .arg(available.width()).arg(available.height())));
+        auto* page = viewer->findChild<QTextBrowser*>("HelpPage");
+        QCOMPARE(page->horizontalScrollBar()->maximum(), 0);
         viewer->close();
     }
 
