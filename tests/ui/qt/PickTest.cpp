@@ -177,7 +177,7 @@ private slots:
         QVERIFY(pick.waitForFinished(10000));
         QCOMPARE(pick.exitCode(), 0);
         const ColorValue color = static_cast<ColorValue>(ColorOfCode(CodeOf(259, 770)));
-        QCOMPARE(pick.readAllStandardOutput(), QStringLiteral("0x00%1\n").arg(color, 6, 16, QLatin1Char('0')).toUpper().replace("0X", "0x").toLatin1());
+        QCOMPARE(pick.readAllStandardOutput(), QString::asprintf("0x00%06X\n", color).toLatin1());
         QVERIFY(Desktop->ClientsTitled(Caption).empty());
         QCOMPARE(SavedColor(), -1);
     }
