@@ -2,26 +2,13 @@
 
 #include "colour/CssColor.h"
 #include "colour/RColor.h"
+#include "colour/TextScan.h"
 
 #include <cctype>
 #include <optional>
 
 namespace
 {
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 {
@@ -120,7 +107,7 @@ std::optional<ColorValue> Parsed(std::string_view text)
 
 bool ParseColorText(std::string_view text, ColorValue& color)
 {
-    const auto parsed = Parsed(Trimmed(text));
+    const auto parsed = Parsed(TrimmedText(text));
     if (!parsed)
         return false;
     color = *parsed;

@@ -1,4 +1,5 @@
 #include "colour/CssColor.h"
+#include "colour/TextScan.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,20 +8,6 @@
 
 namespace
 {
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool EqualsNoCase(std::string_view text, std::string_view lower)
 {
@@ -93,13 +80,13 @@ std::vector<std::string_view> Arguments(std::string_view text, std::string_view&
     const std::size_t open = text.find('(');
     if (open == std::string_view::npos || text.back() != ')')
         return {};
-    name = Trimmed(text.substr(0, open));
+    name = TrimmedText(text.substr(0, open));
     std::string_view inside = text.substr(open + 1, text.size() - open - 2);
     std::vector<std::string_view> arguments;
     for (;;)
     {
         const std::size_t comma = inside.find(',');
-        arguments.push_back(Trimmed(inside.substr(0, comma)));
+        arguments.push_back(TrimmedText(inside.substr(0, comma)));
         if (comma == std::string_view::npos || arguments.size() > 4)
             break;
         inside.remove_prefix(comma + 1);
@@ -165,7 +152,7 @@ ColorValue FromHsl(double hue, double saturation, double lightness)
 
 std::optional<ColorValue> ParseCssFunction(std::string_view text)
 {
-    text = Trimmed(text);
+    text = TrimmedText(text);
     std::string_view name;
     const std::vector<std::string_view> arguments = Arguments(text, name);
     const bool withAlpha = EqualsNoCase(name, "rgba") || EqualsNoCase(name, "hsla");

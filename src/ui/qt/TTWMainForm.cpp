@@ -186,7 +186,7 @@ void TTWMainForm::SaveSettings()
 {
     if (!TheAppReg)
         return;
-    if (OnePickDone)
+    if (OnePick.IsActive())
     {
         // A pick without the window has no placement, and its colour is
         // the script's, not the next start's.
@@ -227,9 +227,9 @@ void TTWMainForm::ComeForward(bool pick)
     });
 }
 
-void TTWMainForm::PickOnce(std::function<void(const std::optional<std::string>&)> done)
+void TTWMainForm::PickOnce(ROnePick::RDone done)
 {
-    OnePickDone = std::move(done);
+    OnePick.Start(std::move(done));
     FirstShown = true;
     FormShow(); // the saved notation, the sampling window
     TheBigScreen->SetEscapeCancels(true);
@@ -237,18 +237,8 @@ void TTWMainForm::PickOnce(std::function<void(const std::optional<std::string>&)
     {
         MouseSelectSBtnClick();
         if (MouseSelectSBtn->isEnabled() && SamplingMethodOfThisDisplay() != RSamplingMethod::DesktopPortal)
-            EndPickOnce(false); // the screen could not be copied
+            OnePick.End(CurrentColor(), false); // the screen could not be copied
     });
-}
-
-void TTWMainForm::EndPickOnce(bool taken)
-{
-    if (!OnePickDone)
-        return;
-    std::optional<std::string> literal;
-    if (taken)
-        literal = CurrentColor().GetHexValue().Text();
-    OnePickDone(literal);
 }
 
 void TTWMainForm::MouseSelectSBtnClick()
@@ -285,17 +275,17 @@ void TTWMainForm::EndMouseSelect()
     SetSelectButtonsEnabled(true);
     MouseSelecting = false;
     unsetCursor();
-    EndPickOnce(taken);
+    OnePick.End(CurrentColor(), taken);
 }
 
 void TTWMainForm::EndPortalSelect(const QString& explanation)
 {
     SetSelectButtonsEnabled(true);
-    if (OnePickDone)
+    if (OnePick.IsActive())
     {
         if (!explanation.isEmpty())
             std::fprintf(stderr, "%s\n", explanation.toLocal8Bit().constData());
-        EndPickOnce(PortalPicked);
+        OnePick.End(CurrentColor(), PortalPicked);
         return;
     }
     if (!explanation.isEmpty())

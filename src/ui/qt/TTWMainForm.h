@@ -2,6 +2,7 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
+#include "ui/OnePick.h"
 #include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
 #include "ui/RColorEditorView.h"
@@ -68,7 +69,7 @@ public:
     // One pick without showing the window: done gets the colour's literal in
     // the saved notation, or nothing when the user cancelled (Escape) or no
     // pick could start. Nothing is saved.
-    void PickOnce(std::function<void(const std::optional<std::string>&)> done);
+    void PickOnce(ROnePick::RDone done);
 
     // RColorEditorView
     RString GetEditText(REditBox box) const override;
@@ -115,8 +116,6 @@ private:
     // Lays the window out again at the scale of the monitor it is now on.
     void FitToScreen();
     void SetSelectButtonsEnabled(bool enabled);
-    // The one pick is over: its literal, or nothing when none was taken.
-    void EndPickOnce(bool taken);
     void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
     void QLImageClick();
@@ -174,7 +173,7 @@ private:
     int PaintWaitLoop = 0;
     RColorEditor TheEditor{*this, RSwatchLayout{}, &BuiltPlane()};
     bool FirstShown = false;
-    // A pick from the command line, without the window; its answer.
-    std::function<void(const std::optional<std::string>&)> OnePickDone;
+    // A pick from the command line, without the window.
+    ROnePick OnePick;
     bool PortalPicked = false;
 };

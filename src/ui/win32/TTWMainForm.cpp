@@ -387,7 +387,7 @@ void TTWMainForm::SaveSettings()
 {
     if (!TheAppReg)
         return;
-    if (OnePickDone)
+    if (OnePick.IsActive())
     {
         // A pick without the window has no placement, and its colour is
         // the script's, not the next start's.
@@ -449,7 +449,7 @@ void TTWMainForm::EndMouseSelect()
     SetSelectButtonsEnabled(true);
     MouseSelecting = false;
     ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    EndPickOnce(taken);
+    OnePick.End(CurrentColor(), taken);
 }
 
 bool TTWMainForm::TakeKey(const MSG& message)
@@ -476,25 +476,15 @@ void TTWMainForm::ComeForward(bool pick)
         MouseSelectSBtnClick();
 }
 
-void TTWMainForm::PickOnce(std::function<void(const std::optional<std::string>&)> done)
+void TTWMainForm::PickOnce(ROnePick::RDone done)
 {
-    OnePickDone = std::move(done);
+    OnePick.Start(std::move(done));
     FirstShown = true;
     FormShow(); // the saved notation, the sampling window
     TheBigScreen->SetEscapeCancels(true);
     MouseSelectSBtnClick();
     if (!MouseSelecting)
-        EndPickOnce(false); // the screen could not be copied
-}
-
-void TTWMainForm::EndPickOnce(bool taken)
-{
-    if (!OnePickDone)
-        return;
-    std::optional<std::string> literal;
-    if (taken)
-        literal = CurrentColor().GetHexValue().Text();
-    OnePickDone(literal);
+        OnePick.End(CurrentColor(), false); // the screen could not be copied
 }
 
 void TTWMainForm::SetSelectButtonsEnabled(bool enabled)

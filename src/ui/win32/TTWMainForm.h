@@ -2,6 +2,7 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
+#include "ui/OnePick.h"
 #include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
 #include "ui/RColorEditorView.h"
@@ -59,7 +60,7 @@ public:
     // One pick without showing the window: done gets the colour's literal in
     // the saved notation, or nothing when the user cancelled (Escape) or no
     // pick could start. Nothing is saved.
-    void PickOnce(std::function<void(const std::optional<std::string>&)> done);
+    void PickOnce(ROnePick::RDone done);
     // The class of the main window, by which a later start finds it, and
     // the tag of the WM_COPYDATA that carries its request.
     static const char* WindowClass();
@@ -119,8 +120,6 @@ private:
     void SetSelectButtonsEnabled(bool enabled);
     // The form's own keys before the dialog navigation: Ctrl+Shift+D.
     bool TakeKey(const MSG& message);
-    // The one pick is over: its literal, or nothing when none was taken.
-    void EndPickOnce(bool taken);
     void CloseBtnClick();
     void QLImageClick();
     void AboutBtnClick();
@@ -155,7 +154,7 @@ private:
     std::unique_ptr<RColorClipboard> TheClipboard;
     // The swatch's tooltip: its contrast against white and black.
     std::unique_ptr<RToolTip> SwatchTip;
-    std::function<void(const std::optional<std::string>&)> OnePickDone;
+    ROnePick OnePick;
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RScreenBitmap> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
