@@ -3,6 +3,7 @@
 // prints and reads back unchanged, and whose hsl() text reads back within
 // its rounding.
 #include "colour/ColorText.h"
+#include "colour/CssColor.h"
 #include "colour/RColor.h"
 
 #include <cstdint>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "colour/ColorValue.h"
-#include "colour/CssColor.h"
 
 #include <string>
 #include <string_view>
@@ -18,5 +17,9 @@
 //   and "hsla(h, s%, l%, a)" (CssColor.h), spaces optional;
 //   one of the 140 named colours, in any case, with or without its spaces
 //   and hyphens ("Alice Blue", "aliceblue").
+// Every form of the notation table (ColorNotation.h) that reads back.
 // False for anything else, with color untouched.
 bool ParseColorText(std::string_view text, ColorValue& color);
+// The same, but only for a text that bears a form's mark or is a name: a
+// text pasted into a number box, where a run of digits is a number.
+bool ParseMarkedColorText(std::string_view text, ColorValue& color);

@@ -1,16 +1,12 @@
 #include "colour/Contrast.h"
 
+#include "colour/SrgbTransfer.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace
 {
-
-double Linear(std::uint8_t component)
-{
-    const double c = component / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
 
 ColorValue Mixed(ColorValue from, ColorValue to, double share)
 {
@@ -24,8 +20,8 @@ ColorValue Mixed(ColorValue from, ColorValue to, double share)
 
 double RelativeLuminance(ColorValue color)
 {
-    return 0.2126 * Linear(RedOfValue(color)) + 0.7152 * Linear(GreenOfValue(color)) +
-           0.0722 * Linear(BlueOfValue(color));
+    return 0.2126 * LinearOfByte(RedOfValue(color)) + 0.7152 * LinearOfByte(GreenOfValue(color)) +
+           0.0722 * LinearOfByte(BlueOfValue(color));
 }
 
 double ContrastRatio(ColorValue first, ColorValue second)
@@ -38,9 +34,7 @@ ColorValue ReadableOn(ColorValue wanted, ColorValue background, double minimum)
 {
     if (ContrastRatio(wanted, background) >= minimum)
         return wanted;
-    const ColorValue white = ColorValueOf(255, 255, 255), black = 0;
-    const ColorValue toward =
-        ContrastRatio(white, background) >= ContrastRatio(black, background) ? white : black;
+    const ColorValue toward = BlackOrWhiteOn(background);
     // The contrast grows steadily along the way, so halving finds the least
     // share that reaches minimum; the far end always does.
     double low = 0, high = 1;
@@ -50,4 +44,11 @@ ColorValue ReadableOn(ColorValue wanted, ColorValue background, double minimum)
         (ContrastRatio(Mixed(wanted, toward, middle), background) >= minimum ? high : low) = middle;
     }
     return Mixed(wanted, toward, high);
+}
+
+ColorValue BlackOrWhiteOn(ColorValue background)
+{
+    // Where both stand out equally (a mid grey), white.
+    const ColorValue white = ColorValueOf(255, 255, 255), black = 0;
+    return ContrastRatio(white, background) >= ContrastRatio(black, background) ? white : black;
 }

@@ -9,6 +9,9 @@
 double RelativeLuminance(ColorValue color);
 // (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
 double ContrastRatio(ColorValue first, ColorValue second);
+// White or black, whichever stands out more from background: the colour of
+// a frame or a line of text drawn on any colour.
+ColorValue BlackOrWhiteOn(ColorValue background);
 // wanted itself when it reaches minimum against background; otherwise wanted
 // mixed toward white or black (whichever reads better on background), no
 // further than needed to reach minimum. minimum is at most 4.5, which white

@@ -2,22 +2,11 @@
 #include "colour/TextScan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <vector>
 
 namespace
 {
-
-bool EqualsNoCase(std::string_view text, std::string_view lower)
-{
-    if (text.size() != lower.size())
-        return false;
-    for (std::size_t i = 0; i < lower.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != lower[i])
-            return false;
-    return true;
-}
 
 bool IsDigit(char c)
 {
@@ -160,7 +149,7 @@ std::optional<ColorValue> ParseCssFunction(std::string_view text)
         return std::nullopt;
     if (arguments.size() != (withAlpha ? 4u : 3u) || (withAlpha && !IsAlpha(arguments[3])))
         return std::nullopt;
-    if (std::tolower(static_cast<unsigned char>(name.front())) == 'r')
+    if (LowerCase(name.front()) == 'r')
     {
         const auto red = Component(arguments[0]), green = Component(arguments[1]), blue = Component(arguments[2]);
         if (!red || !green || !blue)
@@ -172,6 +161,16 @@ std::optional<ColorValue> ParseCssFunction(std::string_view text)
     if (!hue || !saturation || !lightness)
         return std::nullopt;
     return FromHsl(*hue, *saturation, *lightness);
+}
+
+std::optional<ColorValue> ParseCssRgb(std::string_view text)
+{
+    return StartsWithNoCase(TrimmedText(text), "rgb") ? ParseCssFunction(text) : std::nullopt;
+}
+
+std::optional<ColorValue> ParseCssHsl(std::string_view text)
+{
+    return StartsWithNoCase(TrimmedText(text), "hsl") ? ParseCssFunction(text) : std::nullopt;
 }
 
 std::string CssRgbText(ColorValue color)

@@ -15,6 +15,9 @@
 // ignored: the program keeps opaque colours. Names and spaces before "("
 // are read without regard to case. Empty for anything else.
 std::optional<ColorValue> ParseCssFunction(std::string_view text);
+// The same, for the rgb() and rgba() forms alone, or the hsl() and hsla() ones.
+std::optional<ColorValue> ParseCssRgb(std::string_view text);
+std::optional<ColorValue> ParseCssHsl(std::string_view text);
 
 // "rgb(r, g, b)".
 std::string CssRgbText(ColorValue color);

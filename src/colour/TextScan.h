@@ -17,3 +17,28 @@ inline std::string_view TrimmedText(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
+
+// Letters folded to lower case, ASCII only: colour texts are ASCII, and a
+// locale's rules must not make "I" and "i" differ from one machine to the
+// next.
+inline char LowerCase(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether text begins with lowerPrefix (written in lower case), in any case.
+inline bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix)
+{
+    if (text.size() < lowerPrefix.size())
+        return false;
+    for (std::size_t i = 0; i < lowerPrefix.size(); ++i)
+        if (LowerCase(text[i]) != lowerPrefix[i])
+            return false;
+    return true;
+}
+
+// Whether text is lower (written in lower case), in any case.
+inline bool EqualsNoCase(std::string_view text, std::string_view lower)
+{
+    return text.size() == lower.size() && StartsWithNoCase(text, lower);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/ColorNotation.h"
 #include "colour/RColor.h"
 
 #include <functional>
@@ -22,7 +23,7 @@ public:
             return;
         std::optional<std::string> literal;
         if (taken)
-            literal = color.GetHexValue().Text();
+            literal = LiteralOf(color.GetColor(), color.GetHexFormat());
         Done(literal);
     }
 

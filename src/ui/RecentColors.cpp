@@ -1,38 +1,23 @@
 #include "ui/RecentColors.h"
 
+#include "colour/ColorNotation.h"
+#include "colour/HexNotations.h"
 #include "settings/RAppReg.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace
 {
 
 constexpr std::size_t EntryLength = 7; // "#RRGGBB"
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
+// Exactly what Text writes: the web's literal of the colour it reads as.
 bool ReadEntry(std::string_view entry, ColorValue& color)
 {
-    if (entry.size() != EntryLength || entry.front() != '#')
+    const auto read = ReadHtmlLiteral(entry);
+    if (!read || LiteralOf(*read, HtmlHexFormat) != entry)
         return false;
-    std::uint32_t rgb = 0;
-    for (const char c : entry.substr(1))
-    {
-        const int digit = HexDigit(c);
-        if (digit < 0)
-            return false;
-        rgb = rgb << 4 | static_cast<std::uint32_t>(digit);
-    }
-    color = ColorValueOf(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                         static_cast<std::uint8_t>(rgb));
+    color = *read;
     return true;
 }
 
@@ -75,12 +60,9 @@ std::string RRecentColors::Text() const
     std::string text;
     for (const ColorValue color : TheColors)
     {
-        char entry[EntryLength + 1];
-        std::snprintf(entry, sizeof entry, "#%02X%02X%02X", RedOfValue(color), GreenOfValue(color),
-                      BlueOfValue(color));
         if (!text.empty())
             text += ' ';
-        text += entry;
+        text += LiteralOf(color, HtmlHexFormat);
     }
     return text;
 }

@@ -1,8 +1,7 @@
 #include "ui/SwatchMenu.h"
 
-#include "colour/ColorText.h"
+#include "colour/ColorNotation.h"
 #include "colour/Contrast.h"
-#include "colour/RColor.h"
 
 #include <cmath>
 
@@ -53,14 +52,8 @@ std::string ContrastLine(const char* against, double ratio)
 std::vector<RSwatchMenuEntry> SwatchMenuEntries(ColorValue color)
 {
     std::vector<RSwatchMenuEntry> entries;
-    for (int format = 0; format < HexFormatCount; ++format)
-    {
-        RColor printed(color);
-        printed.SetHexFormat(format);
-        entries.push_back(CopyEntry(printed.GetHexValue().Text(), HexFormats[format].Name));
-    }
-    entries.push_back(CopyEntry(CssRgbText(color), "CSS"));
-    entries.push_back(CopyEntry(CssHslText(color), "CSS"));
+    for (const RColorNotation& notation : ColorNotations())
+        entries.push_back(CopyEntry(LiteralOf(color, notation), notation.Label));
     entries.push_back({"Paste", ""});
     return entries;
 }
@@ -69,11 +62,7 @@ std::vector<RRecentMenuEntry> RecentMenuEntries(const std::vector<ColorValue>& c
 {
     std::vector<RRecentMenuEntry> entries;
     for (const ColorValue color : colors)
-    {
-        RColor printed(color);
-        printed.SetHexFormat(hexFormat);
-        entries.push_back({MenuText(printed.GetHexValue().Text()), color});
-    }
+        entries.push_back({MenuText(LiteralOf(color, hexFormat)), color});
     return entries;
 }
 

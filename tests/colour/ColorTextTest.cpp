@@ -1,6 +1,7 @@
 // Colours read from text people paste: every accepted form, the program's
 // own literals read back, and what is refused.
 #include "colour/ColorText.h"
+#include "colour/CssColor.h"
 #include "colour/RColor.h"
 
 #include <gtest/gtest.h>

@@ -47,3 +47,14 @@ TEST(Contrast, UnreadableColoursMoveJustFarEnough)
     EXPECT_EQ(BlueOfValue(red), 0);
     EXPECT_GT(RedOfValue(red), 150);
 }
+
+TEST(Contrast, BlackOrWhiteStandsOut)
+{
+    EXPECT_EQ(BlackOrWhiteOn(Black), White);
+    EXPECT_EQ(BlackOrWhiteOn(White), Black);
+    EXPECT_EQ(BlackOrWhiteOn(Blue), White);
+    EXPECT_EQ(BlackOrWhiteOn(ColorValueOf(255, 255, 0)), Black);
+    // Either side of the grey where both stand out equally (luminance 0.179).
+    EXPECT_EQ(BlackOrWhiteOn(ColorValueOf(0x75, 0x75, 0x75)), White);
+    EXPECT_EQ(BlackOrWhiteOn(ColorValueOf(0x76, 0x76, 0x76)), Black);
+}

@@ -1,5 +1,6 @@
 #include "ui/qt/ColorClipboard.h"
 
+#include "colour/ColorNotation.h"
 #include "colour/ColorText.h"
 #include "ui/RColorEditor.h"
 #include "ui/SwatchMenu.h"
@@ -20,14 +21,6 @@
 
 namespace
 {
-
-// The colour in notation format, as the hex box would print it.
-QString Literal(const RColor& color, int format)
-{
-    RColor printed(color.GetColor());
-    printed.SetHexFormat(format);
-    return QString::fromLatin1(printed.GetHexValue().Text());
-}
 
 void ToClipboard(const QString& text)
 {
@@ -57,7 +50,7 @@ RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swa
 
 void RColorClipboard::CopyLiteral() const
 {
-    ToClipboard(Literal(Editor.Color(), Editor.Color().GetHexFormat()));
+    ToClipboard(QString::fromStdString(LiteralOf(Editor.Color().GetColor(), Editor.Color().GetHexFormat())));
 }
 
 bool RColorClipboard::Paste() const
@@ -87,7 +80,7 @@ bool RColorClipboard::eventFilter(QObject* watched, QEvent* event)
         // A literal pasted into a box was meant as the colour, not as digits
         // after the box's own; plain numbers paste into the box as ever.
         ColorValue color = 0;
-        if (!ParseColorText(QGuiApplication::clipboard()->text().toStdString(), color))
+        if (!ParseMarkedColorText(QGuiApplication::clipboard()->text().toStdString(), color))
             return false;
         Editor.TakeColor(color);
         return true;

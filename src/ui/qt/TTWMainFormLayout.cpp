@@ -2,6 +2,7 @@
 // found by its system name, placed in its parent, and given its text.
 #include "ui/qt/TTWMainForm.h"
 
+#include "colour/ColorNotation.h"
 #include "colour/RColor.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/FormBuilder.h"
@@ -49,8 +50,8 @@ void TTWMainForm::CreateControls()
     hexPalette.setColor(QPalette::Base, hexPalette.color(QPalette::Window));
     RGBHexEdit->setPalette(hexPalette);
     HexFormatCB = form.DropDownList("HexFormatCB");
-    for (const RHexFormat& format : HexFormats)
-        HexFormatCB->addItem(QString::fromLatin1(format.Name));
+    for (const char* label : WindowNotationLabels())
+        HexFormatCB->addItem(QString::fromLatin1(label));
 
     RGBGroup = form.GroupBox("RGBGroup");
     HSLEditGroup = form.GroupBox("HSLEditGroup");

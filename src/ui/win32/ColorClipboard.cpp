@@ -1,5 +1,6 @@
 #include "ui/win32/ColorClipboard.h"
 
+#include "colour/ColorNotation.h"
 #include "colour/ColorText.h"
 #include "ui/LayoutScale.h"
 #include "ui/RColorEditor.h"
@@ -39,7 +40,7 @@ RColorClipboard::RColorClipboard(HWND form, HWND hexEdit, RColorEditor& editor)
 
 void RColorClipboard::CopyLiteral() const
 {
-    PutClipboardText(Form, Editor.Color().GetHexValue().Text());
+    PutClipboardText(Form, LiteralOf(Editor.Color().GetColor(), Editor.Color().GetHexFormat()));
 }
 
 bool RColorClipboard::Paste() const
@@ -76,7 +77,7 @@ bool RColorClipboard::TakeKey(const MSG& message) const
     {
         std::string text;
         ColorValue color = 0;
-        if (!ClipboardText(Form, text) || !ParseColorText(text, color))
+        if (!ClipboardText(Form, text) || !ParseMarkedColorText(text, color))
             return false;
         Editor.TakeColor(color);
         return true;

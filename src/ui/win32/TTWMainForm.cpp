@@ -1,5 +1,6 @@
 #include "ui/win32/TTWMainForm.h"
 
+#include "colour/ColorNotation.h"
 #include "colour/RColor.h"
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
@@ -137,8 +138,8 @@ void TTWMainForm::CreateControls()
     form.Label("Label1");
     RGBHexEdit = form.Edit("RGBHexEdit");
     HexFormatCB = form.DropDownList("HexFormatCB");
-    for (const RHexFormat& format : HexFormats)
-        ::SendMessageA(HexFormatCB, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(format.Name));
+    for (const char* label : WindowNotationLabels())
+        ::SendMessageA(HexFormatCB, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
 
     form.Panel("RGBGroup");
     form.Panel("HSLEditGroup");

@@ -1,0 +1,83 @@
+#include "colour/HexNotations.h"
+
+#include "colour/RColor.h"
+#include "colour/TextScan.h"
+
+namespace
+{
+
+std::optional<std::uint32_t> HexNumber(std::string_view digits)
+{
+    if (digits.empty() || digits.size() > 8)
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (const char c : digits)
+    {
+        const char lower = LowerCase(c);
+        const int digit = c >= '0' && c <= '9' ? c - '0' : lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return value;
+}
+
+// Six digits, red first.
+std::optional<ColorValue> RedFirst(std::string_view digits)
+{
+    const auto value = HexNumber(digits);
+    if (!value || digits.size() != 6)
+        return std::nullopt;
+    return ColorValueOf(static_cast<std::uint8_t>(*value >> 16), static_cast<std::uint8_t>(*value >> 8),
+                        static_cast<std::uint8_t>(*value));
+}
+
+// The colour value itself, blue first: six digits, or eight whose top two are 0.
+std::optional<ColorValue> BlueFirst(std::string_view digits)
+{
+    const auto value = HexNumber(digits);
+    if (!value || (digits.size() != 6 && digits.size() != 8) || (*value >> 24) != 0)
+        return std::nullopt;
+    return *value;
+}
+
+} // namespace
+
+std::string HexLiteral(ColorValue color, int hexFormat)
+{
+    RColor printed(color);
+    RColor::CheckHexFormat(hexFormat);
+    printed.SetHexFormat(hexFormat);
+    return printed.GetHexValue().Text();
+}
+
+std::optional<ColorValue> ReadHtmlLiteral(std::string_view text)
+{
+    if (text.empty() || text.front() != '#')
+        return std::nullopt;
+    const std::string_view digits = text.substr(1);
+    if (digits.size() != 3)
+        return RedFirst(digits);
+    const auto value = HexNumber(digits);
+    if (!value)
+        return std::nullopt;
+    auto doubled = [](std::uint32_t digit) { return static_cast<std::uint8_t>(digit * 17); };
+    return ColorValueOf(doubled(*value >> 8 & 15), doubled(*value >> 4 & 15), doubled(*value & 15));
+}
+
+std::optional<ColorValue> ReadCppLiteral(std::string_view text)
+{
+    return StartsWithNoCase(text, "0x") ? BlueFirst(text.substr(2)) : std::nullopt;
+}
+
+std::optional<ColorValue> ReadDelphiLiteral(std::string_view text)
+{
+    return !text.empty() && text.front() == '$' ? BlueFirst(text.substr(1)) : std::nullopt;
+}
+
+std::optional<ColorValue> ReadVbLiteral(std::string_view text)
+{
+    if (!StartsWithNoCase(text, "&h") || text.size() <= 3 || text.back() != '&')
+        return std::nullopt;
+    return BlueFirst(text.substr(2, text.size() - 3));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The hexadecimal literals: the window's four notations and the bare digits
+// design tools paste. Each is printed with two upper-case digits a
+// component and read in either case.
+
+// colour as notation hexFormat (0..3, outside taken as 0) prints it.
+std::string HexLiteral(ColorValue color, int hexFormat);
+
+// "#RRGGBB", or "#RGB" with each digit doubled; red first.
+std::optional<ColorValue> ReadHtmlLiteral(std::string_view text);
+// The colour value itself after its mark ("0x", "$", "&H" ... "&"), blue
+// first: six digits, or eight whose top two are 0.
+std::optional<ColorValue> ReadCppLiteral(std::string_view text);
+std::optional<ColorValue> ReadDelphiLiteral(std::string_view text);
+std::optional<ColorValue> ReadVbLiteral(std::string_view text);
