@@ -68,6 +68,7 @@ function(tintwell_windows_plane)
         ${PROJECT_SOURCE_DIR}/tools/planepixels/main.cpp
         ${PROJECT_SOURCE_DIR}/src/ui/RSwatchRenderer.cpp
         ${PROJECT_SOURCE_DIR}/src/colour/Contrast.cpp
+        ${PROJECT_SOURCE_DIR}/src/colour/SrgbTransfer.cpp
         ${PROJECT_SOURCE_DIR}/src/colour/RColor.cpp
         ${PROJECT_SOURCE_DIR}/src/colour/NamedColors.cpp
         ${PROJECT_SOURCE_DIR}/src/text/RString.cpp)

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "shell/Help.h"
+#include "shell/VersionInfo.h"
 
 #include <array>
 #include <string_view>
@@ -125,4 +126,12 @@ std::string UsageText(const std::string& program, bool windows)
 std::string VersionText(const std::string& productName, const std::string& version, const std::string& copyright)
 {
     return productName + " " + version + "\n" + copyright + "\n";
+}
+
+std::string OwnVersionText()
+{
+    ROwnVersion own;
+    if (!ReadOwnVersion(own))
+        return "Quenlar Tintwell (no version information)\n";
+    return VersionText(own.ProductName.Text(), own.ProductVersion.Text(), own.Copyright.Text());
 }

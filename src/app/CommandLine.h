@@ -39,3 +39,6 @@ RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOpt
 std::string UsageText(const std::string& program, bool windows = false);
 // The version text: the product name and version, and the copyright line.
 std::string VersionText(const std::string& productName, const std::string& version, const std::string& copyright);
+// --version's text: name, version and copyright from the program's own
+// version resource, as the About box shows them.
+std::string OwnVersionText();

@@ -4,18 +4,18 @@
 #include "app/CommandLine.h"
 #include "app/DisplayProbe.h"
 #include "app/HelpViewerMain.h"
-#include "app/InstanceChannel.h"
 #include "app/MemoryPolicy.h"
 #include "app/TerminationRequests.h"
-#include "files/FileSystem.h"
-#include "shell/VersionInfo.h"
+#include "instance/InstanceChannel.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/QtHelpHost.h"
 #include "ui/qt/Resources.h"
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSocketNotifier>
 
 #include <cstdio>
 #include <exception>
@@ -30,33 +30,6 @@ std::string ProgramName(const char* argv0)
 {
     const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : "tintwell";
     return path.substr(path.find_last_of('/') + 1);
-}
-
-// Name, version and copyright from the program's own version block, as the
-// About box shows them.
-std::string OwnVersionText()
-{
-    RString path, name, version, company, description, fileVersion, copyright, comments;
-    if (!FileSystem::GetProgramFilePath(path) ||
-        !ReadVersionInfo(RFileName(path), name, version, company, description, fileVersion, copyright, comments))
-        return "Quenlar Tintwell (no version information)\n";
-    return VersionText(name.Text(), version.Text(), copyright.Text());
-}
-
-// The window, or the running instance's: a start that finds Tintwell
-// running on this display hands its request over and ends. True when this
-// process is to show the window.
-bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request)
-{
-    // Two starts at once: the one that loses the socket asks the other.
-    for (int attempt = 0; attempt < 2; ++attempt)
-    {
-        if (channel.HandOver(request))
-            return false;
-        if (channel.Listen())
-            return true;
-    }
-    return true; // alone, without a channel
 }
 
 // One pick without the window: the literal on standard output and 0, or 1
@@ -96,13 +69,19 @@ int RunProgram(int& argc, char** argv, const RCommandLine& line)
     {
         if (line.Print)
             return PickAndPrint();
-        RInstanceChannel channel;
+        RInstanceChannel channel(DisplayName());
         if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
             return 0;
+        // Callers are answered from the event loop, whenever they come.
+        std::optional<QSocketNotifier> callers;
+        if (channel.WatchedSocket() >= 0)
+        {
+            callers.emplace(channel.WatchedSocket(), QSocketNotifier::Read);
+            QObject::connect(&*callers, &QSocketNotifier::activated, [&channel] { channel.Serve(); });
+        }
         QtHelpHost help; // help can warn and show topics while the application exists
         TTWMainForm form;
-        QObject::connect(&channel, &RInstanceChannel::Requested, &form,
-                         [&form](RInstanceRequest request) { form.ComeForward(request == RInstanceRequest::Pick); });
+        channel.OnRequest([&form](RInstanceRequest request) { form.ComeForward(request == RInstanceRequest::Pick); });
         // The desktop session ending, or a request to terminate, saves as a
         // close does: once, whichever comes first.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,

@@ -4,8 +4,7 @@
 // window. An exception that escapes is shown in a message box.
 #include "app/CommandLine.h"
 #include "app/ConsoleOutput.h"
-#include "app/InstanceHandover.h"
-#include "shell/VersionInfo.h"
+#include "instance/InstanceChannel.h"
 #include "ui/FormLayout.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/TTWMainForm.h"
@@ -46,16 +45,6 @@ void Tell(const std::string& text, bool error)
 {
     if (!(error ? WriteStandardError(text) : WriteStandardOutput(text)))
         ::MessageBoxA(nullptr, text.c_str(), MainFormLayout().Caption, MB_OK | (error ? MB_ICONERROR : 0));
-}
-
-std::string OwnVersionText()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    RString name, version, company, description, fileVersion, copyright, comments;
-    if (!ReadVersionInfo(RFileName(path), name, version, company, description, fileVersion, copyright, comments))
-        return "Quenlar Tintwell (no version information)\n";
-    return VersionText(name.Text(), version.Text(), copyright.Text());
 }
 
 int PickAndPrint()
@@ -99,12 +88,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     case RCommandLine::RAction::Run:
         break;
     }
-    std::optional<RInstanceHandover> instance;
+    std::optional<RInstanceChannel> channel;
     if (!line.Print)
     {
-        instance.emplace();
-        if (instance->AnotherRuns() &&
-            instance->HandOver(line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
+        channel.emplace("");
+        if (!BecomeTheInstance(*channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
             return 0;
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
@@ -115,6 +103,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
             return PickAndPrint();
         Win32HelpHost help; // help can warn and show topics while the program runs
         TTWMainForm form;
+        channel->OnRequest([&form](RInstanceRequest request) { form.ComeForwardLater(request == RInstanceRequest::Pick); });
         form.Show();
         if (line.Pick)
             form.ComeForward(true);

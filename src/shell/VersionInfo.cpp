@@ -1,5 +1,6 @@
 #include "shell/VersionInfo.h"
 
+#include "files/FileSystem.h"
 #include "shell/VersionResource.h"
 
 #include <vector>
@@ -45,4 +46,13 @@ bool ReadVersionInfo(const RFileName& file, RString& productName, RString& produ
             string.Output = text;
     }
     return true;
+}
+
+bool ReadOwnVersion(ROwnVersion& version)
+{
+    version = {};
+    RString path, company, description, fileVersion, comments;
+    return FileSystem::GetProgramFilePath(path) &&
+           ReadVersionInfo(RFileName(path), version.ProductName, version.ProductVersion, company, description,
+                           fileVersion, version.Copyright, comments);
 }

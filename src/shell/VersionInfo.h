@@ -11,3 +11,15 @@
 bool ReadVersionInfo(const RFileName& file, RString& productName, RString& productVersion,
                      RString& companyName, RString& fileDescription, RString& fileVersion,
                      RString& legalCopyright, RString& comments);
+
+// What the About box and --version show of the running program's own
+// version resource.
+struct ROwnVersion
+{
+    RString ProductName;
+    RString ProductVersion;
+    RString Copyright;
+};
+// The running program's own; false, with the texts empty, when it has none
+// that can be read.
+bool ReadOwnVersion(ROwnVersion& version);

@@ -1,6 +1,8 @@
 // The About box's controls. Every panel keeps a raised one-pixel bevel.
 #include "ui/FormLayout.h"
 
+#include "colour/Contrast.h"
+
 namespace
 {
 
@@ -35,4 +37,10 @@ constexpr RFormLayout AboutDlg{"QLAboutDlg", "About", 397, 188, AboutDlgControls
 const RFormLayout& AboutDlgLayout()
 {
     return AboutDlg;
+}
+
+ColorValue AboutLinkColor(bool followed, ColorValue background)
+{
+    const ColorValue wanted = followed ? ColorValueOf(255, 0, 0) : ColorValueOf(0, 0, 255);
+    return ReadableOn(wanted, background);
 }

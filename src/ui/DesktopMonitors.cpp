@@ -30,3 +30,14 @@ int MonitorAt(const std::vector<RMonitor>& monitors, int x, int y)
     }
     return nearest;
 }
+
+RScreenArea CentredOver(const RScreenArea& ownerFrame, int width, int height, const RScreenArea& work)
+{
+    const auto axis = [](int ownerStart, int ownerSize, int size, int workStart, int workSize)
+    {
+        const int centred = ownerStart + (ownerSize - size) / 2;
+        return std::clamp(centred, workStart, std::max(workStart, workStart + workSize - size));
+    };
+    return {axis(ownerFrame.Left, ownerFrame.Width, width, work.Left, work.Width),
+            axis(ownerFrame.Top, ownerFrame.Height, height, work.Top, work.Height), width, height};
+}

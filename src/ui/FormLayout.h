@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour/ColorValue.h"
+
 #include <span>
 #include <vector>
 
@@ -85,3 +87,7 @@ inline constexpr int UpDownLayoutMax = 255;
 // The main window and the About box.
 const RFormLayout& MainFormLayout();
 const RFormLayout& AboutDlgLayout();
+// The colour of an About box link's text on background: blue, red once
+// followed, each as near to it as reads there (pure blue and red are too
+// dark for a dark window).
+ColorValue AboutLinkColor(bool followed, ColorValue background);

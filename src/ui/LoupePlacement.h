@@ -1,21 +1,14 @@
 #pragma once
 
+#include "ui/DesktopMonitors.h"
+
 // Where the magnifier goes beside the eyedropper's hot spot, in device
 // pixels of the desktop, on the monitor under the hot spot. It keeps a gap from the hot spot on both axes, so it
 // never covers the pixel being taken: below and to the right of it, or on
 // the other side of an axis where the screen ends first, and clear of a
 // window that would hide it where the screen leaves a choice.
 
-struct RLoupeRect
-{
-    int Left = 0, Top = 0, Width = 0, Height = 0;
-    bool Contains(int x, int y) const { return x >= Left && y >= Top && x < Left + Width && y < Top + Height; }
-    bool Intersects(const RLoupeRect& other) const
-    {
-        return Left < other.Left + other.Width && other.Left < Left + Width && Top < other.Top + other.Height &&
-               other.Top < Top + Height;
-    }
-};
+using RLoupeRect = RScreenArea;
 
 // The magnifier of width x height beside hot spot (x, y) within screen (the
 // monitor's area, which may start anywhere, negative coordinates included),

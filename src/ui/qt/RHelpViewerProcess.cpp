@@ -2,9 +2,9 @@
 
 #include "ui/qt/HelpViewerRequest.h"
 #include "ui/qt/QtText.h"
+#include "ui/qt/ScreenAccess.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QWidget>
 
 namespace
@@ -14,11 +14,11 @@ namespace
 constexpr int EndingWaitMs = 1000;
 constexpr int StartWaitMs = 5000;
 
-// A window id another program may name as its owner: only X11 lets one
-// program's window be transient for another's.
+// A window id another program may name as its owner, where the display
+// allows one.
 unsigned long long OwnerId(QWidget* owner)
 {
-    if (owner == nullptr || QGuiApplication::platformName() != QLatin1String("xcb"))
+    if (owner == nullptr || !ForeignOwnersAllowed())
         return 0;
     return static_cast<unsigned long long>(owner->window()->winId());
 }

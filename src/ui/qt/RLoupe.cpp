@@ -1,27 +1,12 @@
 #include "ui/qt/RLoupe.h"
 
-#include "colour/Contrast.h"
-#include "ui/LoupePlacement.h"
-#include "ui/qt/QtColor.h"
 #include "ui/qt/Resources.h"
 
-#include <QImage>
 #include <QPainter>
-
-namespace
-{
-
-constexpr int Grid = RLoupeLayout::Grid;
-
-QColor Contrasting(ColorValue color)
-{
-    return ContrastRatio(0xFFFFFF, color) >= ContrastRatio(0, color) ? Qt::white : Qt::black;
-}
-
-} // namespace
 
 void RLoupe::MoveTo(QPoint hotSpot, const QRect& monitor, qreal ratio, const QRect& avoid)
 {
+    Ratio = ratio;
     if (const int height = RLoupeLayout::TextHeight(ratio); height != TextHeight)
     {
         TextHeight = height;
@@ -37,45 +22,27 @@ void RLoupe::MoveTo(QPoint hotSpot, const QRect& monitor, qreal ratio, const QRe
 
 QRect RLoupe::Source() const
 {
-    return QRect(HotSpot - QPoint(Cells / 2, Cells / 2), QSize(Cells, Cells));
+    const RLoupeRect source = LoupeSource(HotSpot.x(), HotSpot.y());
+    return QRect(source.Left, source.Top, source.Width, source.Height);
 }
 
-QImage RLoupe::Render(const QImage& source, int notation) const
+QImage RLoupe::Render(const std::vector<ColorValue>& block, int notation) const
 {
-    QImage picture(Area.size(), QImage::Format_RGB32);
-    picture.fill(Qt::black);
     if (Area.isEmpty())
-        return picture;
-    QPainter painter(&picture);
-    // Where the copy ends: grey over black, neither black nor white nor any
-    // likely pixel.
-    const QColor outside = QColor::fromRgb(0x30, 0x30, 0x30);
-    const QPoint grid(Border, Border);
-    for (int row = 0; row < Cells; ++row)
-        for (int column = 0; column < Cells; ++column)
-        {
-            const QRect cell(grid + QPoint(column * CellSize, row * CellSize), QSize(CellSize, CellSize));
-            const bool copied = source.valid(column, row) && qAlpha(source.pixel(column, row)) != 0;
-            painter.fillRect(cell, copied ? QColor(source.pixel(column, row)) : outside);
-        }
-    // The taken pixel: a frame on its own square, in whichever of black and
-    // white stands out from it.
-    const bool taken = source.valid(Cells / 2, Cells / 2) && qAlpha(source.pixel(Cells / 2, Cells / 2)) != 0;
-    const ColorValue centre = taken ? FromQColor(QColor(source.pixel(Cells / 2, Cells / 2))) : 0;
-    const QRect square(grid + QPoint(Cells / 2 * CellSize, Cells / 2 * CellSize), QSize(CellSize, CellSize));
-    const QColor frame = taken ? Contrasting(centre) : QColor(Qt::black);
-    for (const QRect& edge : {QRect(square.left(), square.top(), CellSize, 1),
-                              QRect(square.left(), square.bottom(), CellSize, 1),
-                              QRect(square.left(), square.top(), 1, CellSize),
-                              QRect(square.right(), square.top(), 1, CellSize)})
-        painter.fillRect(edge, frame);
-    if (!taken)
-        return picture;
-    const QRect text(Border, Border + Grid, Grid, TextHeight);
-    RColor color(centre);
-    color.SetHexFormat(notation);
+        return QImage();
+    const RLoupePicture picture = LoupePictureOf(block, notation);
+    const std::vector<std::uint32_t> pixels = LoupePixels(picture, Ratio);
+    QImage image(Area.size(), QImage::Format_RGB32);
+    for (int row = 0; row < image.height(); ++row)
+        std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(row) * image.width(), image.width(),
+                    reinterpret_cast<std::uint32_t*>(image.scanLine(row)));
+    if (picture.Literal.empty())
+        return image;
+    const RLoupeRect line = LoupeTextLine(Ratio);
+    QPainter painter(&image);
     painter.setFont(TextFont);
     painter.setPen(Qt::white);
-    painter.drawText(text, Qt::AlignCenter, QString::fromLatin1(color.GetHexValue().Text()));
-    return picture;
+    painter.drawText(QRect(line.Left, line.Top, line.Width, line.Height), Qt::AlignCenter,
+                     QString::fromStdString(picture.Literal));
+    return image;
 }

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "colour/RColor.h"
-#include "ui/LoupePlacement.h"
+#include "colour/ColorValue.h"
+#include "ui/LoupePicture.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 
-#include <QImage>
+#include <vector>
 
-// The magnifier beside the eyedropper: the copy's pixels around the hot spot,
-// each a square of device pixels with the one under the hot spot framed, and
-// that pixel's literal beneath. Drawn in device pixels, so it shows exactly
-// the copy's pixels at every display scale; it changes nothing about which
-// pixel is taken.
+// The magnifier beside the eyedropper, drawn in device pixels, so it shows
+// exactly the copy's pixels at every display scale; the picture is the
+// core's (LoupePicture.h), this only places it and writes its literal. It
+// changes nothing about which pixel is taken.
 class RLoupe
 {
 public:
@@ -29,10 +29,9 @@ public:
 
     // The part of the copy it shows: the squares around the hot spot.
     QRect Source() const;
-    // Its picture, as large as Area, from source (the copy's pixels in
-    // Source(), transparent where the copy ends), the literal in notation of
-    // the pixel under the hot spot.
-    QImage Render(const QImage& source, int notation) const;
+    // Its picture, as large as Area, from block (the copy's pixels in
+    // Source(), NoPixel where the copy ends), the literal in notation.
+    QImage Render(const std::vector<ColorValue>& block, int notation) const;
 
     // Where it lies, in device pixels of the desktop; empty while hidden.
     QRect Area;
@@ -40,6 +39,7 @@ public:
     QPoint HotSpot;
 
 private:
+    qreal Ratio = 1;
     int TextHeight = 0;
     QFont TextFont; // sized for TextHeight, made when that changes
 };

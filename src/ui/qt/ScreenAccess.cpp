@@ -1,5 +1,6 @@
 #include "ui/qt/ScreenAccess.h"
 
+#include "ui/LoupePicture.h"
 #include "ui/qt/QtColor.h"
 
 #include <QGuiApplication>
@@ -14,12 +15,46 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace
+{
+
+// "wayland", "wayland-egl", "wayland-brcm": every Wayland client plugin.
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool OnX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+} // namespace
+
 RSamplingMethod SamplingMethodOfThisDisplay()
 {
-    // "wayland", "wayland-egl", "wayland-brcm": every Wayland client plugin.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (OnWayland())
         return RSamplingMethod::DesktopPortal;
     return RSamplingMethod::ScreenCopy;
+}
+
+bool WindowPlacementKnown()
+{
+    return !OnWayland();
+}
+
+bool ForeignOwnersAllowed()
+{
+    return OnX11();
+}
+
+std::string DisplayName()
+{
+    const char* name = OnWayland() ? std::getenv("WAYLAND_DISPLAY") : OnX11() ? std::getenv("DISPLAY") : nullptr;
+    if (name != nullptr && *name != '\0')
+        return name;
+    // The client library's own default where the variable is unset.
+    return OnWayland() ? "wayland-0" : QGuiApplication::platformName().toStdString();
 }
 
 QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio)
@@ -210,6 +245,19 @@ QImage RDesktopCopy::Pixels(const QRect& part) const
         ConvertRow(layout, data + row * rowBytes, reinterpret_cast<QRgb*>(pixels.scanLine(offset.y() + row)) + offset.x(),
                    copied.width());
     return pixels;
+}
+
+std::vector<ColorValue> RDesktopCopy::PixelBlock(const QRect& part) const
+{
+    const QImage pixels = Pixels(part);
+    std::vector<ColorValue> block(static_cast<std::size_t>(part.width() * part.height()), NoPixel);
+    if (pixels.isNull())
+        return block;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x)
+            if (const QRgb pixel = pixels.pixel(x, y); qAlpha(pixel) != 0)
+                block[static_cast<std::size_t>(y * part.width() + x)] = FromQColor(QColor(pixel));
+    return block;
 }
 
 ColorValue RDesktopCopy::Pixel(QPoint at) const

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -30,6 +31,16 @@ enum class RSamplingMethod
 };
 
 RSamplingMethod SamplingMethodOfThisDisplay();
+
+// Whether the program can know where its windows are: not on Wayland, where
+// only the compositor does; a placement saved elsewhere then stays.
+bool WindowPlacementKnown();
+// Whether a window of the program's may be owned by another program's
+// window (X11): the help viewer's stays above the main window so.
+bool ForeignOwnersAllowed();
+// The display's name, which tells one user's sessions apart: ":0",
+// "wayland-0" and the like.
+std::string DisplayName();
 
 // A frozen copy of the whole desktop, every monitor at its own scale, one
 // device pixel for each of the desktop's. The X server keeps it: the copy is
@@ -53,6 +64,9 @@ public:
     // where the copy has them, transparent outside it. Null when the server
     // does not answer.
     QImage Pixels(const QRect& part) const;
+    // The same as colour values, row by row, NoPixel outside the copy: the
+    // block the loupe's picture is made from.
+    std::vector<ColorValue> PixelBlock(const QRect& part) const;
 
     // Makes the copy what window shows wherever the program draws nothing,
     // one to one, for window's top left lying at desktop position origin:

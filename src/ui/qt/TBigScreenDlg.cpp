@@ -26,7 +26,6 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
 bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 {
     ScreenImage = image;
-    Cancelled = false;
     LoupeBlockArea = QRect(); // of the last copy
     // Made at the first sampling, not at every start of the program.
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
@@ -94,8 +93,11 @@ ColorValue TBigScreenDlg::CopyPixel(QPoint desktopPixel) const
 {
     if (ScreenImage == nullptr)
         return 0xFFFFFFFF;
-    if (LoupeBlockArea.contains(desktopPixel) && ScreenImage->Area().contains(desktopPixel))
-        return FromQColor(QColor(LoupeBlock.pixel(desktopPixel - LoupeBlockArea.topLeft())));
+    if (LoupeBlockArea.contains(desktopPixel))
+    {
+        const QPoint at = desktopPixel - LoupeBlockArea.topLeft();
+        return LoupeBlock[static_cast<std::size_t>(at.y() * LoupeBlockArea.width() + at.x())];
+    }
     return ScreenImage->Pixel(desktopPixel);
 }
 
@@ -132,7 +134,7 @@ void TBigScreenDlg::DrawLoupe()
     if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !PutsLoupePixels)
         return;
     LoupeBlockArea = TheLoupe.Source();
-    LoupeBlock = ScreenImage->Pixels(LoupeBlockArea);
+    LoupeBlock = ScreenImage->PixelBlock(LoupeBlockArea);
     PutWindowPixels(*this, TheLoupe.Render(LoupeBlock, OwnerForm.CurrentColor().GetHexFormat()),
                     TheLoupe.Area.topLeft() - WindowOrigin);
 }
@@ -187,7 +189,7 @@ void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 {
     LastPointer = CopyPixelAt(*event);
     MoveLoupe();
-    OwnerForm.ApplyColor(CopyPixel(LastPointer));
+    OwnerForm.Sampling().Follow(CopyPixel(LastPointer));
 }
 
 void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
@@ -199,7 +201,7 @@ void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
 void TBigScreenDlg::FormClick(QPoint desktopPixel)
 {
     LastPointer = desktopPixel;
-    OwnerForm.ApplyColor(CopyPixel(desktopPixel));
+    OwnerForm.Sampling().Take(CopyPixel(desktopPixel));
     hide();
 }
 
@@ -216,24 +218,25 @@ bool TBigScreenDlg::event(QEvent* event)
 
 void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
 {
-    // A key that types a character (Enter, Escape, Space and Backspace
-    // included) is swallowed and takes the pixel under the pointer; arrows,
-    // function keys and modifiers type nothing and do nothing.
+    // Every key is swallowed; the session says what it does.
     const bool typesCharacter = !event->text().isEmpty() || event->key() == Qt::Key_Escape ||
                                 event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                                 event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Space;
     event->accept();
-    if (!typesCharacter)
-        return;
-    if (EscapeCancels && event->key() == Qt::Key_Escape)
+    switch (OwnerForm.Sampling().KeyPressed(typesCharacter, event->key() == Qt::Key_Escape))
     {
-        Cancelled = true;
+    case RSamplingKey::Nothing:
+        return;
+    case RSamplingKey::Cancels:
+        OwnerForm.Sampling().Cancel();
         hide();
         return;
+    case RSamplingKey::Takes:
+        if (const auto pointer = PointerOnDesktop())
+            LastPointer = *pointer;
+        FormClick(LastPointer);
+        return;
     }
-    if (const auto pointer = PointerOnDesktop())
-        LastPointer = *pointer;
-    FormClick(LastPointer);
 }
 
 void TBigScreenDlg::hideEvent(QHideEvent* event)

@@ -36,13 +36,6 @@ public:
     // false when this window cannot show it.
     bool ShowScreenImage(const RDesktopCopy* image);
 
-    // Escape ends the showing without taking a pixel (a pick from the command
-    // line, which scripts must be able to cancel); otherwise it takes the
-    // pixel as every character key does.
-    void SetEscapeCancels(bool cancels) { EscapeCancels = cancels; }
-    // Whether the last showing ended by Escape without a pixel taken.
-    bool WasCancelled() const { return Cancelled; }
-
     // The magnifier beside the hot spot, shown unless turned off.
     void SetLoupeShown(bool shown) { LoupeShown = shown; }
     const RLoupe& Loupe() const { return TheLoupe; }
@@ -106,10 +99,8 @@ private:
     bool PutsLoupePixels = false;
     // The pixels the loupe last showed, read in one request: the pixel under
     // the hot spot is among them, and needs no request of its own.
-    QImage LoupeBlock;
+    std::vector<ColorValue> LoupeBlock;
     QRect LoupeBlockArea;
     bool LoupeShown = true;
-    bool EscapeCancels = false;
-    bool Cancelled = false;
     int PaintCount = 0;
 };

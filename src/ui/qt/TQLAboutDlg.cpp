@@ -1,9 +1,8 @@
 #include "ui/qt/TQLAboutDlg.h"
 
-#include "colour/Contrast.h"
-#include "files/RFileName.h"
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
+#include "ui/DesktopMonitors.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/ClickFilter.h"
 #include "ui/qt/FormBuilder.h"
@@ -18,19 +17,21 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
 
 namespace
 {
 
-// The link colour wanted, or as near to it as reads on the label's
-// background: pure blue and red are too dark for a dark window.
-void SetTextColour(QLabel* label, Qt::GlobalColor colour)
+void SetLinkColour(QLabel* label, bool followed)
 {
     const QColor background = label->parentWidget()->palette().color(label->parentWidget()->backgroundRole());
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(ReadableOn(FromQColor(colour), FromQColor(background))));
+    palette.setColor(QPalette::WindowText, ToQColor(AboutLinkColor(followed, FromQColor(background))));
     label->setPalette(palette);
+}
+
+RScreenArea AreaOf(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 } // namespace
@@ -67,7 +68,7 @@ void TQLAboutDlg::CreateControls()
     WebSupportLabel = form.Label("WebSupportLabel");
     EmailSupportLabel = form.Label("EmailSupportLabel");
     for (QLabel* link : {WebSupportLabel, EmailSupportLabel})
-        SetTextColour(link, Qt::blue);
+        SetLinkColour(link, false);
     OnLeftClick(WebSupportLabel, [this] { WebSupportLabelClick(); });
     OnLeftClick(EmailSupportLabel, [this] { EmailSupportLabelClick(); });
     OkBtn->setFocus();
@@ -85,15 +86,13 @@ void TQLAboutDlg::showEvent(QShowEvent* event)
 
 void TQLAboutDlg::FormShow()
 {
-    // Centred over the owner, but whole on its screen.
+    // Centred over the owner, but whole on the owner's monitor.
     if (QWidget* owner = parentWidget())
     {
-        QRect placed = frameGeometry();
-        placed.moveCenter(owner->frameGeometry().center());
-        const QRect screen = owner->screen()->availableGeometry();
-        placed.moveLeft(std::clamp(placed.left(), screen.left(), std::max(screen.left(), screen.right() - placed.width())));
-        placed.moveTop(std::clamp(placed.top(), screen.top(), std::max(screen.top(), screen.bottom() - placed.height())));
-        move(placed.topLeft());
+        const QRect frame = frameGeometry();
+        const RScreenArea placed = CentredOver(AreaOf(owner->frameGeometry()), frame.width(), frame.height(),
+                                               AreaOf(owner->screen()->availableGeometry()));
+        move(QPoint(placed.Left, placed.Top) + (pos() - frame.topLeft()));
     }
     setWindowTitle(QStringLiteral("About ") + ToQString(FAppName));
     if (!FAppIcon.isNull())
@@ -123,7 +122,7 @@ void TQLAboutDlg::keyPressEvent(QKeyEvent* event)
 void TQLAboutDlg::FollowLink(QLabel* label, const RString& url)
 {
     // Red once followed, until the box closes; opened as a plain shell open.
-    SetTextColour(label, Qt::red);
+    SetLinkColour(label, true);
     ShellService::OpenDocument(url);
 }
 
@@ -148,8 +147,8 @@ void RunAboutDialog(QWidget* owner, const QIcon& appIcon, const RString& appName
 void ShowAboutBox(QWidget* owner, const RString& webUrl, const RString& webText, const RString& mailUrl,
                   const RString& mailText)
 {
-    const RFileName program(ToRString(QCoreApplication::applicationFilePath()));
-    RString name, version, company, description, fileVersion, copyright, comments;
-    ReadVersionInfo(program, name, version, company, description, fileVersion, copyright, comments);
-    RunAboutDialog(owner, TintwellIcon(), name, version, copyright, webUrl, webText, mailUrl, mailText);
+    ROwnVersion own;
+    ReadOwnVersion(own);
+    RunAboutDialog(owner, TintwellIcon(), own.ProductName, own.ProductVersion, own.Copyright, webUrl, webText, mailUrl,
+                   mailText);
 }

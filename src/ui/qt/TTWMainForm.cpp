@@ -35,15 +35,6 @@
 
 #include <cstdio>
 
-namespace
-{
-
-// The colour that stands in until a colour was saved: the toolkit's button
-// face as a system-colour reference, whose low bytes give 15, 0, 0.
-constexpr std::int32_t NoColorSaved = static_cast<std::int32_t>(0x8000000F);
-
-} // namespace
-
 TTWMainForm::TTWMainForm(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
@@ -61,9 +52,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     TheClipboard = new RColorClipboard(this, RGBHexEdit, TheShape, TheEditor);
     TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
 
-    TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
-    TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
-    SetHelpFile("Tintwell.chm");
+    TheAppReg = OpenMainFormSettings(*this);
 }
 
 TTWMainForm::~TTWMainForm() = default;
@@ -95,11 +84,8 @@ void TTWMainForm::ConnectHandlers()
     connect(HexFormatCB, &QComboBox::activated, this, [this] { TheEditor.HexFormatCBChange(); });
     connect(ColorDlgSelectSBtn, &QPushButton::clicked, this, [this] { TheEditor.ColorDlgSelectSBtnClick(); });
     connect(MouseSelectSBtn, &QPushButton::clicked, this, [this] { MouseSelectSBtnClick(); });
-    connect(ThePortalPicker, &RPortalColorPicker::Picked, this, [this](ColorValue color)
-    {
-        PortalPicked = true;
-        TheEditor.TakeColor(color);
-    });
+    connect(ThePortalPicker, &RPortalColorPicker::Picked, this,
+            [this](ColorValue color) { TheSampling.PickerPicked(color); });
     connect(ThePortalPicker, &RPortalColorPicker::Ended, this,
             [this](const QString& explanation) { EndPortalSelect(explanation); });
     connect(HueSatImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); });
@@ -130,9 +116,8 @@ void TTWMainForm::ConnectHandlers()
 void TTWMainForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!FirstShown)
+    if (TheFirstShowing)
     {
-        FirstShown = true;
         FormShow();
         // Moved to a monitor of another scale, the window keeps its size in
         // device pixels; it is laid out again once the move is through.
@@ -157,28 +142,35 @@ void TTWMainForm::FitToScreen()
 
 void TTWMainForm::FormShow()
 {
-    // 1. The HSL spins run 0..239 from now on.
+    TheFirstShowing = false;
+    ShowMainForm(*this, TheEditor, *TheAppReg);
+}
+
+void TTWMainForm::SetHSLSpinRange(int minimum, int maximum)
+{
     for (RUpDown* spin : {HueUpDown, SatUpDown, LumUpDown})
-        spin->SetRange(0, 239);
-    // 2. The saved colour (only its low three bytes count) and notation.
-    RColor& color = TheEditor.Color();
-    TheAppReg->SetSection("Options");
-    color.SetColor(static_cast<ColorValue>(TheAppReg->ReadInt("LastColor", NoColorSaved)));
-    int notation = TheAppReg->ReadInt("HexFormat", 0);
-    RColor::CheckHexFormat(notation);
-    color.SetHexFormat(notation);
-    HexFormatCB->setCurrentIndex(notation);
-    LoadRecentColors(*TheAppReg, TheEditor.RecentColors());
-    // 3. The sampling window, hidden until sampling starts.
+        spin->SetRange(minimum, maximum);
+}
+
+void TTWMainForm::SelectHexFormat(int index)
+{
+    HexFormatCB->setCurrentIndex(index);
+}
+
+void TTWMainForm::CreateSamplingWindow()
+{
     TheBigScreen = std::make_unique<TBigScreenDlg>(*this);
-    // 4. The names in table order, not sorted.
+}
+
+void TTWMainForm::FillColorNames(const std::vector<const char*>& names)
+{
     ColorNameCB->clear();
-    for (int i = 0; i < NamedColorCount; ++i)
-        ColorNameCB->addItem(QString::fromLatin1(RColor::GetColorName(i)));
-    // 5. Every view.
-    TheEditor.RefreshColor();
-    TheEditor.RefreshRGBEdits();
-    TheEditor.RefreshHSLEdits();
+    for (const char* name : names)
+        ColorNameCB->addItem(QString::fromLatin1(name));
+}
+
+void TTWMainForm::FocusRedEdit()
+{
     RedEdit->setFocus();
 }
 
@@ -186,23 +178,8 @@ void TTWMainForm::SaveSettings()
 {
     if (!TheAppReg)
         return;
-    if (OnePick.IsActive())
-    {
-        // A pick without the window has no placement, and its colour is
-        // the script's, not the next start's.
-        TheScreenBitmap.reset();
-        TheBigScreen.reset();
-        TheAppReg.reset();
-        return;
-    }
-    // A Wayland client cannot know where its window is: what it could save
-    // would be no place at all, and the placement saved elsewhere stays.
-    if (QGuiApplication::platformName() != QLatin1String("wayland"))
-        TheAppReg->SaveWindow();
-    TheAppReg->SetSection("Options");
-    TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
-    TheAppReg->WriteInt("HexFormat", HexFormatCB->currentIndex());
-    SaveRecentColors(*TheAppReg, TheEditor.RecentColors());
+    SaveMainFormSettings(*TheAppReg, {TheShape->GetFill(), HexFormatCB->currentIndex(), WindowPlacementKnown()},
+                         TheEditor, TheSampling);
     // The capture, then the sampling window (taking it off the screen).
     TheScreenBitmap.reset();
     TheBigScreen.reset();
@@ -227,18 +204,11 @@ void TTWMainForm::ComeForward(bool pick)
     });
 }
 
-void TTWMainForm::PickOnce(ROnePick::RDone done)
+void TTWMainForm::PickOnce(RSamplingSession::RDone done)
 {
-    OnePick.Start(std::move(done));
-    FirstShown = true;
+    TheSampling.PickForCommandLine(std::move(done));
     FormShow(); // the saved notation, the sampling window
-    TheBigScreen->SetEscapeCancels(true);
-    QTimer::singleShot(0, this, [this]
-    {
-        MouseSelectSBtnClick();
-        if (MouseSelectSBtn->isEnabled() && SamplingMethodOfThisDisplay() != RSamplingMethod::DesktopPortal)
-            OnePick.End(CurrentColor(), false); // the screen could not be copied
-    });
+    QTimer::singleShot(0, this, [this] { MouseSelectSBtnClick(); });
 }
 
 void TTWMainForm::MouseSelectSBtnClick()
@@ -246,7 +216,6 @@ void TTWMainForm::MouseSelectSBtnClick()
     SetSelectButtonsEnabled(false);
     if (SamplingMethodOfThisDisplay() == RSamplingMethod::DesktopPortal)
     {
-        PortalPicked = false;
         ThePortalPicker->Start();
         return;
     }
@@ -255,41 +224,32 @@ void TTWMainForm::MouseSelectSBtnClick()
     // start.
     TheScreenBitmap.reset();
     TheScreenBitmap = RDesktopCopy::Take();
-    if (!TheScreenBitmap || !TheBigScreen || !TheBigScreen->ShowScreenImage(TheScreenBitmap.get()))
-    {
+    const bool shown = TheScreenBitmap && TheBigScreen && TheBigScreen->ShowScreenImage(TheScreenBitmap.get());
+    if (shown)
+        raise(); // above the copy also where no window manager keeps it on top
+    else
         SetSelectButtonsEnabled(true);
-        return;
-    }
-    // Above the copy also where no window manager keeps it on top.
-    raise();
-    MouseSelecting = true;
+    TheSampling.Begin(shown);
 }
 
 void TTWMainForm::EndMouseSelect()
 {
-    // Sampling ends by taking the pixel under the pointer, but for Escape
-    // in a pick from the command line.
-    const bool taken = !(TheBigScreen && TheBigScreen->WasCancelled());
-    if (taken)
-        TheEditor.KeepCurrentColor();
     SetSelectButtonsEnabled(true);
-    MouseSelecting = false;
     unsetCursor();
-    OnePick.End(CurrentColor(), taken);
+    TheSampling.End();
 }
 
 void TTWMainForm::EndPortalSelect(const QString& explanation)
 {
     SetSelectButtonsEnabled(true);
-    if (OnePick.IsActive())
-    {
-        if (!explanation.isEmpty())
-            std::fprintf(stderr, "%s\n", explanation.toLocal8Bit().constData());
-        OnePick.End(CurrentColor(), PortalPicked);
-        return;
-    }
     if (!explanation.isEmpty())
-        QMessageBox::information(this, QString::fromLatin1(MainFormLayout().Caption), explanation);
+    {
+        if (TheSampling.IsCommandLinePick())
+            std::fprintf(stderr, "%s\n", explanation.toLocal8Bit().constData());
+        else
+            QMessageBox::information(this, QString::fromLatin1(MainFormLayout().Caption), explanation);
+    }
+    TheSampling.PickerEnded();
 }
 
 void TTWMainForm::SetSelectButtonsEnabled(bool enabled)
@@ -300,8 +260,8 @@ void TTWMainForm::SetSelectButtonsEnabled(bool enabled)
 
 void TTWMainForm::ApplyOwnPixel(QPointF at)
 {
-    if (MouseSelecting)
-        ApplyColor(WindowPixel(*this, at));
+    if (TheSampling.IsSampling())
+        TheSampling.Follow(WindowPixel(*this, at));
 }
 
 // The scene position: the window's own, with the fraction of a logical pixel
@@ -329,17 +289,18 @@ void TTWMainForm::CloseBtnClick()
 
 void TTWMainForm::AboutBtnClick()
 {
-    ShowAboutBox(this, WebSite, "Visit Quenlar Online!", SupportMail, "Send Quenlar an email!");
+    ShowAboutBox(this, MainFormTexts::WebSite, MainFormTexts::WebLinkText, MainFormTexts::SupportMail,
+                 MainFormTexts::MailLinkText);
 }
 
 void TTWMainForm::HelpBtnClick()
 {
-    ShowHelpTopic(this, "Overview.htm");
+    ShowHelpTopic(this, MainFormTexts::HelpTopic);
 }
 
 void TTWMainForm::QLImageClick()
 {
-    ShellOpen(ProductPage);
+    ShellOpen(MainFormTexts::ProductPage);
 }
 
 QLineEdit* TTWMainForm::EditOf(REditBox box) const
@@ -405,17 +366,17 @@ void TTWMainForm::ProcessPendingEvents()
     // of the change, so that a change of several views paints them at once.
     // Only in this event loop: a dialog opened by an event delivered here
     // runs a loop of its own, and the window paints there as usual.
-    const int outer = PaintWaitLoop;
-    PaintWaitLoop = QThread::currentThread()->loopLevel() + 1;
+    const int outer = ThePaintWaitLoop;
+    ThePaintWaitLoop = QThread::currentThread()->loopLevel() + 1;
     QCoreApplication::processEvents();
-    PaintWaitLoop = outer;
+    ThePaintWaitLoop = outer;
 }
 
 bool TTWMainForm::event(QEvent* event)
 {
     if (event->type() == QEvent::UpdateRequest)
     {
-        if (PaintWaitLoop == QThread::currentThread()->loopLevel() + 1)
+        if (ThePaintWaitLoop == QThread::currentThread()->loopLevel() + 1)
         {
             // Asked again behind what is queued now: after the change.
             QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);

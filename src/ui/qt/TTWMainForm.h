@@ -2,17 +2,16 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
-#include "ui/OnePick.h"
+#include "ui/MainFormSettings.h"
 #include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
 #include "ui/RColorEditorView.h"
+#include "ui/SamplingSession.h"
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
+#include <vector>
 
 class QComboBox;
 class RDesktopCopy;
@@ -30,18 +29,14 @@ class RUpDown;
 // The main window: one colour shown as a swatch, in RGB and HSL boxes, as a
 // name, as hex text in a chosen notation, and in the hue/saturation plane
 // and luminance bar. The editing logic is the headless RColorEditor; this
-// form gives it the controls and keeps the settings between runs.
+// form gives it the controls; the settings steps and the sampling session
+// are the core's too.
 class RColorClipboard;
 
-class TTWMainForm : public QWidget, public RColorEditorView, public RPlaceableWindow
+class TTWMainForm : public QWidget, public RColorEditorView, public RMainFormView, public RPlaceableWindow
 {
     Q_OBJECT
 public:
-    static constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
-    static constexpr const char* WebSite = "https://www.quenlar.example/";
-    static constexpr const char* ProductPage = "https://www.quenlar.example/Products/Tintwell/Index.htm";
-    static constexpr const char* SupportMail = "mailto:support@quenlar.example";
-
     explicit TTWMainForm(QWidget* parent = nullptr);
     ~TTWMainForm() override;
 
@@ -60,7 +55,8 @@ public:
     // The desktop's picker has answered; explanation, when not empty, tells
     // the user why nothing was picked.
     void EndPortalSelect(const QString& explanation);
-    bool IsMouseSelecting() const { return MouseSelecting; }
+    bool IsMouseSelecting() const { return TheSampling.IsSampling(); }
+    RSamplingSession& Sampling() { return TheSampling; }
 
     // Shows the window where it may have been hidden behind others or
     // minimised and brings it forward; with pick, sampling starts too
@@ -69,7 +65,7 @@ public:
     // One pick without showing the window: done gets the colour's literal in
     // the saved notation, or nothing when the user cancelled (Escape) or no
     // pick could start. Nothing is saved.
-    void PickOnce(ROnePick::RDone done);
+    void PickOnce(RSamplingSession::RDone done);
 
     // RColorEditorView
     RString GetEditText(REditBox box) const override;
@@ -81,6 +77,13 @@ public:
     void SetSwatchColor(ColorValue color) override;
     void ShowSwatches(const RSwatchPicture& picture) override;
     void ProcessPendingEvents() override;
+
+    // RMainFormView
+    void SetHSLSpinRange(int minimum, int maximum) override;
+    void SelectHexFormat(int index) override;
+    void CreateSamplingWindow() override;
+    void FillColorNames(const std::vector<const char*>& names) override;
+    void FocusRedEdit() override;
 
     // How often the window has been painted: passes over its changed parts,
     // each one update of the screen (benchmarks and tests count them).
@@ -163,17 +166,15 @@ private:
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RDesktopCopy> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
-    bool MouseSelecting = false;
     // Where the screen cannot be copied, the desktop's picker samples it.
     RPortalColorPicker* ThePortalPicker = nullptr;
+    // The clipboard's keys and the swatch's menu.
     RColorClipboard* TheClipboard = nullptr;
     int ThePaintPasses = 0;
     // One more than the event loop level whose pending events a change is
     // letting through, where painting waits; 0 outside.
-    int PaintWaitLoop = 0;
+    int ThePaintWaitLoop = 0;
     RColorEditor TheEditor{*this, RSwatchLayout{}, &BuiltPlane()};
-    bool FirstShown = false;
-    // A pick from the command line, without the window.
-    ROnePick OnePick;
-    bool PortalPicked = false;
+    RSamplingSession TheSampling{TheEditor};
+    bool TheFirstShowing = true;
 };

@@ -2,7 +2,6 @@
 
 #include "ui/LayoutScale.h"
 
-#include <utility>
 
 namespace
 {
@@ -16,25 +15,7 @@ Function User32Function(const char* name)
                              : nullptr;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors)
-{
-    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
-    return TRUE;
-}
-
 } // namespace
-
-std::vector<RECT> MonitorAreas()
-{
-    std::vector<RECT> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    for (std::size_t i = 1; i < monitors.size(); ++i)
-        if (monitors[i].left == 0 && monitors[i].top == 0)
-            std::swap(monitors[0], monitors[i]);
-    if (monitors.empty())
-        monitors.push_back(RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
-    return monitors;
-}
 
 int SystemDpi()
 {
@@ -45,25 +26,6 @@ int SystemDpi()
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : LayoutDpi;
-}
-
-int MonitorDpiAt(POINT at)
-{
-    // Windows 8.1 on; looked up by name for the same reason.
-    using ForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const ForMonitor forMonitor = []
-    {
-        HMODULE shcore = ::LoadLibraryA("shcore.dll");
-        return shcore != nullptr
-                   ? reinterpret_cast<ForMonitor>(reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")))
-                   : nullptr;
-    }();
-    UINT x = 0, y = 0;
-    constexpr int EffectiveDpi = 0;
-    if (forMonitor != nullptr &&
-        forMonitor(::MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), EffectiveDpi, &x, &y) == S_OK && y > 0)
-        return static_cast<int>(y);
-    return SystemDpi();
 }
 
 int WindowDpi(HWND window)

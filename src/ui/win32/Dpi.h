@@ -18,11 +18,6 @@
 
 // The density window is drawn at: its monitor's.
 int WindowDpi(HWND window);
-// Every monitor's area on the desktop, in device pixels; the primary, at the
-// origin, first.
-std::vector<RECT> MonitorAreas();
-// The density of the monitor that holds the desktop point at.
-int MonitorDpiAt(POINT at);
 // The system's density, which a window has until it lands on a monitor.
 int SystemDpi();
 // Moves window's top-left corner to (left, top) and sizes it so that its

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "ui/DesktopMonitors.h"
 #include "ui/LoupePlacement.h"
 #include "ui/win32/RWindow.h"
 
 #include <memory>
 #include <vector>
 
-class RScreenBitmap;
+class RDesktopCopy;
 class TTWMainForm;
 
 // The windows that show a frozen copy of the desktop under the eyedropper
@@ -17,8 +18,8 @@ class TTWMainForm;
 // so one window over every monitor ends at the first.) Every movement makes
 // the pixel under the pointer the main window's colour and moves the loupe
 // beside it; a left click, or any key that types a character, takes the
-// pixel one last time and hides them.
-// The main window, always on top, stays above them.
+// pixel one last time and hides them. The main window, always on top, stays
+// above them.
 class TBigScreenDlg
 {
 public:
@@ -28,16 +29,9 @@ public:
     TBigScreenDlg& operator=(const TBigScreenDlg&) = delete;
 
     // Shows image (not owned; it must outlive the showing) over every monitor.
-    void ShowScreenImage(const RScreenBitmap* image);
+    void ShowScreenImage(const RDesktopCopy* image);
     // Where the loupe lies on the desktop; empty while it is hidden.
     RECT LoupeArea() const;
-    // Escape ends the showing without taking a pixel (a pick from the command
-    // line, without the main window: the first pane then takes the
-    // keyboard's focus itself); otherwise it takes the pixel as every
-    // character key does.
-    void SetEscapeCancels(bool cancels) { EscapeCancels = cancels; }
-    // Whether the last showing ended by Escape without a pixel taken.
-    bool WasCancelled() const { return Cancelled; }
 
 private:
     class RMonitorPane;
@@ -60,17 +54,15 @@ private:
     HFONT LoupeFont(int size) const;
 
     TTWMainForm& OwnerForm;
-    const RScreenBitmap* ScreenImage = nullptr;
-    bool EscapeCancels = false;
-    bool Cancelled = false;
+    const RDesktopCopy* ScreenImage = nullptr;
     // The first holds the keyboard; the others are over the other monitors.
-    std::vector<std::unique_ptr<RMonitorPane>> Panes;
+    std::vector<std::unique_ptr<RMonitorPane>> ThePanes;
     // The loupe, in desktop pixels ({} while hidden), the hot spot it
     // magnifies, and the ratio of the monitor it is on.
-    RLoupeRect Loupe{};
-    POINT HotSpot{};
-    double LoupeRatio = 1;
+    RLoupeRect TheLoupe{};
+    POINT TheHotSpot{};
+    double TheLoupeRatio = 1;
     // The literal's font, kept while its size stays.
     mutable HFONT TheLoupeFont = nullptr;
-    mutable int LoupeFontSize = 0;
+    mutable int TheLoupeFontSize = 0;
 };

@@ -1,15 +1,13 @@
 #include "ui/win32/TQLAboutDlg.h"
 
-#include "files/FileSystem.h"
-#include "files/RFileName.h"
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Resources.h"
+#include "ui/win32/ScreenAccess.h"
 
-#include <algorithm>
 
 namespace
 {
@@ -18,8 +16,6 @@ constexpr const char* AboutClass = "TQLAboutDlg";
 // A fixed dialog border, a caption, no buttons on it and no system menu.
 constexpr DWORD AboutStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD AboutExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr COLORREF LinkBlue = RGB(0, 0, 255);
-constexpr COLORREF FollowedRed = RGB(255, 0, 0); // colour value 255
 
 } // namespace
 
@@ -80,20 +76,15 @@ void TQLAboutDlg::CreateControls(int dpi)
 
 void TQLAboutDlg::ShowModal()
 {
-    // Centred over the owner, but whole on its screen.
-    RECT box{}, owner{}, work{};
+    // Centred over the owner, but whole on the owner's monitor.
+    RECT box{}, owner{};
     ::GetWindowRect(Handle(), &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    if (Owner != nullptr)
-        ::GetWindowRect(Owner, &owner);
-    else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &owner, 0);
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = std::clamp(static_cast<int>((owner.left + owner.right - width) / 2), static_cast<int>(work.left),
-                                std::max(static_cast<int>(work.left), static_cast<int>(work.right) - width));
-    const int top = std::clamp(static_cast<int>((owner.top + owner.bottom - height) / 2), static_cast<int>(work.top),
-                               std::max(static_cast<int>(work.top), static_cast<int>(work.bottom) - height));
-    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RScreenArea work = WorkAreaOf(Owner).Area();
+    RScreenArea over = work;
+    if (Owner != nullptr && ::GetWindowRect(Owner, &owner))
+        over = {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top};
+    const RScreenArea placed = CentredOver(over, box.right - box.left, box.bottom - box.top, work);
+    ::SetWindowPos(Handle(), nullptr, placed.Left, placed.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     FormShow();
     if (Owner != nullptr)
@@ -128,10 +119,11 @@ void TQLAboutDlg::FormShow()
 
 COLORREF TQLAboutDlg::LinkColour(HWND label) const
 {
+    const COLORREF background = ::GetSysColor(COLOR_BTNFACE);
     if (label == WebSupportLabel)
-        return WebFollowed ? FollowedRed : LinkBlue;
+        return AboutLinkColor(WebFollowed, background);
     if (label == EmailSupportLabel)
-        return MailFollowed ? FollowedRed : LinkBlue;
+        return AboutLinkColor(MailFollowed, background);
     return ::GetSysColor(COLOR_WINDOWTEXT);
 }
 
@@ -216,10 +208,8 @@ void RunAboutDialog(HWND owner, HICON appIcon, const RString& appName, const RSt
 void ShowAboutBox(HWND owner, const RString& webUrl, const RString& webText, const RString& mailUrl,
                   const RString& mailText)
 {
-    RString path;
-    FileSystem::GetProgramFilePath(path);
-    const RFileName program(path);
-    RString name, version, company, description, fileVersion, copyright, comments;
-    ReadVersionInfo(program, name, version, company, description, fileVersion, copyright, comments);
-    RunAboutDialog(owner, TintwellIcon(32), name, version, copyright, webUrl, webText, mailUrl, mailText);
+    ROwnVersion own;
+    ReadOwnVersion(own);
+    RunAboutDialog(owner, TintwellIcon(32), own.ProductName, own.ProductVersion, own.Copyright, webUrl, webText,
+                   mailUrl, mailText);
 }

@@ -1,187 +1,75 @@
 #include "ui/win32/TTWMainForm.h"
 
-#include "colour/ColorNotation.h"
-#include "colour/RColor.h"
+#include "instance/InstanceChannel.h"
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
-#include "ui/SingleInstance.h"
-#include "ui/SwatchMenu.h"
 #include "ui/win32/ColorClipboard.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
-#include "ui/win32/PixelArt.h"
 #include "ui/win32/Resources.h"
-#include "ui/win32/RScreenBitmap.h"
 #include "ui/win32/RShape.h"
 #include "ui/win32/RSpeedButton.h"
 #include "ui/win32/RSwatchImage.h"
 #include "ui/win32/RToolTip.h"
+#include "ui/win32/ScreenAccess.h"
 #include "ui/win32/TBigScreenDlg.h"
 #include "ui/win32/TQLAboutDlg.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <windowsx.h>
-
-#include <string>
-#include <string_view>
-
 
 namespace
 {
-
-constexpr const char* MainFormClass = "TTWMainForm";
-constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD FormExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
 // The form's own messages that carry out a later start's request once the
 // sender has its answer.
 constexpr UINT ComeForwardToShow = WM_APP + 1;
 constexpr UINT ComeForwardToPick = WM_APP + 2;
-// A request is a word; anything longer is no request.
-constexpr DWORD LongestInstanceRequest = 16;
-
-// The colour that stands in until a colour was saved: the toolkit's button
-// face as a system-colour reference, whose low bytes give 15, 0, 0.
-constexpr std::int32_t NoColorSaved = static_cast<std::int32_t>(0x8000000F);
-
-RString WindowText(HWND window)
-{
-    const int length = ::GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    ::GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return RString(text.c_str());
-}
 
 } // namespace
 
 TTWMainForm::TTWMainForm()
 {
     const RFormLayout& layout = MainFormLayout();
-    RegisterClassOnce(MainFormClass, nullptr, TintwellIcon(32), TintwellIcon(16));
-    CreateHandle(MainFormClass, layout.Caption, FormStyle, FormExtendedStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    RegisterClassOnce(MainWindowClass, nullptr, TintwellIcon(32), TintwellIcon(16));
+    CreateHandle(MainWindowClass, layout.Caption, FormStyle, FormExtendedStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                  layout.ClientWidth, layout.ClientHeight, nullptr);
     // Sized once it is known which monitor it landed on; a saved placement
     // on a monitor of another density lays it out again (WM_DPICHANGED).
     CreateControls();
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);
-    FitToDpi(Controls->Dpi(), placed.left, placed.top);
+    FitToDpi(TheControls->Dpi(), placed.left, placed.top);
     TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor);
     TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
     RegisterDialogWindow(Handle(),
                          [this](const MSG& message) { return TakeKey(message) || TheClipboard->TakeKey(message); });
-    SwatchTip = std::make_unique<RToolTip>(Handle(), TheShape->Handle());
-
-    TheAppReg = std::make_unique<RAppReg>(SettingsSubfolder, false);
-    TheAppReg->RestoreWindow(this, "Window", false, 0, 0);
-    SetHelpFile("Tintwell.chm");
+    TheSwatchTip = std::make_unique<RToolTip>(Handle(), TheShape->Handle());
+    TheAppReg = OpenMainFormSettings(*this);
 }
 
 TTWMainForm::~TTWMainForm()
 {
     UnregisterDialogWindow(Handle());
     TheBigScreen.reset();
-    Controls.reset();
-    for (HBITMAP bitmap : {LogoBitmap, ColorDialogGlyph, DropperGlyph})
+    TheControls.reset();
+    for (HBITMAP bitmap : {TheLogoBitmap, TheColorDialogGlyph, TheDropperGlyph})
         if (bitmap != nullptr)
             ::DeleteObject(bitmap);
-    for (HICON icon : {BigIcon, SmallIcon})
+    for (HICON icon : {TheBigIcon, TheSmallIcon})
         if (icon != nullptr)
             ::DestroyIcon(icon);
 }
 
 const char* TTWMainForm::WindowClass()
 {
-    return MainFormClass;
-}
-
-void TTWMainForm::FitToDpi(int dpi, int left, int top)
-{
-    if (dpi != Controls->Dpi())
-        Controls->Rescale(dpi);
-    const RFormLayout& layout = MainFormLayout();
-    FitClientArea(Handle(), Controls->Px(layout.ClientWidth), Controls->Px(layout.ClientHeight), FormStyle,
-                  FormExtendedStyle, dpi, left, top);
-    // The title bar's and the task switcher's icons, drawn in blocks from the
-    // program's own sizes.
-    const HICON oldBig = BigIcon, oldSmall = SmallIcon;
-    BigIcon = IconInBlocks(TintwellIcon(32), Controls->Px(32));
-    SmallIcon = IconInBlocks(TintwellIcon(16), Controls->Px(16));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(BigIcon));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon));
-    for (HICON icon : {oldBig, oldSmall})
-        if (icon != nullptr)
-            ::DestroyIcon(icon);
-}
-
-void TTWMainForm::CreateControls()
-{
-    Controls = std::make_unique<RFormBuilder>(Handle(), MainFormLayout(), WindowDpi(Handle()));
-    RFormBuilder& form = *Controls;
-    LogoBitmap = LoadPicture(LogoBitmapName);
-    ColorDialogGlyph = LoadPicture(ColorDialogGlyphName);
-    DropperGlyph = LoadPicture(DropperGlyphName);
-
-    form.Panel("SidePanel");
-    form.Icon("KeyIconImage", TintwellIcon(32));
-    form.Panel("QuenlarLogoPanel");
-    SidebarImage = form.Bitmap("SidebarImage", LogoBitmap);
-
-    form.Panel("MainPanel");
-    form.Label("Label2");
-    TheShape = &form.Shape("TheShape");
-    form.Label("Label9");
-    ColorNameCB = form.DropDownList("ColorNameCB");
-    form.Label("Label1");
-    RGBHexEdit = form.Edit("RGBHexEdit");
-    HexFormatCB = form.DropDownList("HexFormatCB");
-    for (const char* label : WindowNotationLabels())
-        ::SendMessageA(HexFormatCB, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-
-    form.Panel("RGBGroup");
-    form.Panel("HSLEditGroup");
-    for (const char* label : {"Label4", "Label5", "Label6", "Label3", "Label7", "Label8"})
-        form.Label(label);
-    const struct
-    {
-        const char *Edit, *Spin;
-        HWND* EditMember;
-        HWND* SpinMember;
-    } boxes[] = {
-        {"RedEdit", "RedUpDown", &RedEdit, &RedUpDown}, {"GrnEdit", "GrnUpDown", &GrnEdit, &GrnUpDown},
-        {"BluEdit", "BluUpDown", &BluEdit, &BluUpDown}, {"HueEdit", "HueUpDown", &HueEdit, &HueUpDown},
-        {"SatEdit", "SatUpDown", &SatEdit, &SatUpDown}, {"LumEdit", "LumUpDown", &LumEdit, &LumUpDown},
-    };
-    for (const auto& box : boxes)
-    {
-        *box.EditMember = form.Edit(box.Edit);
-        *box.SpinMember = form.UpDown(box.Spin, *box.EditMember);
-    }
-
-    form.Panel("SwatchPanel");
-    HueSatImage = &form.SwatchImage("HueSatImage", RSwatchImage::Kind::Plane);
-    LumImage = &form.SwatchImage("LumImage", RSwatchImage::Kind::Bar);
-    LumArrowImage = &form.SwatchImage("LumArrowImage", RSwatchImage::Kind::Arrow);
-    HueSatImage->MouseUp = [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); };
-    LumImage->MouseUp = [this](int x, int y) { TheEditor.LumImageMouseUp(x, y); };
-    LumArrowImage->MouseUp = [this](int x, int y) { TheEditor.LumArrowImageMouseUp(x, y); };
-
-    ColorDlgSelectSBtn = &form.SpeedButton("ColorDlgSelectSBtn", ColorDialogGlyph);
-    MouseSelectSBtn = &form.SpeedButton("MouseSelectSBtn", DropperGlyph);
-
-    form.Panel("BtnPanel");
-    AboutBtn = form.Button("AboutBtn");
-    HelpBtn = form.Button("HelpBtn");
-    CloseBtn = form.Button("CloseBtn");
-    form.SetTabOrder();
+    return MainWindowClass;
 }
 
 void TTWMainForm::Show()
 {
-    ::ShowWindow(Handle(), ShowState);
+    ::ShowWindow(Handle(), TheShowState);
     ::UpdateWindow(Handle());
 }
 
@@ -189,13 +77,6 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_SHOWWINDOW:
-        if (wParam && !FirstShown)
-        {
-            FirstShown = true;
-            FormShow();
-        }
-        break;
     case WM_COMMAND:
         Command(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
         return 0;
@@ -205,9 +86,7 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             UpDownClick(reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_SETCURSOR:
-        if (Controls && Controls->ShowHandOver(reinterpret_cast<HWND>(wParam)))
-            return TRUE;
-        break;
+        return FormSetCursor(reinterpret_cast<HWND>(wParam)) ? TRUE : Default(message, wParam, lParam);
     case WM_MOUSEMOVE:
         FormMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
@@ -216,60 +95,37 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN:
         FormMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
-    case WM_DPICHANGED:
-    {
-        // Moved onto a monitor of another density: laid out again there, at
-        // the place the system suggests.
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        FitToDpi(HIWORD(wParam), suggested->left, suggested->top);
-        return 0;
-    }
-    case WM_CONTEXTMENU:
-    {
-        // The swatch's menu: a right click on it (found by the point: the
-        // window the message names is not the swatch everywhere once it
-        // has passed through its panel), or the menu key where the focused
-        // control has no menu of its own, below the swatch then.
-        RECT swatch{};
-        ::GetWindowRect(TheShape->Handle(), &swatch);
-        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (lParam == -1)
-            at = POINT{swatch.left, swatch.bottom};
-        else if (!::PtInRect(&swatch, at))
-            break;
-        TheClipboard->ShowSwatchMenu(at);
-        return 0;
-    }
-    case WM_MEASUREITEM:
-        if (TheClipboard && TheClipboard->MeasureMenuSquare(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
-            return TRUE;
-        break;
-    case WM_DRAWITEM:
-        if (TheClipboard && TheClipboard->DrawMenuSquare(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
-            return TRUE;
-        break;
     case WM_MOUSEACTIVATE:
-        // While sampling, a click on this window samples it and leaves the
-        // keyboard with the sampling window.
-        if (MouseSelecting)
-            return MA_NOACTIVATE;
+        return FormMouseActivate();
+    case WM_CONTEXTMENU:
+        return FormContextMenu(lParam) ? 0 : Default(message, wParam, lParam);
+    case WM_MEASUREITEM:
+        return TheClipboard && TheClipboard->MeasureMenuSquare(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
+                   ? TRUE : Default(message, wParam, lParam);
+    case WM_DRAWITEM:
+        return TheClipboard && TheClipboard->DrawMenuSquare(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+                   ? TRUE : Default(message, wParam, lParam);
+    default:
+        return HandleLifeMessage(message, wParam, lParam);
+    }
+}
+
+LRESULT TTWMainForm::HandleLifeMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_SHOWWINDOW:
+        FormShowing(wParam != FALSE);
         break;
+    case WM_DPICHANGED:
+        FormDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         if (FormCloseQuery())
             ::DestroyWindow(Handle());
         return 0;
-    case WM_COPYDATA:
-    {
-        // A later start of the program hands its request over.
-        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        RInstanceRequest request{};
-        if (data == nullptr || data->dwData != InstanceRequestData || data->cbData > LongestInstanceRequest ||
-            !ParseInstanceRequest(std::string_view(static_cast<const char*>(data->lpData), data->cbData), request))
-            return FALSE;
-        // After this message is answered: the sender waits for the answer.
-        ::PostMessageA(Handle(), request == RInstanceRequest::Pick ? ComeForwardToPick : ComeForwardToShow, 0, 0);
-        return TRUE;
-    }
+    case WM_COPYDATA: // a later start of the program hands its request over
+        return RInstanceChannel::Receive(reinterpret_cast<const void*>(lParam)) ? TRUE : FALSE;
     case ComeForwardToPick:
     case ComeForwardToShow:
         ComeForward(message == ComeForwardToPick);
@@ -277,9 +133,7 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // The session ends without a close: save as a close does.
-        if (wParam)
-            SaveSettings();
+        FormEndSession(wParam != FALSE);
         return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);
@@ -351,31 +205,59 @@ void TTWMainForm::UpDownClick(HWND spin)
             (TheEditor.*entry.Click)();
 }
 
+void TTWMainForm::FormShowing(bool shown)
+{
+    if (shown && TheFirstShowing)
+        FormShow();
+}
+
 void TTWMainForm::FormShow()
 {
-    // 1. The HSL spins run 0..239 from now on.
-    for (HWND spin : {HueUpDown, SatUpDown, LumUpDown})
-        ::SendMessageA(spin, UDM_SETRANGE32, 0, 239);
-    // 2. The saved colour (only its low three bytes count) and notation.
-    RColor& color = TheEditor.Color();
-    TheAppReg->SetSection("Options");
-    color.SetColor(static_cast<ColorValue>(TheAppReg->ReadInt("LastColor", NoColorSaved)));
-    int notation = TheAppReg->ReadInt("HexFormat", 0);
-    RColor::CheckHexFormat(notation);
-    color.SetHexFormat(notation);
-    ::SendMessageA(HexFormatCB, CB_SETCURSEL, static_cast<WPARAM>(notation), 0);
-    LoadRecentColors(*TheAppReg, TheEditor.RecentColors());
-    // 3. The sampling window, hidden until sampling starts.
-    TheBigScreen = std::make_unique<TBigScreenDlg>(*this);
-    // 4. The names in table order, not sorted.
-    ::SendMessageA(ColorNameCB, CB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < NamedColorCount; ++i)
-        ::SendMessageA(ColorNameCB, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(RColor::GetColorName(i)));
-    // 5. Every view.
-    TheEditor.RefreshColor();
-    TheEditor.RefreshRGBEdits();
-    TheEditor.RefreshHSLEdits();
-    ::SetFocus(RedEdit);
+    TheFirstShowing = false;
+    ShowMainForm(*this, TheEditor, *TheAppReg);
+}
+
+bool TTWMainForm::FormSetCursor(HWND over) const
+{
+    return TheControls && TheControls->ShowHandOver(over);
+}
+
+void TTWMainForm::FormDpiChanged(int dpi, const RECT& suggested)
+{
+    // Moved onto a monitor of another density: laid out again there, at
+    // the place the system suggests.
+    FitToDpi(dpi, suggested.left, suggested.top);
+}
+
+bool TTWMainForm::FormContextMenu(LPARAM lParam)
+{
+    // The swatch's menu: a right click on it (found by the point: the
+    // window the message names is not the swatch everywhere once it has
+    // passed through its panel), or the menu key where the focused control
+    // has no menu of its own, below the swatch then.
+    RECT swatch{};
+    ::GetWindowRect(TheShape->Handle(), &swatch);
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (lParam == -1)
+        at = POINT{swatch.left, swatch.bottom};
+    else if (!::PtInRect(&swatch, at))
+        return false;
+    TheClipboard->ShowSwatchMenu(at);
+    return true;
+}
+
+LRESULT TTWMainForm::FormMouseActivate() const
+{
+    // While sampling, a click on this window samples it and leaves the
+    // keyboard with the sampling window.
+    return TheSampling.IsSampling() ? MA_NOACTIVATE : MA_ACTIVATE;
+}
+
+void TTWMainForm::FormEndSession(bool ending)
+{
+    // The session ends without a close: save as a close does.
+    if (ending)
+        SaveSettings();
 }
 
 bool TTWMainForm::FormCloseQuery()
@@ -388,20 +270,8 @@ void TTWMainForm::SaveSettings()
 {
     if (!TheAppReg)
         return;
-    if (OnePick.IsActive())
-    {
-        // A pick without the window has no placement, and its colour is
-        // the script's, not the next start's.
-        TheScreenBitmap.reset();
-        TheBigScreen.reset();
-        TheAppReg.reset();
-        return;
-    }
-    TheAppReg->SaveWindow();
-    TheAppReg->SetSection("Options");
-    TheAppReg->WriteInt("LastColor", static_cast<std::int32_t>(TheShape->GetFill()));
-    TheAppReg->WriteInt("HexFormat", static_cast<int>(::SendMessageA(HexFormatCB, CB_GETCURSEL, 0, 0)));
-    SaveRecentColors(*TheAppReg, TheEditor.RecentColors());
+    const int notation = static_cast<int>(::SendMessageA(HexFormatCB, CB_GETCURSEL, 0, 0));
+    SaveMainFormSettings(*TheAppReg, {TheShape->GetFill(), notation, true}, TheEditor, TheSampling);
     // The capture, then the sampling window (taking it off the screen).
     TheScreenBitmap.reset();
     TheBigScreen.reset();
@@ -411,46 +281,22 @@ void TTWMainForm::SaveSettings()
 void TTWMainForm::MouseSelectSBtnClick()
 {
     SetSelectButtonsEnabled(false);
-    // One block copy of the whole desktop, every monitor, replacing the last
-    // one. The program is aware of each monitor's density, so these are
-    // device pixels, one to one with the screen.
-    HDC screen = ::GetDC(nullptr);
-    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    // One block copy of the whole desktop, every monitor, replacing the last one.
     TheScreenBitmap.reset();
-    TheScreenBitmap = std::make_unique<RScreenBitmap>(screen, left, top, width, height);
-    bool copied = false;
-    if (TheScreenBitmap->Bitmap != nullptr)
-    {
-        HDC copy = ::CreateCompatibleDC(screen);
-        HGDIOBJ old = ::SelectObject(copy, TheScreenBitmap->Bitmap);
-        copied = ::BitBlt(copy, 0, 0, width, height, screen, left, top, SRCCOPY) != FALSE;
-        ::SelectObject(copy, old);
-        ::DeleteDC(copy);
-    }
-    ::ReleaseDC(nullptr, screen);
-    if (!copied || !TheBigScreen)
-    {
+    TheScreenBitmap = RDesktopCopy::Take();
+    const bool copied = TheScreenBitmap && TheBigScreen;
+    if (copied)
+        TheBigScreen->ShowScreenImage(TheScreenBitmap.get());
+    else
         SetSelectButtonsEnabled(true);
-        return;
-    }
-    TheBigScreen->ShowScreenImage(TheScreenBitmap.get());
-    MouseSelecting = true;
+    TheSampling.Begin(copied);
 }
 
 void TTWMainForm::EndMouseSelect()
 {
-    // Sampling ends by taking the pixel under the pointer, but for Escape
-    // in a pick from the command line.
-    const bool taken = !(TheBigScreen && TheBigScreen->WasCancelled());
-    if (taken)
-        TheEditor.KeepCurrentColor();
     SetSelectButtonsEnabled(true);
-    MouseSelecting = false;
     ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    OnePick.End(CurrentColor(), taken);
+    TheSampling.End();
 }
 
 bool TTWMainForm::TakeKey(const MSG& message)
@@ -461,7 +307,7 @@ bool TTWMainForm::TakeKey(const MSG& message)
         return false;
     // The dropper from the keyboard, from whichever control has the focus:
     // the select buttons never take it. Not while one is under way.
-    if (!MouseSelecting && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
+    if (!TheSampling.IsSampling() && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
         MouseSelectSBtnClick();
     return true;
 }
@@ -473,19 +319,20 @@ void TTWMainForm::ComeForward(bool pick)
     else if (!::IsWindowVisible(Handle()))
         Show();
     ::SetForegroundWindow(Handle());
-    if (pick && !MouseSelecting && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
+    if (pick && !TheSampling.IsSampling() && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
         MouseSelectSBtnClick();
 }
 
-void TTWMainForm::PickOnce(ROnePick::RDone done)
+void TTWMainForm::ComeForwardLater(bool pick)
 {
-    OnePick.Start(std::move(done));
-    FirstShown = true;
+    ::PostMessageA(Handle(), pick ? ComeForwardToPick : ComeForwardToShow, 0, 0);
+}
+
+void TTWMainForm::PickOnce(RSamplingSession::RDone done)
+{
+    TheSampling.PickForCommandLine(std::move(done));
     FormShow(); // the saved notation, the sampling window
-    TheBigScreen->SetEscapeCancels(true);
     MouseSelectSBtnClick();
-    if (!MouseSelecting)
-        OnePick.End(CurrentColor(), false); // the screen could not be copied
 }
 
 void TTWMainForm::SetSelectButtonsEnabled(bool enabled)
@@ -506,12 +353,8 @@ void TTWMainForm::FormMouseDown(int x, int y)
 
 void TTWMainForm::ApplyOwnPixel(int x, int y)
 {
-    if (!MouseSelecting)
-        return;
-    HDC dc = ::GetDC(Handle());
-    const ColorValue pixel = ::GetPixel(dc, x, y);
-    ::ReleaseDC(Handle(), dc);
-    ApplyColor(pixel);
+    if (TheSampling.IsSampling())
+        TheSampling.Follow(WindowPixel(Handle(), x, y));
 }
 
 void TTWMainForm::CloseBtnClick()
@@ -521,167 +364,16 @@ void TTWMainForm::CloseBtnClick()
 
 void TTWMainForm::AboutBtnClick()
 {
-    ShowAboutBox(Handle(), WebSite, "Visit Quenlar Online!", SupportMail, "Send Quenlar an email!");
+    ShowAboutBox(Handle(), MainFormTexts::WebSite, MainFormTexts::WebLinkText, MainFormTexts::SupportMail,
+                 MainFormTexts::MailLinkText);
 }
 
 void TTWMainForm::HelpBtnClick()
 {
-    ShowHelpTopic(Handle(), "Overview.htm");
+    ShowHelpTopic(Handle(), MainFormTexts::HelpTopic);
 }
 
 void TTWMainForm::QLImageClick()
 {
-    ShellOpen(ProductPage);
-}
-
-HWND TTWMainForm::EditOf(REditBox box) const
-{
-    switch (box)
-    {
-    case REditBox::RedEdit: return RedEdit;
-    case REditBox::GrnEdit: return GrnEdit;
-    case REditBox::BluEdit: return BluEdit;
-    case REditBox::HueEdit: return HueEdit;
-    case REditBox::SatEdit: return SatEdit;
-    case REditBox::LumEdit: return LumEdit;
-    }
-    return RedEdit;
-}
-
-RString TTWMainForm::GetEditText(REditBox box) const
-{
-    return WindowText(EditOf(box));
-}
-
-void TTWMainForm::SetEditText(REditBox box, const RString& text)
-{
-    ::SetWindowTextA(EditOf(box), text.Text());
-}
-
-int TTWMainForm::GetColorNameIndex() const
-{
-    return static_cast<int>(::SendMessageA(ColorNameCB, CB_GETCURSEL, 0, 0));
-}
-
-void TTWMainForm::SelectColorName(int index)
-{
-    ::SendMessageA(ColorNameCB, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int TTWMainForm::GetHexFormatIndex() const
-{
-    return static_cast<int>(::SendMessageA(HexFormatCB, CB_GETCURSEL, 0, 0));
-}
-
-void TTWMainForm::SetHexText(const RString& text)
-{
-    ::SetWindowTextA(RGBHexEdit, text.Text());
-}
-
-void TTWMainForm::SetSwatchColor(ColorValue color)
-{
-    TheShape->SetFill(color);
-    SwatchTip->SetText(SwatchToolTip(color));
-}
-
-std::string TTWMainForm::SwatchToolTipText() const
-{
-    return SwatchTip->Text();
-}
-
-void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)
-{
-    for (RSwatchImage* image : {HueSatImage, LumImage, LumArrowImage})
-        image->Show(picture);
-}
-
-void TTWMainForm::ProcessPendingEvents()
-{
-    ProcessPendingMessages();
-}
-
-bool TTWMainForm::RunColorDialog(ColorValue& color)
-{
-    // The custom colours last for the run, as the dialog expects of its caller.
-    static COLORREF customColors[16] = {};
-    CHOOSECOLORA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Handle();
-    dialog.rgbResult = color & 0x00FFFFFF;
-    dialog.lpCustColors = customColors;
-    dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    if (!::ChooseColorA(&dialog))
-        return false;
-    color = dialog.rgbResult;
-    return true;
-}
-
-RECT TTWMainForm::Bounds() const
-{
-    // A minimised window's own rectangle is off the screen; its restored one counts.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (::IsIconic(Handle()) && ::GetWindowPlacement(Handle(), &placement))
-        return placement.rcNormalPosition;
-    RECT bounds{};
-    ::GetWindowRect(Handle(), &bounds);
-    return bounds;
-}
-
-int TTWMainForm::GetLeft() const
-{
-    return Bounds().left;
-}
-
-int TTWMainForm::GetTop() const
-{
-    return Bounds().top;
-}
-
-int TTWMainForm::GetWidth() const
-{
-    const RECT bounds = Bounds();
-    return bounds.right - bounds.left;
-}
-
-int TTWMainForm::GetHeight() const
-{
-    const RECT bounds = Bounds();
-    return bounds.bottom - bounds.top;
-}
-
-int TTWMainForm::GetWindowState() const
-{
-    if (::IsIconic(Handle()))
-        return StateMinimized;
-    return ::IsZoomed(Handle()) ? StateMaximized : StateNormal;
-}
-
-void TTWMainForm::SetLeft(int left)
-{
-    ::SetWindowPos(Handle(), nullptr, left, Bounds().top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TTWMainForm::SetTop(int top)
-{
-    ::SetWindowPos(Handle(), nullptr, Bounds().left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TTWMainForm::SetWidth(int width)
-{
-    // The window has a fixed size; a stored outer size cannot change it.
-    static_cast<void>(width);
-}
-
-void TTWMainForm::SetHeight(int height)
-{
-    static_cast<void>(height);
-}
-
-void TTWMainForm::SetWindowState(int state)
-{
-    // Anything but the three known states shows the window normally.
-    ShowState = state == StateMinimized ? SW_SHOWMINIMIZED : state == StateMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    if (::IsWindowVisible(Handle()))
-        ::ShowWindow(Handle(), ShowState);
+    ShellOpen(MainFormTexts::ProductPage);
 }

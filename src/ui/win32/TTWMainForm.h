@@ -2,20 +2,20 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
-#include "ui/OnePick.h"
+#include "ui/MainFormSettings.h"
 #include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
 #include "ui/RColorEditorView.h"
+#include "ui/SamplingSession.h"
 #include "ui/win32/FormBuilder.h"
 #include "ui/win32/RWindow.h"
 
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
+#include <vector>
 
 class RColorClipboard;
-class RScreenBitmap;
+class RDesktopCopy;
 class RShape;
 class RSpeedButton;
 class RSwatchImage;
@@ -25,15 +25,11 @@ class TBigScreenDlg;
 // The main window: one colour shown as a swatch, in RGB and HSL boxes, as a
 // name, as hex text in a chosen notation, and in the hue/saturation plane
 // and luminance bar. The editing logic is the headless RColorEditor; this
-// form gives it the controls and keeps the settings between runs.
-class TTWMainForm : public RWindow, public RColorEditorView, public RPlaceableWindow
+// form gives it the controls; the settings steps and the sampling session
+// are the core's too.
+class TTWMainForm : public RWindow, public RColorEditorView, public RMainFormView, public RPlaceableWindow
 {
 public:
-    static constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
-    static constexpr const char* WebSite = "https://www.quenlar.example/";
-    static constexpr const char* ProductPage = "https://www.quenlar.example/Products/Tintwell/Index.htm";
-    static constexpr const char* SupportMail = "mailto:support@quenlar.example";
-
     TTWMainForm();
     ~TTWMainForm() override;
 
@@ -50,21 +46,23 @@ public:
     void MouseSelectSBtnClick();
     // Sampling has ended, however the sampling window was hidden.
     void EndMouseSelect();
-    bool IsMouseSelecting() const { return MouseSelecting; }
+    bool IsMouseSelecting() const { return TheSampling.IsSampling(); }
+    RSamplingSession& Sampling() { return TheSampling; }
     const RColor& CurrentColor() const { return TheEditor.Color(); }
 
     // Shows the window where it may have been hidden behind others or
     // minimised and brings it forward; with pick, sampling starts too
     // (unless under way). Another start of the program asks this.
     void ComeForward(bool pick);
+    // The same once the message being handled is answered: a later start's
+    // request, whose sender waits for its answer.
+    void ComeForwardLater(bool pick);
     // One pick without showing the window: done gets the colour's literal in
     // the saved notation, or nothing when the user cancelled (Escape) or no
     // pick could start. Nothing is saved.
-    void PickOnce(ROnePick::RDone done);
-    // The class of the main window, by which a later start finds it, and
-    // the tag of the WM_COPYDATA that carries its request.
+    void PickOnce(RSamplingSession::RDone done);
+    // The class of the main window, by which a later start finds it.
     static const char* WindowClass();
-    static constexpr ULONG_PTR InstanceRequestData = 0x54574931; // "TWI1"
     // The sampling windows, for tests that look at the loupe.
     const TBigScreenDlg* SamplingWindows() const { return TheBigScreen.get(); }
 
@@ -73,7 +71,7 @@ public:
     // What the swatch's tooltip says.
     std::string SwatchToolTipText() const;
     // The control with the layout's name, for tests that drive the window.
-    HWND ControlNamed(const char* name) const { return Controls->Find(name); }
+    HWND ControlNamed(const char* name) const { return TheControls->Find(name); }
 
     // RColorEditorView
     RString GetEditText(REditBox box) const override;
@@ -86,6 +84,13 @@ public:
     void ShowSwatches(const RSwatchPicture& picture) override;
     void ProcessPendingEvents() override;
     bool RunColorDialog(ColorValue& color) override;
+
+    // RMainFormView
+    void SetHSLSpinRange(int minimum, int maximum) override;
+    void SelectHexFormat(int index) override;
+    void CreateSamplingWindow() override;
+    void FillColorNames(const std::vector<const char*>& names) override;
+    void FocusRedEdit() override;
 
     // RPlaceableWindow: the outer bounds, frame included, and the state.
     int GetLeft() const override;
@@ -103,6 +108,11 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    static constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    static constexpr DWORD FormExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+    // The window's showing, closing and session, apart from its input.
+    LRESULT HandleLifeMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     // Lays the window out at dpi: its controls, its pictures, its icons, and
     // its size around the layout, its top-left corner at (left, top).
@@ -112,10 +122,19 @@ private:
     HWND EditOf(REditBox box) const;
     RECT Bounds() const;
 
-    void FormShow();
+    // The messages the window handles itself, each by its own handler.
+    void FormShowing(bool shown);
     bool FormCloseQuery();
     void FormMouseMove(int x, int y);
     void FormMouseDown(int x, int y);
+    void FormDpiChanged(int dpi, const RECT& suggested);
+    // The swatch's menu at a right click on it (true), or from the menu key.
+    bool FormContextMenu(LPARAM lParam);
+    bool FormSetCursor(HWND over) const;
+    LRESULT FormMouseActivate() const;
+    void FormEndSession(bool ending);
+
+    void FormShow();
     void ApplyOwnPixel(int x, int y);
     void SetSelectButtonsEnabled(bool enabled);
     // The form's own keys before the dialog navigation: Ctrl+Shift+D.
@@ -127,7 +146,8 @@ private:
 
     // The plane drawn when the program was built: no start computes it.
     RColorEditor TheEditor{*this, RSwatchLayout{}, &BuiltPlane()};
-    std::unique_ptr<RFormBuilder> Controls;
+    RSamplingSession TheSampling{TheEditor};
+    std::unique_ptr<RFormBuilder> TheControls;
     // Controls, named as the window's layout names them.
     HWND RedEdit = nullptr, GrnEdit = nullptr, BluEdit = nullptr;
     HWND HueEdit = nullptr, SatEdit = nullptr, LumEdit = nullptr;
@@ -144,21 +164,20 @@ private:
     RSwatchImage* LumArrowImage = nullptr;
     RSpeedButton* ColorDlgSelectSBtn = nullptr;
     RSpeedButton* MouseSelectSBtn = nullptr;
-    HBITMAP LogoBitmap = nullptr;
-    HBITMAP ColorDialogGlyph = nullptr;
-    HBITMAP DropperGlyph = nullptr;
+    HBITMAP TheLogoBitmap = nullptr;
+    HBITMAP TheColorDialogGlyph = nullptr;
+    HBITMAP TheDropperGlyph = nullptr;
     // The window's icons at its density (the class's are at 96 dpi).
-    HICON BigIcon = nullptr;
-    HICON SmallIcon = nullptr;
+    HICON TheBigIcon = nullptr;
+    HICON TheSmallIcon = nullptr;
 
+    // The clipboard's keys and the swatch's menu.
     std::unique_ptr<RColorClipboard> TheClipboard;
     // The swatch's tooltip: its contrast against white and black.
-    std::unique_ptr<RToolTip> SwatchTip;
-    ROnePick OnePick;
+    std::unique_ptr<RToolTip> TheSwatchTip;
     std::unique_ptr<RAppReg> TheAppReg;
-    std::unique_ptr<RScreenBitmap> TheScreenBitmap;
+    std::unique_ptr<RDesktopCopy> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
-    bool MouseSelecting = false;
-    bool FirstShown = false;
-    int ShowState = SW_SHOWNORMAL; // the saved state, applied when first shown
+    bool TheFirstShowing = true;
+    int TheShowState = SW_SHOWNORMAL; // the saved state, applied when first shown
 };

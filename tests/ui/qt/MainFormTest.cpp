@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(run.Find("SidebarImage")->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(run.Find("SidebarImage"), Qt::LeftButton, {}, QPoint(10, 50));
         QTRY_VERIFY(!Lines(record).empty());
-        QCOMPARE(QString::fromStdString(Lines(record)[0]), QString::fromLatin1(TTWMainForm::ProductPage));
+        QCOMPARE(QString::fromStdString(Lines(record)[0]), QString::fromLatin1(MainFormTexts::ProductPage));
     }
 
     // The box reads the program's version afresh at every opening; its links
@@ -349,8 +349,8 @@ private slots:
         QTRY_COMPARE(Lines(record).size(), std::size_t{4});
         std::vector<std::string> opened = Lines(record);
         std::sort(opened.begin(), opened.end());
-        std::vector<std::string> expected{TTWMainForm::SupportMail, TTWMainForm::SupportMail, TTWMainForm::WebSite,
-                                          TTWMainForm::WebSite};
+        std::vector<std::string> expected{MainFormTexts::SupportMail, MainFormTexts::SupportMail, MainFormTexts::WebSite,
+                                          MainFormTexts::WebSite};
         std::sort(expected.begin(), expected.end());
         QVERIFY(opened == expected);
     }

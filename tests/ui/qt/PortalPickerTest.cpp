@@ -177,7 +177,7 @@ private slots:
     {
         Form.reset();
         {
-            RAppReg store(TTWMainForm::SettingsSubfolder, false);
+            RAppReg store(MainFormTexts::SettingsSubfolder, false);
             store.SetSection("Window");
             for (const auto& [name, value] : {std::pair{"Left", 321}, {"Top", 123}, {"Width", 360}, {"Height", 290}, {"State", 0}})
                 store.WriteInt(name, value);
@@ -189,7 +189,7 @@ private slots:
             form.findChild<QLineEdit*>("RedEdit")->setText("200");
             form.close();
         }
-        RAppReg store(TTWMainForm::SettingsSubfolder, false);
+        RAppReg store(MainFormTexts::SettingsSubfolder, false);
         store.SetSection("Window");
         QCOMPARE(store.ReadInt("Left", -1), 321);
         QCOMPARE(store.ReadInt("Top", -1), 123);

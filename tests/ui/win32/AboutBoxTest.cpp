@@ -2,6 +2,7 @@
 // resource, its links, and how it closes.
 #include "ui/win32/MainFormFixture.h"
 
+#include "colour/Contrast.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/TQLAboutDlg.h"
 
@@ -30,6 +31,23 @@ struct Hook
 
 // A link target the shell fails on at once, without starting anything.
 constexpr const char* NothingToOpen = "C:\\no such folder\\nothing.tintwell-test";
+
+// A link's colour: blue, or red once followed, as near to pure as reads on
+// the box's face, however light or dark the face.
+bool Readable(COLORREF colour)
+{
+    return ContrastRatio(colour, ::GetSysColor(COLOR_BTNFACE)) >= 4.5;
+}
+
+bool ReadableBlue(COLORREF colour)
+{
+    return Readable(colour) && GetBValue(colour) > GetRValue(colour) && GetBValue(colour) > GetGValue(colour);
+}
+
+bool ReadableRed(COLORREF colour)
+{
+    return Readable(colour) && GetRValue(colour) > GetGValue(colour) && GetRValue(colour) > GetBValue(colour);
+}
 
 } // namespace
 
@@ -75,13 +93,13 @@ TEST_F(MainFormTest, AFollowedLinkTurnsRedUntilTheBoxClosesAndEscapeDoesNotClose
                   ++showings;
                   HWND web = about.ControlNamed("WebSupportLabel");
                   HWND mail = about.ControlNamed("EmailSupportLabel");
-                  EXPECT_EQ(about.LinkColour(web), RGB(0, 0, 255)) << "showing " << showings;
-                  EXPECT_EQ(about.LinkColour(mail), RGB(0, 0, 255));
+                  EXPECT_TRUE(ReadableBlue(about.LinkColour(web))) << "showing " << showings;
+                  EXPECT_TRUE(ReadableBlue(about.LinkColour(mail)));
                   if (showings == 1)
                   {
                       Click(web);
-                      EXPECT_EQ(about.LinkColour(web), RGB(255, 0, 0));
-                      EXPECT_EQ(about.LinkColour(mail), RGB(0, 0, 255));
+                      EXPECT_TRUE(ReadableRed(about.LinkColour(web)));
+                      EXPECT_TRUE(ReadableBlue(about.LinkColour(mail)));
                   }
                   PressKey(about.ControlNamed("OkBtn"), VK_ESCAPE);
                   EXPECT_TRUE(::IsWindowVisible(about.Handle())) << "Escape closed the box";
@@ -103,4 +121,36 @@ TEST_F(MainFormTest, WithoutAnIconTheImageStaysHidden)
                   Click(about.ControlNamed("OkBtn"));
               });
     RunAboutDialog(Form->Handle(), nullptr, "", "", "", NothingToOpen, "", NothingToOpen, "");
+}
+
+// Opened from a main window on the second monitor, near that monitor's far
+// edge, the box stays whole on that monitor, not on the primary.
+TEST_F(MainFormTest, TheAboutBoxStaysOnTheMonitorOfItsOwner)
+{
+    const std::vector<RECT> monitors = MonitorAreas();
+    if (monitors.size() < 2)
+        GTEST_SKIP() << "one monitor here";
+    const RECT second = monitors[1];
+    RECT form{};
+    ::GetWindowRect(Form->Handle(), &form);
+    // The window against the second monitor's edge away from the primary.
+    const bool leftOfPrimary = second.left < monitors[0].left;
+    const int left = leftOfPrimary ? second.left : second.right - (form.right - form.left);
+    ::SetWindowPos(Form->Handle(), nullptr, left, second.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PumpFor(200);
+    bool shown = false;
+    Hook hook([&](TQLAboutDlg& about)
+              {
+                  shown = true;
+                  RECT box{};
+                  ::GetWindowRect(about.Handle(), &box);
+                  EXPECT_GE(box.left, second.left);
+                  EXPECT_GE(box.top, second.top);
+                  EXPECT_LE(box.right, second.right);
+                  EXPECT_LE(box.bottom, second.bottom);
+                  Click(about.ControlNamed("OkBtn"));
+              });
+    RunAboutDialog(Form->Handle(), TintwellIcon(32), "Quenlar Tintwell", "1", "", NothingToOpen,
+                   "Visit Quenlar Online!", NothingToOpen, "Send Quenlar an email!");
+    EXPECT_TRUE(shown);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 // One run of the real main window, with the settings of earlier runs removed.
+#include "ui/win32/ScreenAccess.h"
 #include "ui/win32/TTWMainForm.h"
 #include "ui/win32/Win32Driver.h"
 
@@ -9,6 +10,17 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
+
+// Every monitor's area on the desktop, the primary first, as the system's
+// rectangles.
+inline std::vector<RECT> MonitorAreas()
+{
+    std::vector<RECT> areas;
+    for (const RMonitor& monitor : DesktopMonitors())
+        areas.push_back(RECT{monitor.Left, monitor.Top, monitor.Left + monitor.Width, monitor.Top + monitor.Height});
+    return areas;
+}
 
 class MainFormTest : public testing::Test
 {

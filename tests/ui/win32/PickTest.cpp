@@ -139,7 +139,7 @@ protected:
 
     static std::int32_t Saved(const char* name, std::int32_t missing)
     {
-        RAppReg store(TTWMainForm::SettingsSubfolder, false, "Tintwell");
+        RAppReg store(MainFormTexts::SettingsSubfolder, false, "Tintwell");
         store.SetSection("Options");
         return store.ReadInt(name, missing);
     }
@@ -183,7 +183,7 @@ TEST_F(PickTest, PickGoesToTheRunningTintwell)
 TEST_F(PickTest, PrintPrintsTheClickedPixelOrNothingOnEscape)
 {
     {
-        RAppReg store(TTWMainForm::SettingsSubfolder, false, "Tintwell");
+        RAppReg store(MainFormTexts::SettingsSubfolder, false, "Tintwell");
         store.SetSection("Options");
         store.WriteInt("HexFormat", 2); // Delphi
     }

@@ -1,7 +1,4 @@
-#include "app/InstanceChannel.h"
-
-#include <QGuiApplication>
-#include <QSocketNotifier>
+#include "instance/InstanceChannel.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,26 +13,6 @@
 
 namespace
 {
-
-// A request is a few bytes; a peer that sends more, or nothing for this
-// long, is cut off. The answer may take as long: the running one may be
-// busy painting.
-constexpr std::size_t LongestLine = 16;
-constexpr int LineWaitMs = 500;
-constexpr int AnswerWaitMs = 3000;
-
-std::string DisplayName()
-{
-    const QString platform = QGuiApplication::platformName();
-    const char* name = nullptr;
-    if (platform == QLatin1String("wayland"))
-        name = std::getenv("WAYLAND_DISPLAY");
-    else if (platform == QLatin1String("xcb"))
-        name = std::getenv("DISPLAY");
-    if (name == nullptr || *name == '\0')
-        return platform == QLatin1String("wayland") ? "wayland-0" : platform.toStdString();
-    return name;
-}
 
 // The session's runtime folder, private to the user by its definition;
 // otherwise a folder of the user's own in the temporary folder, trusted
@@ -84,12 +61,12 @@ int Connect(const std::string& path)
 }
 
 // One line (its newline taken off) within waitMs; false for more than
-// LongestLine bytes, a closed peer or the time running out.
+// LongestInstanceRequest bytes, a closed peer or the time running out.
 bool ReadLine(int socket, std::string& line, int waitMs)
 {
     line.clear();
     char c = 0;
-    while (line.size() <= LongestLine)
+    while (line.size() <= LongestInstanceRequest)
     {
         pollfd ready{socket, POLLIN, 0};
         if (::poll(&ready, 1, waitMs) <= 0 || ::read(socket, &c, 1) != 1)
@@ -108,40 +85,47 @@ bool WriteAll(int socket, const std::string& text)
 
 } // namespace
 
-RInstanceChannel::RInstanceChannel()
+struct RInstanceChannel::RState
+{
+    std::string SocketPath;
+    int Listener = -1;
+    RReceiver Receiver;
+};
+
+RInstanceChannel::RInstanceChannel(const std::string& display) : State(std::make_unique<RState>())
 {
     const std::string folder = PrivateFolder();
     if (!folder.empty())
-        SocketPath = folder + '/' + InstanceChannelName(DisplayName());
+        State->SocketPath = folder + '/' + InstanceChannelName(display);
 }
 
 RInstanceChannel::~RInstanceChannel()
 {
-    if (Listener >= 0)
+    if (State->Listener >= 0)
     {
-        ::close(Listener);
-        ::unlink(SocketPath.c_str());
+        ::close(State->Listener);
+        ::unlink(State->SocketPath.c_str());
     }
 }
 
 bool RInstanceChannel::HandOver(RInstanceRequest request) const
 {
-    const int socket = Connect(SocketPath);
+    const int socket = Connect(State->SocketPath);
     if (socket < 0)
         return false;
     std::string answer;
-    // The answer says the running one read the request, not that it is done.
-    const bool taken = WriteAll(socket, InstanceRequestLine(request)) && ReadLine(socket, answer, AnswerWaitMs) &&
-                       answer == "ok";
+    const bool taken = WriteAll(socket, InstanceRequestLine(request)) &&
+                       ReadLine(socket, answer, InstanceAnswerWaitMs) && answer == InstanceRequestTaken;
     ::close(socket);
     return taken;
 }
 
 bool RInstanceChannel::Listen()
 {
+    const std::string& path = State->SocketPath;
     sockaddr_un address;
-    if (Listener >= 0 || !Address(SocketPath, address))
-        return Listener >= 0;
+    if (State->Listener >= 0 || !Address(path, address))
+        return State->Listener >= 0;
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0)
         return false;
@@ -152,37 +136,49 @@ bool RInstanceChannel::Listen()
         // Left over, or someone is alive there: only a socket file that no
         // one answers at is taken over.
         struct stat status{};
-        const int alive = Connect(SocketPath);
+        const int alive = Connect(path);
         if (alive >= 0)
             ::close(alive);
-        else if (::lstat(SocketPath.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) &&
-                 ::unlink(SocketPath.c_str()) == 0)
+        else if (::lstat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) && ::unlink(path.c_str()) == 0)
             bound = bind();
     }
-    if (!bound || ::chmod(SocketPath.c_str(), 0600) != 0 || ::listen(socket, 4) != 0)
+    if (!bound || ::chmod(path.c_str(), 0600) != 0 || ::listen(socket, 4) != 0)
     {
         ::close(socket);
         return false;
     }
-    Listener = socket;
-    Notifier = new QSocketNotifier(Listener, QSocketNotifier::Read, this);
-    connect(Notifier, &QSocketNotifier::activated, this, [this] { Serve(); });
+    State->Listener = socket;
     return true;
+}
+
+void RInstanceChannel::OnRequest(RReceiver receiver)
+{
+    State->Receiver = std::move(receiver);
+}
+
+bool RInstanceChannel::Receive(const void*)
+{
+    return false;
+}
+
+int RInstanceChannel::WatchedSocket() const
+{
+    return State->Listener;
 }
 
 void RInstanceChannel::Serve()
 {
     for (;;)
     {
-        const int caller = ::accept4(Listener, nullptr, nullptr, SOCK_CLOEXEC);
+        const int caller = ::accept4(State->Listener, nullptr, nullptr, SOCK_CLOEXEC);
         if (caller < 0)
             return;
         std::string line;
         RInstanceRequest request{};
-        const bool understood = ReadLine(caller, line, LineWaitMs) && ParseInstanceRequest(line, request) &&
-                                WriteAll(caller, "ok\n");
+        const bool understood = ReadLine(caller, line, InstanceLineWaitMs) && ParseInstanceRequest(line, request) &&
+                                WriteAll(caller, std::string(InstanceRequestTaken) + "\n");
         ::close(caller);
-        if (understood)
-            emit Requested(request);
+        if (understood && State->Receiver)
+            State->Receiver(request);
     }
 }

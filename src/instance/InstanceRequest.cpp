@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "instance/InstanceRequest.h"
 
 std::string InstanceRequestLine(RInstanceRequest request)
 {

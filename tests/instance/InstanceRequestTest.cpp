@@ -1,10 +1,10 @@
 // The running instance's meeting point: one per display, a plain file name
 // whatever the display is called, and the requests that travel to it.
-#include "ui/SingleInstance.h"
+#include "instance/InstanceRequest.h"
 
 #include <gtest/gtest.h>
 
-TEST(SingleInstance, OneNamePerDisplayThatStaysInItsFolder)
+TEST(InstanceRequest, OneNamePerDisplayThatStaysInItsFolder)
 {
     const struct
     {
@@ -24,7 +24,7 @@ TEST(SingleInstance, OneNamePerDisplayThatStaysInItsFolder)
         EXPECT_EQ(InstanceChannelName(test.Display), test.Name) << test.Display;
 }
 
-TEST(SingleInstance, RequestsReadBackAndNothingElseIsOne)
+TEST(InstanceRequest, RequestsReadBackAndNothingElseIsOne)
 {
     for (const RInstanceRequest request : {RInstanceRequest::Show, RInstanceRequest::Pick})
     {

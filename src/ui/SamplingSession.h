@@ -1,0 +1,70 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class RColorEditor;
+
+// What a key pressed on the sampling window does.
+enum class RSamplingKey
+{
+    Nothing, // it types no character (an arrow, a function key, Shift)
+    Takes,   // it takes the pixel under the pointer, as a click does
+    Cancels, // Escape in a pick from the command line: ends with nothing taken
+};
+
+// One sampling of the screen, from the start to its end, however each
+// window layer shows the copy: every movement makes the pixel under the
+// pointer the current colour, a click or a typed key takes it one last
+// time. Also the pick from the command line, without the window, which
+// answers once with the literal taken or with nothing (cancelled, or no
+// sampling possible), and which scripts must be able to cancel with Escape.
+class RSamplingSession
+{
+public:
+    using RDone = std::function<void(const std::optional<std::string>&)>;
+
+    explicit RSamplingSession(RColorEditor& editor) : Editor(editor) {}
+
+    // From now on this run is one pick for the command line; done gets its
+    // answer once: the literal in the current notation, or nothing.
+    void PickForCommandLine(RDone done) { Done = std::move(done); }
+    bool IsCommandLinePick() const { return static_cast<bool>(Done); }
+
+    // The screen was copied and shown (copied), or could not be: sampling
+    // then never starts, and a pick from the command line ends with nothing.
+    void Begin(bool copied);
+    bool IsSampling() const { return MouseSelecting; }
+
+    // The pixel under the pointer (all bits set where it cannot be read,
+    // which is taken as white): the current colour, every view following.
+    void Follow(ColorValue pixel);
+    // What a key does; typesCharacter includes Enter, Escape, Space and
+    // Backspace.
+    RSamplingKey KeyPressed(bool typesCharacter, bool escape) const;
+    // The pixel taken last, by a click or a key.
+    void Take(ColorValue pixel) { Follow(pixel); }
+    // Escape in a pick from the command line: nothing is taken.
+    void Cancel() { Cancelled = true; }
+    // The sampling window has gone, however: the colour taken joins the
+    // recent colours, and a pick from the command line gets its answer.
+    void End();
+
+    // The desktop's own picker (where no copy can be had) gave color.
+    void PickerPicked(ColorValue color);
+    // It has ended, with a colour or without: the answer for a command-line
+    // pick.
+    void PickerEnded();
+
+private:
+    void Answer(bool taken);
+
+    RColorEditor& Editor;
+    RDone Done;
+    bool MouseSelecting = false;
+    bool Cancelled = false;
+    bool PickerTook = false;
+};

@@ -1,0 +1,209 @@
+// The main window as the editor, the first showing and the settings store
+// see it: its boxes, lists, swatches and colour dialog, and its outer bounds.
+#include "ui/win32/TTWMainForm.h"
+
+#include "ui/win32/MessageLoop.h"
+#include "ui/win32/RShape.h"
+#include "ui/win32/RSwatchImage.h"
+#include "ui/win32/RToolTip.h"
+#include "ui/win32/TBigScreenDlg.h"
+#include "ui/SwatchMenu.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <string>
+
+namespace
+{
+
+RString WindowText(HWND window)
+{
+    const int length = ::GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    ::GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return RString(text.c_str());
+}
+
+} // namespace
+
+HWND TTWMainForm::EditOf(REditBox box) const
+{
+    switch (box)
+    {
+    case REditBox::RedEdit: return RedEdit;
+    case REditBox::GrnEdit: return GrnEdit;
+    case REditBox::BluEdit: return BluEdit;
+    case REditBox::HueEdit: return HueEdit;
+    case REditBox::SatEdit: return SatEdit;
+    case REditBox::LumEdit: return LumEdit;
+    }
+    return RedEdit;
+}
+
+RString TTWMainForm::GetEditText(REditBox box) const
+{
+    return WindowText(EditOf(box));
+}
+
+void TTWMainForm::SetEditText(REditBox box, const RString& text)
+{
+    ::SetWindowTextA(EditOf(box), text.Text());
+}
+
+int TTWMainForm::GetColorNameIndex() const
+{
+    return static_cast<int>(::SendMessageA(ColorNameCB, CB_GETCURSEL, 0, 0));
+}
+
+void TTWMainForm::SelectColorName(int index)
+{
+    ::SendMessageA(ColorNameCB, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int TTWMainForm::GetHexFormatIndex() const
+{
+    return static_cast<int>(::SendMessageA(HexFormatCB, CB_GETCURSEL, 0, 0));
+}
+
+void TTWMainForm::SetHexText(const RString& text)
+{
+    ::SetWindowTextA(RGBHexEdit, text.Text());
+}
+
+void TTWMainForm::SetSwatchColor(ColorValue color)
+{
+    TheShape->SetFill(color);
+    TheSwatchTip->SetText(SwatchToolTip(color));
+}
+
+std::string TTWMainForm::SwatchToolTipText() const
+{
+    return TheSwatchTip->Text();
+}
+
+void TTWMainForm::SetHSLSpinRange(int minimum, int maximum)
+{
+    for (HWND spin : {HueUpDown, SatUpDown, LumUpDown})
+        ::SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+}
+
+void TTWMainForm::SelectHexFormat(int index)
+{
+    ::SendMessageA(HexFormatCB, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TTWMainForm::CreateSamplingWindow()
+{
+    TheBigScreen = std::make_unique<TBigScreenDlg>(*this);
+}
+
+void TTWMainForm::FillColorNames(const std::vector<const char*>& names)
+{
+    ::SendMessageA(ColorNameCB, CB_RESETCONTENT, 0, 0);
+    for (const char* name : names)
+        ::SendMessageA(ColorNameCB, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+}
+
+void TTWMainForm::FocusRedEdit()
+{
+    ::SetFocus(RedEdit);
+}
+
+void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)
+{
+    for (RSwatchImage* image : {HueSatImage, LumImage, LumArrowImage})
+        image->Show(picture);
+}
+
+void TTWMainForm::ProcessPendingEvents()
+{
+    ProcessPendingMessages();
+}
+
+bool TTWMainForm::RunColorDialog(ColorValue& color)
+{
+    // The custom colours last for the run, as the dialog expects of its caller.
+    static COLORREF customColors[16] = {};
+    CHOOSECOLORA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Handle();
+    dialog.rgbResult = color & 0x00FFFFFF;
+    dialog.lpCustColors = customColors;
+    dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+    if (!::ChooseColorA(&dialog))
+        return false;
+    color = dialog.rgbResult;
+    return true;
+}
+
+RECT TTWMainForm::Bounds() const
+{
+    // A minimised window's own rectangle is off the screen; its restored one counts.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (::IsIconic(Handle()) && ::GetWindowPlacement(Handle(), &placement))
+        return placement.rcNormalPosition;
+    RECT bounds{};
+    ::GetWindowRect(Handle(), &bounds);
+    return bounds;
+}
+
+int TTWMainForm::GetLeft() const
+{
+    return Bounds().left;
+}
+
+int TTWMainForm::GetTop() const
+{
+    return Bounds().top;
+}
+
+int TTWMainForm::GetWidth() const
+{
+    const RECT bounds = Bounds();
+    return bounds.right - bounds.left;
+}
+
+int TTWMainForm::GetHeight() const
+{
+    const RECT bounds = Bounds();
+    return bounds.bottom - bounds.top;
+}
+
+int TTWMainForm::GetWindowState() const
+{
+    if (::IsIconic(Handle()))
+        return StateMinimized;
+    return ::IsZoomed(Handle()) ? StateMaximized : StateNormal;
+}
+
+void TTWMainForm::SetLeft(int left)
+{
+    ::SetWindowPos(Handle(), nullptr, left, Bounds().top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TTWMainForm::SetTop(int top)
+{
+    ::SetWindowPos(Handle(), nullptr, Bounds().left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TTWMainForm::SetWidth(int width)
+{
+    // The window has a fixed size; a stored outer size cannot change it.
+    static_cast<void>(width);
+}
+
+void TTWMainForm::SetHeight(int height)
+{
+    static_cast<void>(height);
+}
+
+void TTWMainForm::SetWindowState(int state)
+{
+    // Anything but the three known states shows the window normally.
+    TheShowState = state == StateMinimized ? SW_SHOWMINIMIZED : state == StateMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    if (::IsWindowVisible(Handle()))
+        ::ShowWindow(Handle(), TheShowState);
+}
