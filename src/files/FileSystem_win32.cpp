@@ -1,5 +1,7 @@
 #include "files/FileSystem.h"
 
+#include "text/WideText.h"
+
 #include <windows.h>
 
 namespace FileSystem
@@ -7,6 +9,8 @@ namespace FileSystem
 
 const char NativeSeparator = '\\';
 
+// Every name goes to the system as UTF-16, so that a folder named in
+// characters outside the ANSI code page (a user's profile, say) is reached.
 namespace
 {
 
@@ -24,7 +28,7 @@ bool HasAttributes(const char* path, bool folder)
 {
     if (path == nullptr)
         return false;
-    const DWORD attributes = ::GetFileAttributesA(path);
+    const DWORD attributes = ::GetFileAttributesW(WideText(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
 }
 
@@ -33,7 +37,7 @@ bool HasAttributes(const char* path, bool folder)
 FileHandle OpenNewForWriting(const char* path)
 {
     // Writing shares nothing: no reader ever sees half a file from us.
-    return FromHandle(::CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    return FromHandle(::CreateFileW(WideText(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -41,7 +45,7 @@ FileHandle OpenExistingForReading(const char* path, bool readOnly)
 {
     const DWORD access = readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     return FromHandle(
-        ::CreateFileA(path, access, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ::CreateFileW(WideText(path).c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::int32_t ReadBytes(FileHandle file, void* buffer, std::int32_t count)
@@ -82,13 +86,13 @@ bool IsExistingFolder(const char* path)
 
 bool MakeFolder(const char* path)
 {
-    return ::CreateDirectoryA(path, nullptr) != 0;
+    return ::CreateDirectoryW(WideText(path).c_str(), nullptr) != 0;
 }
 
 bool MoveOver(const char* source, const char* target)
 {
     // Written through, so that the new name is on the disk when this returns.
-    return ::MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return ::MoveFileExW(WideText(source).c_str(), WideText(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 RString ReplacementTarget(const char* path)
@@ -98,7 +102,7 @@ RString ReplacementTarget(const char* path)
 
 bool MayReplace(const char* target)
 {
-    const DWORD attributes = ::GetFileAttributesA(target);
+    const DWORD attributes = ::GetFileAttributesW(WideText(target).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return ::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND;
     return (attributes & FILE_ATTRIBUTE_READONLY) == 0;
@@ -114,7 +118,7 @@ FileHandle CreateReplacement(const char* target, RString& newPath)
         wsprintfA(suffix, ".%08lx%04lx", ::GetTickCount() ^ (::GetCurrentProcessId() << 16), attempt);
         RString path(target);
         path.Append(suffix);
-        HANDLE file = ::CreateFileA(path.Text(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        HANDLE file = ::CreateFileW(WideText(path.Text()).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE)
         {
@@ -129,18 +133,19 @@ FileHandle CreateReplacement(const char* target, RString& newPath)
 
 bool RemoveFile(const char* path)
 {
-    return ::DeleteFileA(path) != 0;
+    return ::DeleteFileW(WideText(path).c_str()) != 0;
 }
 
 bool GetProgramFilePath(RString& path)
 {
-    char buffer[MAX_PATH + 1];
-    const DWORD length = ::GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    constexpr DWORD Capacity = 520;
+    wchar_t buffer[Capacity + 1];
+    const DWORD length = ::GetModuleFileNameW(nullptr, buffer, Capacity);
     // A full buffer means the name was cut.
-    if (length == 0 || length >= MAX_PATH)
+    if (length == 0 || length >= Capacity)
         return false;
-    buffer[length] = '\0';
-    path = RString(buffer);
+    buffer[length] = L'\0';
+    path = RString(Utf8Text(buffer).c_str());
     return true;
 }
 

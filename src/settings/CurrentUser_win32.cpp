@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+// The profile's name in the settings file, as every earlier version wrote
+// it: in the ANSI code page. A name the code page cannot hold comes out
+// with "?" in it, the same at every start, so its settings are found again;
+// a UTF-8 name would lose every accented user's saved settings once.
 bool QueryLoggedOnUserName(RString& name)
 {
     char buffer[256];

@@ -1,12 +1,15 @@
 #include "shell/HtmlHelpLibrary.h"
 
+#include "text/WideText.h"
+
 #include <windows.h>
 
 namespace
 {
 
-// The control's entry point, HtmlHelpA.
-using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
+// The control's entry point, HtmlHelpW: the help file's path may hold
+// characters outside the ANSI code page.
+using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data);
 constexpr UINT HhDisplayTopic = 0x0000;
 // WinHelpA's command that shows the topic found under a keyword.
 constexpr UINT HelpKey = 0x0101;
@@ -24,7 +27,7 @@ bool LoadHtmlHelpLibrary(const char* fileName, RHtmlHelpLibrary& library)
     HMODULE module = ::LoadLibraryA(fileName);
     if (module == nullptr)
         return false;
-    FARPROC entry = ::GetProcAddress(module, "HtmlHelpA");
+    FARPROC entry = ::GetProcAddress(module, "HtmlHelpW");
     if (entry == nullptr)
     {
         ::FreeLibrary(module);
@@ -47,10 +50,11 @@ bool DisplayHtmlHelpTopic(const RHtmlHelpLibrary& library, void* owner, const ch
     if (library.DisplayEntry == nullptr)
         return false;
     const auto show = reinterpret_cast<HtmlHelpFunction>(library.DisplayEntry);
-    return show(static_cast<HWND>(owner), fileAndTopic, HhDisplayTopic, 0) != nullptr;
+    return show(static_cast<HWND>(owner), WideText(fileAndTopic).c_str(), HhDisplayTopic, 0) != nullptr;
 }
 
 void ShowHelpKeyword(void* owner, const RString& file, const RString& keyword)
 {
-    ::WinHelpA(static_cast<HWND>(owner), file.Text(), HelpKey, reinterpret_cast<ULONG_PTR>(keyword.Text()));
+    ::WinHelpW(static_cast<HWND>(owner), WideText(file.Text()).c_str(), HelpKey,
+               reinterpret_cast<ULONG_PTR>(WideText(keyword.Text()).c_str()));
 }

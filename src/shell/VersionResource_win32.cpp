@@ -1,5 +1,7 @@
 #include "shell/VersionResource.h"
 
+#include "text/WideText.h"
+
 #include <windows.h>
 
 namespace VersionResource
@@ -8,19 +10,19 @@ namespace VersionResource
 std::uint32_t BlockSize(const char* path)
 {
     DWORD ignored = 0;
-    return path != nullptr ? ::GetFileVersionInfoSizeA(path, &ignored) : 0;
+    return path != nullptr ? ::GetFileVersionInfoSizeW(WideText(path).c_str(), &ignored) : 0;
 }
 
 bool ReadBlock(const char* path, std::uint32_t size, void* buffer)
 {
-    return path != nullptr && buffer != nullptr && ::GetFileVersionInfoA(path, 0, size, buffer) != 0;
+    return path != nullptr && buffer != nullptr && ::GetFileVersionInfoW(WideText(path).c_str(), 0, size, buffer) != 0;
 }
 
 bool QueryBinary(const void* block, const char* subBlock, const void*& value, std::uint32_t& length)
 {
     void* found = nullptr;
     UINT size = 0;
-    if (block == nullptr || !::VerQueryValueA(block, subBlock, &found, &size))
+    if (block == nullptr || !::VerQueryValueW(block, WideText(subBlock).c_str(), &found, &size))
         return false;
     value = found;
     length = size;
@@ -29,17 +31,17 @@ bool QueryBinary(const void* block, const char* subBlock, const void*& value, st
 
 bool QueryText(const void* block, const char* subBlock, RString& text)
 {
-    // The -A query gives the text in the ANSI code page, as every -A window
-    // function that shows it expects.
+    // The resource holds UTF-16; the program's texts are UTF-8 (the ANSI
+    // query would lose what the code page cannot hold).
     void* found = nullptr;
     UINT size = 0;
-    if (block == nullptr || !::VerQueryValueA(block, subBlock, &found, &size) || found == nullptr)
+    if (block == nullptr || !::VerQueryValueW(block, WideText(subBlock).c_str(), &found, &size) || found == nullptr)
         return false;
-    const char* characters = static_cast<const char*>(found);
-    UINT length = 0;
-    while (length < size && characters[length] != '\0')
-        ++length;
-    text = RString(characters, static_cast<int>(length));
+    const wchar_t* characters = static_cast<const wchar_t*>(found);
+    std::wstring wide;
+    for (UINT i = 0; i < size && characters[i] != L'\0'; ++i)
+        wide += characters[i];
+    text = RString(Utf8Text(wide.c_str()).c_str());
     return true;
 }
 

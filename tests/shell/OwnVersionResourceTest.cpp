@@ -18,8 +18,7 @@ TEST(OwnVersionResource, ReadsTheVersionListsStrings)
     EXPECT_STREQ(company.Text(), "Quenlar Corp");
     EXPECT_STREQ(description.Text(), "Quenlar Tintwell");
     EXPECT_STREQ(fileVersion.Text(), "2004.5.1.0");
-    // The -A services give the ANSI code page of the language's table
-    // (1252), where "©" is the one byte 0xA9.
-    EXPECT_STREQ(copyright.Text(), "Copyright \xA9 2004 Quenlar Corp");
-    EXPECT_STREQ(comments.Text(), "Copyright \xA9 2004 Quenlar Corp");
+    // UTF-8, as on every platform, whatever the ANSI code page.
+    EXPECT_STREQ(copyright.Text(), "Copyright \xC2\xA9 2004 Quenlar Corp");
+    EXPECT_STREQ(comments.Text(), "Copyright \xC2\xA9 2004 Quenlar Corp");
 }

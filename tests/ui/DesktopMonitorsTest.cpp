@@ -26,3 +26,33 @@ TEST(DesktopMonitors, TheMonitorUnderAPointOrTheNearest)
         EXPECT_EQ(MonitorAt(monitors, test.X, test.Y), test.Monitor) << test.X << "," << test.Y;
     EXPECT_EQ(MonitorAt({}, 0, 0), -1);
 }
+
+// An About box over its owner: centred, and whole on the work area of the
+// owner's monitor, wherever that monitor lies (left of the primary at
+// negative coordinates, above it, smaller than the box).
+TEST(CentredOver, CentredAndWholeOnTheOwnersMonitor)
+{
+    const RScreenArea primary{0, 0, 1600, 1160}, left{-1280, 200, 1280, 984};
+    const struct
+    {
+        const char* Where;
+        RScreenArea Owner, Work;
+        int Left, Top;
+    } cases[] = {
+        {"in the middle", {600, 400, 360, 280}, primary, 580, 420},
+        {"against the left edge", {-1280, 300, 360, 280}, left, -1280, 320},
+        {"left monitor, near the primary", {-200, 300, 360, 280}, left, -400, 320},
+        {"above the work area", {100, -50, 360, 280}, primary, 80, 0},
+        {"past the bottom", {100, 1100, 360, 280}, primary, 80, 1160 - 240},
+        {"past the right", {1500, 400, 360, 280}, primary, 1600 - 400, 420},
+        {"a box larger than the work area", {0, 0, 360, 280}, {-100, -100, 300, 200}, -100, -100},
+    };
+    for (const auto& test : cases)
+    {
+        const RScreenArea placed = CentredOver(test.Owner, 400, 240, test.Work);
+        EXPECT_EQ(placed.Left, test.Left) << test.Where;
+        EXPECT_EQ(placed.Top, test.Top) << test.Where;
+        EXPECT_EQ(placed.Width, 400);
+        EXPECT_EQ(placed.Height, 240);
+    }
+}

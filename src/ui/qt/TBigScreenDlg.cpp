@@ -26,7 +26,7 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
 bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 {
     ScreenImage = image;
-    LoupeBlockArea = QRect(); // of the last copy
+    TheLoupeBlockArea = QRect(); // of the last copy
     // Made at the first sampling, not at every start of the program.
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
     static_cast<void>(installed);
@@ -40,37 +40,37 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     // for an old-style full-screen one, and lift it above always-on-top
     // windows while the focus is on another monitor.
     const int margin = RDesktopCopy::Margin;
-    Covered = image->Area().adjusted(-margin, -margin, margin, margin);
-    CoverTries = 0;
-    CoverDesktop(*this, Covered);
-    ShownOrigin = WindowOrigin = Covered.topLeft();
-    if (!image->ShowIn(*this, ShownOrigin))
+    TheCovered = image->Area().adjusted(-margin, -margin, margin, margin);
+    TheCoverTries = 0;
+    CoverDesktop(*this, TheCovered);
+    TheShownOrigin = TheWindowOrigin = TheCovered.topLeft();
+    if (!image->ShowIn(*this, TheShownOrigin))
     {
         ScreenImage = nullptr;
         return false;
     }
-    Monitors = DesktopMonitors();
+    TheMonitors = DesktopMonitors();
     // Asked once a showing: the answer is the window's, which stays.
-    PutsLoupePixels = WindowTakesRgb32Pixels(*this);
-    LastPointer = PointerDevicePixel();
+    ThePutsLoupePixels = WindowTakesRgb32Pixels(*this);
+    TheLastPointer = PointerDevicePixel();
     TheLoupe.Hide();
     MoveLoupe();
     show();
     // Showing sets the window's size again from its size in layout pixels,
     // which a monitor of another scale turns into another number of device
     // pixels.
-    CoverDesktop(*this, Covered);
+    CoverDesktop(*this, TheCovered);
     // Every key comes here from now on, wherever the focus is; the server's
     // side of the grab is confirmed when the window is painted.
-    KeyboardHeld = false;
+    TheKeyboardHeld = false;
     grabKeyboard();
     return true;
 }
 
 void TBigScreenDlg::HoldKeyboard()
 {
-    if (!KeyboardHeld && windowHandle() != nullptr)
-        KeyboardHeld = windowHandle()->setKeyboardGrabEnabled(true);
+    if (!TheKeyboardHeld && windowHandle() != nullptr)
+        TheKeyboardHeld = windowHandle()->setKeyboardGrabEnabled(true);
 }
 
 // The scene position keeps the fraction of a logical pixel that names the
@@ -79,7 +79,7 @@ void TBigScreenDlg::HoldKeyboard()
 // wherever it lies, so this holds on every monitor.
 QPoint TBigScreenDlg::CopyPixelAt(const QMouseEvent& event) const
 {
-    return WindowOrigin + DevicePixelAt(event.scenePosition(), devicePixelRatioF());
+    return TheWindowOrigin + DevicePixelAt(event.scenePosition(), devicePixelRatioF());
 }
 
 QPoint TBigScreenDlg::PointerDevicePixel() const
@@ -93,10 +93,10 @@ ColorValue TBigScreenDlg::CopyPixel(QPoint desktopPixel) const
 {
     if (ScreenImage == nullptr)
         return 0xFFFFFFFF;
-    if (LoupeBlockArea.contains(desktopPixel))
+    if (TheLoupeBlockArea.contains(desktopPixel))
     {
-        const QPoint at = desktopPixel - LoupeBlockArea.topLeft();
-        return LoupeBlock[static_cast<std::size_t>(at.y() * LoupeBlockArea.width() + at.x())];
+        const QPoint at = desktopPixel - TheLoupeBlockArea.topLeft();
+        return TheLoupeBlock[static_cast<std::size_t>(at.y() * TheLoupeBlockArea.width() + at.x())];
     }
     return ScreenImage->Pixel(desktopPixel);
 }
@@ -105,11 +105,11 @@ void TBigScreenDlg::FollowWindowOrigin()
 {
     if (!isVisible())
         return;
-    WindowOrigin = WindowOriginOnDesktop(*this);
-    if (ScreenImage != nullptr && WindowOrigin != ShownOrigin)
+    TheWindowOrigin = WindowOriginOnDesktop(*this);
+    if (ScreenImage != nullptr && TheWindowOrigin != TheShownOrigin)
     {
-        ShownOrigin = WindowOrigin;
-        ScreenImage->ShowIn(*this, ShownOrigin);
+        TheShownOrigin = TheWindowOrigin;
+        ScreenImage->ShowIn(*this, TheShownOrigin);
     }
 }
 
@@ -117,11 +117,11 @@ void TBigScreenDlg::paintEvent(QPaintEvent* event)
 {
     if (ScreenImage == nullptr)
         return;
-    ++PaintCount;
+    ++ThePaintCount;
     // The server has shown the copy; only the magnifier is ours to draw.
     FollowWindowOrigin();
     const qreal ratio = devicePixelRatioF();
-    const QRect loupe = TheLoupe.Area.translated(-WindowOrigin);
+    const QRect loupe = TheLoupe.Area.translated(-TheWindowOrigin);
     const QRect logical = QRectF(QPointF(loupe.topLeft()) / ratio, QSizeF(loupe.size()) / ratio).toAlignedRect();
     if (event->region().intersects(logical))
         DrawLoupe();
@@ -131,29 +131,29 @@ void TBigScreenDlg::paintEvent(QPaintEvent* event)
 
 void TBigScreenDlg::DrawLoupe()
 {
-    if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !PutsLoupePixels)
+    if (TheLoupe.Area.isEmpty() || ScreenImage == nullptr || !ThePutsLoupePixels)
         return;
-    LoupeBlockArea = TheLoupe.Source();
-    LoupeBlock = ScreenImage->PixelBlock(LoupeBlockArea);
-    PutWindowPixels(*this, TheLoupe.Render(LoupeBlock, OwnerForm.CurrentColor().GetHexFormat()),
-                    TheLoupe.Area.topLeft() - WindowOrigin);
+    TheLoupeBlockArea = TheLoupe.Source();
+    TheLoupeBlock = ScreenImage->PixelBlock(TheLoupeBlockArea);
+    PutWindowPixels(*this, TheLoupe.Render(TheLoupeBlock, OwnerForm.CurrentColor().GetHexFormat()),
+                    TheLoupe.Area.topLeft() - TheWindowOrigin);
 }
 
 void TBigScreenDlg::MoveLoupe()
 {
-    if (!LoupeShown || ScreenImage == nullptr)
+    if (!TheLoupeShown || ScreenImage == nullptr)
         return;
-    const int monitor = MonitorAt(Monitors, LastPointer.x(), LastPointer.y());
-    const RMonitor on = monitor >= 0 ? Monitors[static_cast<std::size_t>(monitor)]
+    const int monitor = MonitorAt(TheMonitors, TheLastPointer.x(), TheLastPointer.y());
+    const RMonitor on = monitor >= 0 ? TheMonitors[static_cast<std::size_t>(monitor)]
                                      : RMonitor{ScreenImage->Area().x(), ScreenImage->Area().y(),
                                                 ScreenImage->Area().width(), ScreenImage->Area().height(), 1};
     const QRect before = TheLoupe.Area;
     // The main window stays above the copy and would hide the magnifier.
-    TheLoupe.MoveTo(LastPointer, QRect(on.Left, on.Top, on.Width, on.Height), on.Ratio,
+    TheLoupe.MoveTo(TheLastPointer, QRect(on.Left, on.Top, on.Width, on.Height), on.Ratio,
                     WindowFrameOnDesktop(OwnerForm));
     // Where it was and is no more, the copy again; then its new picture.
     for (const QRect& uncovered : QRegion(before).subtracted(TheLoupe.Area))
-        RestoreWindowPixels(*this, uncovered.translated(-WindowOrigin));
+        RestoreWindowPixels(*this, uncovered.translated(-TheWindowOrigin));
     if (isVisible())
         DrawLoupe();
 }
@@ -177,19 +177,19 @@ void TBigScreenDlg::KeepCovering()
     // by one monitor's scale, and may move it off the desktop's origin; a
     // few tries, so that a window manager that insists is not fought for
     // ever.
-    if (!isVisible() || ScreenImage == nullptr || CoverTries >= 3)
+    if (!isVisible() || ScreenImage == nullptr || TheCoverTries >= 3)
         return;
-    if (WindowOriginOnDesktop(*this) == Covered.topLeft() && WindowSizeOnDesktop(*this) == Covered.size())
+    if (WindowOriginOnDesktop(*this) == TheCovered.topLeft() && WindowSizeOnDesktop(*this) == TheCovered.size())
         return;
-    ++CoverTries;
-    CoverDesktop(*this, Covered);
+    ++TheCoverTries;
+    CoverDesktop(*this, TheCovered);
 }
 
 void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    LastPointer = CopyPixelAt(*event);
+    TheLastPointer = CopyPixelAt(*event);
     MoveLoupe();
-    OwnerForm.Sampling().Follow(CopyPixel(LastPointer));
+    OwnerForm.Sampling().Follow(CopyPixel(TheLastPointer));
 }
 
 void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
@@ -200,7 +200,7 @@ void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
 
 void TBigScreenDlg::FormClick(QPoint desktopPixel)
 {
-    LastPointer = desktopPixel;
+    TheLastPointer = desktopPixel;
     OwnerForm.Sampling().Take(CopyPixel(desktopPixel));
     hide();
 }
@@ -233,8 +233,8 @@ void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
         return;
     case RSamplingKey::Takes:
         if (const auto pointer = PointerOnDesktop())
-            LastPointer = *pointer;
-        FormClick(LastPointer);
+            TheLastPointer = *pointer;
+        FormClick(TheLastPointer);
         return;
     }
 }
@@ -244,7 +244,7 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     TheLoupe.Hide();
     releaseKeyboard();
-    KeyboardHeld = false;
+    TheKeyboardHeld = false;
     // The hidden window would keep the copy alive on the server.
     RDesktopCopy::ShowNothingIn(*this);
     OwnerForm.EndMouseSelect();

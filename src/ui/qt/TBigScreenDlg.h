@@ -37,10 +37,10 @@ public:
     bool ShowScreenImage(const RDesktopCopy* image);
 
     // The magnifier beside the hot spot, shown unless turned off.
-    void SetLoupeShown(bool shown) { LoupeShown = shown; }
+    void SetLoupeShown(bool shown) { TheLoupeShown = shown; }
     const RLoupe& Loupe() const { return TheLoupe; }
     // How often the window has been painted (benchmarks wait for the first).
-    int Paints() const { return PaintCount; }
+    int Paints() const { return ThePaintCount; }
     // The copy shown; none while hidden.
     const RDesktopCopy* ScreenImageShown() const { return isVisible() ? ScreenImage : nullptr; }
 
@@ -78,29 +78,29 @@ private:
 
     TTWMainForm& OwnerForm;
     const RDesktopCopy* ScreenImage = nullptr;
-    std::vector<RMonitor> Monitors;
+    std::vector<RMonitor> TheMonitors;
     // Where the pointer was last seen, on the desktop: the keyboard takes
     // the pixel there when the server cannot say.
-    QPoint LastPointer;
+    QPoint TheLastPointer;
     // Where the window lies on the desktop, in device pixels: where the
     // window manager put it, not always where it was asked to go.
-    QPoint WindowOrigin;
+    QPoint TheWindowOrigin;
     // The desktop's area that the window covers, and how often it was put
     // back there in this showing.
-    QRect Covered;
-    int CoverTries = 0;
+    QRect TheCovered;
+    int TheCoverTries = 0;
     // The origin the copy is shown for.
-    QPoint ShownOrigin;
+    QPoint TheShownOrigin;
     // The server grants a keyboard grab only to a window on the screen, so
     // the grab is retried when the window is first painted.
-    bool KeyboardHeld = false;
+    bool TheKeyboardHeld = false;
     RLoupe TheLoupe;
     // Whether the window takes the loupe's 32-bit pixels straight.
-    bool PutsLoupePixels = false;
+    bool ThePutsLoupePixels = false;
     // The pixels the loupe last showed, read in one request: the pixel under
     // the hot spot is among them, and needs no request of its own.
-    std::vector<ColorValue> LoupeBlock;
-    QRect LoupeBlockArea;
-    bool LoupeShown = true;
-    int PaintCount = 0;
+    std::vector<ColorValue> TheLoupeBlock;
+    QRect TheLoupeBlockArea;
+    bool TheLoupeShown = true;
+    int ThePaintCount = 0;
 };

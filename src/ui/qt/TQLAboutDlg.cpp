@@ -77,9 +77,9 @@ void TQLAboutDlg::CreateControls()
 void TQLAboutDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!Shown)
+    if (!TheShownOnce)
     {
-        Shown = true;
+        TheShownOnce = true;
         FormShow();
     }
 }

@@ -54,7 +54,7 @@ private:
     RString FWebText;
     RString FMailUrl;
     RString FMailText;
-    bool Shown = false;
+    bool TheShownOnce = false;
 };
 
 // Creates the About box, runs it modally and destroys it.

@@ -6,6 +6,7 @@
 #include "ui/RColorEditor.h"
 #include "ui/SwatchMenu.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/WindowText.h"
 #include "ui/win32/WindowsClipboard.h"
 
 #include <algorithm>
@@ -89,9 +90,7 @@ bool RColorClipboard::TakeKey(const MSG& message) const
         ::SendMessageA(HexEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         if (start != end)
             return false;
-        char text[64] = {};
-        ::GetWindowTextA(HexEdit, text, sizeof text);
-        PutClipboardText(Form, text);
+        PutClipboardText(Form, WindowUtf8Text(HexEdit));
         return true;
     }
     return false;

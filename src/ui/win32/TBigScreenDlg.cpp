@@ -128,11 +128,10 @@ void TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     POINT pointer{};
     ::GetCursorPos(&pointer);
     for (std::size_t i = 0; i < monitors.size(); ++i)
-    {
         ThePanes[i]->Cover(monitors[i]);
-        if (ThePanes[i]->Holds(pointer))
-            MoveLoupe(*ThePanes[i], pointer);
-    }
+    // On the monitor under the pointer, or the nearest where it is in a gap.
+    if (const int under = MonitorAt(monitors, pointer.x, pointer.y); under >= 0)
+        MoveLoupe(*ThePanes[static_cast<std::size_t>(under)], pointer);
     // None is made active: the main window, whose button started this, stays
     // the active window, so the keys come to the program, and every key goes
     // to the first pane while they show. (An active window covering a
@@ -171,10 +170,8 @@ void TBigScreenDlg::InvalidateLoupe() const
 {
     if (TheLoupe.Width == 0)
         return;
-    const auto overlaps = [](const RMonitor& monitor, const RLoupeRect& area)
-    { return RLoupeRect{monitor.Left, monitor.Top, monitor.Width, monitor.Height}.Intersects(area); };
     for (const auto& pane : ThePanes)
-        if (overlaps(pane->Monitor(), TheLoupe))
+        if (pane->Monitor().Area().Intersects(TheLoupe))
             pane->Invalidate(TheLoupe);
 }
 
@@ -188,8 +185,7 @@ void TBigScreenDlg::MoveLoupe(const RMonitorPane& pane, POINT hotSpot)
     InvalidateLoupe();
     TheHotSpot = hotSpot;
     TheLoupeRatio = monitor.Ratio;
-    TheLoupe = RLoupeLayout::Place(hotSpot.x, hotSpot.y, {monitor.Left, monitor.Top, monitor.Width, monitor.Height},
-                                   TheLoupeRatio, avoid);
+    TheLoupe = RLoupeLayout::Place(hotSpot.x, hotSpot.y, monitor.Area(), TheLoupeRatio, avoid);
     InvalidateLoupe();
 }
 

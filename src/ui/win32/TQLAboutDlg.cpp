@@ -7,6 +7,7 @@
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/ScreenAccess.h"
+#include "ui/win32/WindowText.h"
 
 
 namespace
@@ -33,31 +34,31 @@ TQLAboutDlg::TQLAboutDlg(HWND owner, HICON appIcon, const RString& appName, cons
                  layout.ClientHeight, owner);
     // At the owner's density, over which it is shown.
     CreateControls(owner != nullptr ? WindowDpi(owner) : WindowDpi(Handle()));
-    FitToDpi(Controls->Dpi());
+    FitToDpi(TheControls->Dpi());
     RegisterDialogWindow(Handle());
 }
 
 TQLAboutDlg::~TQLAboutDlg()
 {
     UnregisterDialogWindow(Handle());
-    Controls.reset();
+    TheControls.reset();
 }
 
 void TQLAboutDlg::FitToDpi(int dpi)
 {
-    if (dpi != Controls->Dpi())
-        Controls->Rescale(dpi);
+    if (dpi != TheControls->Dpi())
+        TheControls->Rescale(dpi);
     const RFormLayout& layout = AboutDlgLayout();
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);
-    FitClientArea(Handle(), Controls->Px(layout.ClientWidth), Controls->Px(layout.ClientHeight), AboutStyle,
+    FitClientArea(Handle(), TheControls->Px(layout.ClientWidth), TheControls->Px(layout.ClientHeight), AboutStyle,
                   AboutExtendedStyle, dpi, placed.left, placed.top);
 }
 
 void TQLAboutDlg::CreateControls(int dpi)
 {
-    Controls = std::make_unique<RFormBuilder>(Handle(), AboutDlgLayout(), dpi);
-    RFormBuilder& form = *Controls;
+    TheControls = std::make_unique<RFormBuilder>(Handle(), AboutDlgLayout(), dpi);
+    RFormBuilder& form = *TheControls;
     form.Panel("SidePanel");
     IconImage = form.Icon("IconImage", nullptr);
     form.Panel("Panel2");
@@ -93,7 +94,7 @@ void TQLAboutDlg::ShowModal()
     ::SetFocus(OkBtn);
     if (WhileShown != nullptr)
         WhileShown(*this);
-    RunModalLoop(Closed);
+    RunModalLoop(TheClosed);
     // The owner takes input again before the box goes, so that it becomes
     // the active window once more.
     if (Owner != nullptr)
@@ -103,27 +104,27 @@ void TQLAboutDlg::ShowModal()
 
 void TQLAboutDlg::FormShow()
 {
-    ::SetWindowTextA(Handle(), (RString("About ") + FAppName).Text());
+    SetWindowUtf8Text(Handle(), (RString("About ") + FAppName).Text());
     if (FAppIcon != nullptr)
     {
-        Controls->SetIcon("IconImage", FAppIcon);
+        TheControls->SetIcon("IconImage", FAppIcon);
         ::ShowWindow(IconImage, SW_SHOW);
         ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FAppIcon));
     }
-    ::SetWindowTextA(AppNameLabel, FAppName.Text());
-    ::SetWindowTextA(VersionLabel, FVersionText.Text());
-    ::SetWindowTextA(CopyrightLabel, FCopyright.Text());
-    ::SetWindowTextA(WebSupportLabel, FWebText.Text());
-    ::SetWindowTextA(EmailSupportLabel, FMailText.Text());
+    SetWindowUtf8Text(AppNameLabel, FAppName.Text());
+    SetWindowUtf8Text(VersionLabel, FVersionText.Text());
+    SetWindowUtf8Text(CopyrightLabel, FCopyright.Text());
+    SetWindowUtf8Text(WebSupportLabel, FWebText.Text());
+    SetWindowUtf8Text(EmailSupportLabel, FMailText.Text());
 }
 
 COLORREF TQLAboutDlg::LinkColour(HWND label) const
 {
     const COLORREF background = ::GetSysColor(COLOR_BTNFACE);
     if (label == WebSupportLabel)
-        return AboutLinkColor(WebFollowed, background);
+        return AboutLinkColor(TheWebFollowed, background);
     if (label == EmailSupportLabel)
-        return AboutLinkColor(MailFollowed, background);
+        return AboutLinkColor(TheMailFollowed, background);
     return ::GetSysColor(COLOR_WINDOWTEXT);
 }
 
@@ -162,7 +163,7 @@ LRESULT TQLAboutDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SETCURSOR:
-        if (Controls && Controls->ShowHandOver(reinterpret_cast<HWND>(wParam)))
+        if (TheControls && TheControls->ShowHandOver(reinterpret_cast<HWND>(wParam)))
             return TRUE;
         break;
     case WM_CLOSE:
@@ -184,17 +185,17 @@ void TQLAboutDlg::FollowLink(HWND label, bool& followed, const RString& url)
 
 void TQLAboutDlg::WebSupportLabelClick()
 {
-    FollowLink(WebSupportLabel, WebFollowed, FWebUrl);
+    FollowLink(WebSupportLabel, TheWebFollowed, FWebUrl);
 }
 
 void TQLAboutDlg::EmailSupportLabelClick()
 {
-    FollowLink(EmailSupportLabel, MailFollowed, FMailUrl);
+    FollowLink(EmailSupportLabel, TheMailFollowed, FMailUrl);
 }
 
 void TQLAboutDlg::OkBtnClick()
 {
-    Closed = true;
+    TheClosed = true;
 }
 
 void RunAboutDialog(HWND owner, HICON appIcon, const RString& appName, const RString& appVersion,

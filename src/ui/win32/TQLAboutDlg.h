@@ -26,7 +26,7 @@ public:
     static void (*WhileShown)(TQLAboutDlg& dialog);
 
     // The control with the layout's name, for tests.
-    HWND ControlNamed(const char* name) const { return Controls->Find(name); }
+    HWND ControlNamed(const char* name) const { return TheControls->Find(name); }
     // The colour a link label's text is drawn in.
     COLORREF LinkColour(HWND label) const;
 
@@ -44,14 +44,14 @@ private:
     void FollowLink(HWND label, bool& followed, const RString& url);
 
     HWND Owner;
-    std::unique_ptr<RFormBuilder> Controls;
+    std::unique_ptr<RFormBuilder> TheControls;
     HWND IconImage = nullptr;
     HWND AppNameLabel = nullptr, VersionLabel = nullptr, CopyrightLabel = nullptr;
     HWND WebSupportLabel = nullptr, EmailSupportLabel = nullptr;
     HWND OkBtn = nullptr;
-    bool WebFollowed = false;
-    bool MailFollowed = false;
-    bool Closed = false;
+    bool TheWebFollowed = false;
+    bool TheMailFollowed = false;
+    bool TheClosed = false;
 
     HICON FAppIcon; // borrowed
     RString FAppName;

@@ -7,26 +7,13 @@
 #include "ui/win32/RSwatchImage.h"
 #include "ui/win32/RToolTip.h"
 #include "ui/win32/TBigScreenDlg.h"
+#include "ui/win32/WindowText.h"
 #include "ui/SwatchMenu.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <string>
 
-namespace
-{
-
-RString WindowText(HWND window)
-{
-    const int length = ::GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    ::GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return RString(text.c_str());
-}
-
-} // namespace
 
 HWND TTWMainForm::EditOf(REditBox box) const
 {
@@ -44,12 +31,12 @@ HWND TTWMainForm::EditOf(REditBox box) const
 
 RString TTWMainForm::GetEditText(REditBox box) const
 {
-    return WindowText(EditOf(box));
+    return RString(WindowUtf8Text(EditOf(box)).c_str());
 }
 
 void TTWMainForm::SetEditText(REditBox box, const RString& text)
 {
-    ::SetWindowTextA(EditOf(box), text.Text());
+    SetWindowUtf8Text(EditOf(box), text.Text());
 }
 
 int TTWMainForm::GetColorNameIndex() const
@@ -69,7 +56,7 @@ int TTWMainForm::GetHexFormatIndex() const
 
 void TTWMainForm::SetHexText(const RString& text)
 {
-    ::SetWindowTextA(RGBHexEdit, text.Text());
+    SetWindowUtf8Text(RGBHexEdit, text.Text());
 }
 
 void TTWMainForm::SetSwatchColor(ColorValue color)
