@@ -35,7 +35,10 @@ RScreenArea CentredOver(const RScreenArea& ownerFrame, int width, int height, co
 {
     const auto axis = [](int ownerStart, int ownerSize, int size, int workStart, int workSize)
     {
-        const int centred = ownerStart + (ownerSize - size) / 2;
+        // Halves rounded down either way, so a box larger than its owner
+        // leans the same way as a smaller one.
+        const int difference = ownerSize - size;
+        const int centred = ownerStart + (difference >= 0 ? difference / 2 : -((1 - difference) / 2));
         return std::clamp(centred, workStart, std::max(workStart, workStart + workSize - size));
     };
     return {axis(ownerFrame.Left, ownerFrame.Width, width, work.Left, work.Width),
