@@ -34,6 +34,8 @@ std::string ProgramName(const char* argv0)
 
 // One pick without the window: the literal on standard output and 0, or 1
 // when the user cancelled it.
+// FIXME: a pick that cannot start (no session bus under Wayland) also ends
+// with 1, so a script cannot tell it from the user's cancel.
 int PickAndPrint()
 {
     int status = 1;

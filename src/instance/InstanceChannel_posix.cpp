@@ -20,6 +20,10 @@ namespace
 // Empty when there is none to be had.
 std::string PrivateFolder()
 {
+    // FIXME: a start with XDG_RUNTIME_DIR and one without it on the same
+    // display meet in different folders and do not find each other; and a
+    // folder in /tmp taken by another user leaves the program without a
+    // channel, silently.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat status{};
     if (runtime != nullptr && *runtime == '/' && ::stat(runtime, &status) == 0 && S_ISDIR(status.st_mode) &&

@@ -3,6 +3,7 @@
 // the history.
 #include "ui/RecentColors.h"
 
+#include "colour/ColorNotation.h"
 #include "settings/RAppReg.h"
 #include "support/SettingsImage.h"
 #include "support/SettingsPlace.h"
@@ -67,6 +68,27 @@ TEST(RecentColors, MenuLabelsInTheCurrentNotationWithAmpersandsShown)
     EXPECT_EQ(entries[0].Label, "&&H000000FF&&");
     EXPECT_EQ(entries[0].Color, Red);
     EXPECT_EQ(RecentMenuEntries({Blue}, 0)[0].Label, "#0000FF");
+}
+
+// One copy entry per form of the notation table, in its order, each naming
+// the form and copying its text, then Paste; ampersands doubled for the
+// menu, never in what is copied.
+TEST(SwatchMenu, ACopyOfEveryFormThenPaste)
+{
+    const ColorValue color = ColorValueOf(15, 0, 0);
+    const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(color);
+    const auto notations = ColorNotations();
+    ASSERT_EQ(entries.size(), notations.size() + 1);
+    for (std::size_t i = 0; i < notations.size(); ++i)
+    {
+        EXPECT_EQ(entries[i].Text, LiteralOf(color, notations[i])) << notations[i].Id;
+        EXPECT_NE(entries[i].Label.find(std::string("  (") + notations[i].Label + ")"), std::string::npos);
+    }
+    EXPECT_EQ(entries[0].Label, "Copy #0F0000  (HTML)");
+    EXPECT_EQ(entries[3].Label, "Copy &&H0000000F&&  (VB)");
+    EXPECT_EQ(entries[3].Text, "&H0000000F&");
+    EXPECT_EQ(entries.back().Label, "Paste");
+    EXPECT_TRUE(entries.back().Text.empty());
 }
 
 class RecentColorsStoreTest : public testing::Test

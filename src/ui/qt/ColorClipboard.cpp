@@ -104,6 +104,8 @@ bool RColorClipboard::eventFilter(QObject* watched, QEvent* event)
 
 void RColorClipboard::ShowSwatchMenu(const QPoint& at) const
 {
+    // FIXME: the menu opens only at a right click on the swatch: Shift+F10
+    // and the menu key cannot reach it from the keyboard.
     QMenu menu;
     menu.setObjectName("SwatchMenu");
     for (const RSwatchMenuEntry& entry : SwatchMenuEntries(Editor.Color().GetColor()))

@@ -2,6 +2,7 @@
 
 #include "shell/ChmContents.h"
 #include "shell/ShellOpen.h"
+#include "ui/WindowTexts.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
 
@@ -98,7 +99,7 @@ RHelpViewer::RHelpViewer(const RHtmlHelpLibrary& library) : Chm(library)
     connect(Browser, &QTextBrowser::sourceChanged, this, [this]
     {
         const QString title = Browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Tintwell Help") : title);
+        setWindowTitle(title.isEmpty() ? QString::fromUtf8(WindowTexts::HelpViewerCaption) : title);
     });
     connect(Contents, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { ShowTopic(item->data(0, Qt::UserRole).toString()); });

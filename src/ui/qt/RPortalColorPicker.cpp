@@ -1,5 +1,7 @@
 #include "ui/qt/RPortalColorPicker.h"
 
+#include "ui/WindowTexts.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
@@ -59,17 +61,16 @@ QString ExplanationOf(const QDBusError& error)
     switch (error.type())
     {
     case QDBusError::ServiceUnknown:
-        return QStringLiteral("Picking a colour needs the desktop portal "
-                              "(xdg-desktop-portal), which is not running.");
+        return QString::fromUtf8(WindowTexts::PortalNotRunning);
     case QDBusError::UnknownInterface:
     case QDBusError::UnknownMethod:
     case QDBusError::UnknownObject:
-        return QStringLiteral("The desktop portal here cannot pick colours from the screen.");
+        return QString::fromUtf8(WindowTexts::PortalCannotPick);
     case QDBusError::NoReply:
     case QDBusError::Timeout:
-        return QStringLiteral("The desktop portal did not answer the request to pick a colour.");
+        return QString::fromUtf8(WindowTexts::PortalNoAnswer);
     default:
-        return QStringLiteral("The desktop portal refused to pick a colour: %1").arg(error.message());
+        return QString::fromStdString(WindowTexts::PortalRefused(error.message().toStdString()));
     }
 }
 
@@ -92,8 +93,7 @@ void RPortalColorPicker::Start()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
     {
-        Finish(QStringLiteral("Picking a colour needs the desktop portal, "
-                              "and there is no session bus to reach it."));
+        Finish(QString::fromUtf8(WindowTexts::PortalWithoutBus));
         return;
     }
     // 1. Listen where the answer will come before asking, so that a quick
@@ -104,7 +104,7 @@ void RPortalColorPicker::Start()
     PortalWatcher = std::make_unique<QDBusServiceWatcher>(QString::fromLatin1(Service), bus,
                                                           QDBusServiceWatcher::WatchForUnregistration);
     connect(PortalWatcher.get(), &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        Finish(QStringLiteral("The desktop portal stopped before a colour was picked."));
+        Finish(QString::fromUtf8(WindowTexts::PortalStopped));
     });
     // 3. Ask. No parent window: a Wayland client has no global handle to give.
     QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(Service), QString::fromLatin1(PortalPath),
@@ -162,11 +162,11 @@ void RPortalColorPicker::Response(uint response, const QVariantMap& results)
         Finish(QString());
     }
     else if (response == 0)
-        Finish(QStringLiteral("The desktop's colour picker gave no colour."));
+        Finish(QString::fromUtf8(WindowTexts::PickerGaveNoColour));
     else if (response == 1)
         Finish(QString());
     else
-        Finish(QStringLiteral("The desktop's colour picker could not pick a colour."));
+        Finish(QString::fromUtf8(WindowTexts::PickerFailed));
 }
 
 void RPortalColorPicker::Finish(const QString& explanation)

@@ -69,6 +69,8 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 
 void TBigScreenDlg::HoldKeyboard()
 {
+    // FIXME: a window that bypasses the window manager (a notification)
+    // stays above the copy and takes the click meant for the copy.
     if (!TheKeyboardHeld && windowHandle() != nullptr)
         TheKeyboardHeld = windowHandle()->setKeyboardGrabEnabled(true);
 }

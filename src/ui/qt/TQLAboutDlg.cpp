@@ -4,6 +4,7 @@
 #include "shell/VersionInfo.h"
 #include "ui/DesktopMonitors.h"
 #include "ui/FormLayout.h"
+#include "ui/WindowTexts.h"
 #include "ui/qt/ClickFilter.h"
 #include "ui/qt/FormBuilder.h"
 #include "ui/qt/QtColor.h"
@@ -40,7 +41,7 @@ TQLAboutDlg::TQLAboutDlg(QWidget* owner, const QIcon& appIcon, const RString& ap
                          const RString& appVersion, const RString& copyright, const RString& webUrl,
                          const RString& webText, const RString& mailUrl, const RString& mailText)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
-      FAppIcon(appIcon), FAppName(appName), FVersionText(RString("Version ") + appVersion),
+      FAppIcon(appIcon), FAppName(appName), FVersionText(RString(WindowTexts::VersionBefore) + appVersion),
       FCopyright(copyright), FWebUrl(webUrl), FWebText(webText), FMailUrl(mailUrl), FMailText(mailText)
 {
     setFont(DialogFont()); // a window does not take its owner's font
@@ -94,7 +95,7 @@ void TQLAboutDlg::FormShow()
                                                AreaOf(owner->screen()->availableGeometry()));
         move(QPoint(placed.Left, placed.Top) + (pos() - frame.topLeft()));
     }
-    setWindowTitle(QStringLiteral("About ") + ToQString(FAppName));
+    setWindowTitle(QString::fromUtf8(WindowTexts::AboutCaptionBefore) + ToQString(FAppName));
     if (!FAppIcon.isNull())
     {
         IconImage->setPixmap(FAppIcon.pixmap(QSize(32, 32), devicePixelRatioF()));

@@ -96,6 +96,11 @@ void TTWMainForm::ConnectHandlers()
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(AboutBtn, &QPushButton::clicked, this, [this] { AboutBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+    ConnectKeys();
+}
+
+void TTWMainForm::ConnectKeys()
+{
     // F1, the desktop's key for help, does what the Help button does; not
     // while sampling holds the keyboard, where such keys do nothing.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this]
@@ -305,16 +310,9 @@ void TTWMainForm::QLImageClick()
 
 QLineEdit* TTWMainForm::EditOf(REditBox box) const
 {
-    switch (box)
-    {
-    case REditBox::RedEdit: return RedEdit;
-    case REditBox::GrnEdit: return GrnEdit;
-    case REditBox::BluEdit: return BluEdit;
-    case REditBox::HueEdit: return HueEdit;
-    case REditBox::SatEdit: return SatEdit;
-    case REditBox::LumEdit: return LumEdit;
-    }
-    return RedEdit;
+    // In the order of REditBox.
+    QLineEdit* const boxes[] = {RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit};
+    return boxes[static_cast<std::size_t>(box)];
 }
 
 RString TTWMainForm::GetEditText(REditBox box) const

@@ -113,6 +113,8 @@ protected:
 private:
     void CreateControls();
     void ConnectHandlers();
+    // The window's own keys: F1 and Ctrl+Shift+D.
+    void ConnectKeys();
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();

@@ -2,6 +2,7 @@
 
 #include "colour/ColorNotation.h"
 #include "colour/ColorText.h"
+#include "text/WideText.h"
 #include "ui/LayoutScale.h"
 #include "ui/RColorEditor.h"
 #include "ui/SwatchMenu.h"
@@ -96,11 +97,13 @@ bool RColorClipboard::TakeKey(const MSG& message) const
     return false;
 }
 
-void RColorClipboard::ShowSwatchMenu(POINT at) const
+namespace
 {
-    const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(Editor.Color().GetColor());
-    const std::vector<RRecentMenuEntry> recent =
-        RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
+
+// The swatch's menu with its recent colours' submenu; none when the system
+// cannot make them.
+HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vector<RRecentMenuEntry>& recent)
+{
     HMENU menu = ::CreatePopupMenu();
     HMENU recentMenu = ::CreatePopupMenu();
     if (menu == nullptr || recentMenu == nullptr)
@@ -108,18 +111,18 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
         for (HMENU made : {menu, recentMenu})
             if (made != nullptr)
                 ::DestroyMenu(made);
-        return;
+        return nullptr;
     }
     for (std::size_t i = 0; i < entries.size(); ++i)
     {
         if (entries[i].Text.empty())
             ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(menu, MF_STRING, i + 1, entries[i].Label.c_str());
+        ::AppendMenuW(menu, MF_STRING, i + 1, WideText(entries[i].Label).c_str());
     }
     // Each recent colour beside a square of it, its colour the entry's data.
     for (std::size_t i = 0; i < recent.size(); ++i)
     {
-        ::AppendMenuA(recentMenu, MF_STRING, RecentCommand + i, recent[i].Label.c_str());
+        ::AppendMenuW(recentMenu, MF_STRING, RecentCommand + i, WideText(recent[i].Label).c_str());
         MENUITEMINFOA item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_BITMAP | MIIM_DATA;
@@ -127,8 +130,21 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
         item.dwItemData = recent[i].Color;
         ::SetMenuItemInfoA(recentMenu, static_cast<UINT>(i), TRUE, &item);
     }
-    ::AppendMenuA(menu, MF_POPUP | (recent.empty() ? MF_GRAYED : 0), reinterpret_cast<UINT_PTR>(recentMenu),
-                  RecentColorsMenuTitle);
+    ::AppendMenuW(menu, MF_POPUP | (recent.empty() ? MF_GRAYED : 0), reinterpret_cast<UINT_PTR>(recentMenu),
+                  WideText(RecentColorsMenuTitle).c_str());
+    return menu;
+}
+
+} // namespace
+
+void RColorClipboard::ShowSwatchMenu(POINT at) const
+{
+    const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(Editor.Color().GetColor());
+    const std::vector<RRecentMenuEntry> recent =
+        RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
+    HMENU menu = SwatchPopup(entries, recent);
+    if (menu == nullptr)
+        return;
     if (BeforeMenuShows != nullptr)
         BeforeMenuShows(menu);
     // The owner must be the foreground window for the menu to close when
@@ -138,17 +154,11 @@ void RColorClipboard::ShowSwatchMenu(POINT at) const
         ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Form, nullptr));
     ::DestroyMenu(menu); // and the recent colours' menu within it
     if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
-    {
         Editor.TakeColor(recent[chosen - RecentCommand].Color);
-        return;
-    }
-    if (chosen == 0 || chosen > entries.size())
-        return;
-    const RSwatchMenuEntry& entry = entries[chosen - 1];
-    if (entry.Text.empty())
+    else if (chosen > 0 && chosen <= entries.size() && entries[chosen - 1].Text.empty())
         Paste();
-    else
-        PutClipboardText(Form, entry.Text);
+    else if (chosen > 0 && chosen <= entries.size())
+        PutClipboardText(Form, entries[chosen - 1].Text);
 }
 
 bool RColorClipboard::MeasureMenuSquare(MEASUREITEMSTRUCT& item) const

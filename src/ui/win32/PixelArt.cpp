@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace
-{
-
 BITMAPINFO TopDown32(int width, int height)
 {
     BITMAPINFO info{};
@@ -19,6 +16,16 @@ BITMAPINFO TopDown32(int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
+
+void PutPixels(HDC dc, int left, int top, int width, int height, const std::uint32_t* pixels)
+{
+    const BITMAPINFO info = TopDown32(width, height);
+    ::SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                        static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
+}
+
+namespace
+{
 
 // bitmap's pixels as 32-bit values, scaled in blocks to width x height;
 // empty when the bitmap cannot be read.

@@ -3,6 +3,7 @@
 #include "ui/LayoutScale.h"
 #include "ui/PixelBlocks.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/PixelArt.h"
 
 #include <windowsx.h>
 
@@ -103,15 +104,7 @@ void RSwatchImage::Paint(HDC dc)
     else if (!Pixels.empty())
     {
         const std::vector<std::uint32_t>& shown = DevicePixels(px(PixelWidth), px(PixelHeight));
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = px(PixelWidth);
-        info.bmiHeader.biHeight = -px(PixelHeight); // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(px(PixelWidth)), static_cast<DWORD>(px(PixelHeight)), 0, 0,
-                            0, static_cast<UINT>(px(PixelHeight)), shown.data(), &info, DIB_RGB_COLORS);
+        PutPixels(dc, 0, 0, px(PixelWidth), px(PixelHeight), shown.data());
         if (Which == Kind::Plane)
         {
             // The box's right and bottom edges are excluded, as the ellipse needs.

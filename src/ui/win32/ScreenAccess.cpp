@@ -3,6 +3,7 @@
 #include "ui/LayoutScale.h"
 #include "ui/LoupePicture.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/PixelArt.h"
 
 #include <algorithm>
 #include <utility>
@@ -87,12 +88,7 @@ std::vector<ColorValue> RDesktopCopy::PixelBlock(int left, int top, int width, i
         return block;
     // 2. Its pixels as 32-bit BGR rows, top row first, in one call.
     const int partWidth = toX - fromX, partHeight = toY - fromY;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = partWidth;
-    info.bmiHeader.biHeight = -partHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDown32(partWidth, partHeight);
     std::vector<std::uint32_t> rows(static_cast<std::size_t>(partWidth * partHeight));
     HDC screen = ::GetDC(nullptr);
     HBITMAP partBitmap = ::CreateCompatibleBitmap(screen, partWidth, partHeight);

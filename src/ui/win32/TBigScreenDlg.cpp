@@ -4,6 +4,7 @@
 #include "ui/win32/CursorTable.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/PixelArt.h"
 #include "ui/win32/ScreenAccess.h"
 #include "ui/win32/TTWMainForm.h"
 
@@ -199,15 +200,8 @@ void TBigScreenDlg::DrawLoupe(HDC dc, POINT origin) const
         LoupePictureOf(ScreenImage->PixelBlock(source.Left, source.Top, source.Width, source.Height),
                        OwnerForm.CurrentColor().GetHexFormat());
     const std::vector<std::uint32_t> pixels = LoupePixels(picture, TheLoupeRatio);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = TheLoupe.Width;
-    info.bmiHeader.biHeight = -TheLoupe.Height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     const int left = TheLoupe.Left - origin.x, top = TheLoupe.Top - origin.y;
-    ::SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(TheLoupe.Width), static_cast<DWORD>(TheLoupe.Height), 0, 0,
-                        0, static_cast<UINT>(TheLoupe.Height), pixels.data(), &info, DIB_RGB_COLORS);
+    PutPixels(dc, left, top, TheLoupe.Width, TheLoupe.Height, pixels.data());
     if (picture.Literal.empty())
         return;
     const RLoupeRect text = LoupeTextLine(TheLoupeRatio);

@@ -3,6 +3,7 @@
 #include "shell/Shell.h"
 #include "shell/VersionInfo.h"
 #include "ui/FormLayout.h"
+#include "ui/WindowTexts.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Resources.h"
@@ -25,7 +26,7 @@ void (*TQLAboutDlg::WhileShown)(TQLAboutDlg& dialog) = nullptr;
 TQLAboutDlg::TQLAboutDlg(HWND owner, HICON appIcon, const RString& appName, const RString& appVersion,
                          const RString& copyright, const RString& webUrl, const RString& webText,
                          const RString& mailUrl, const RString& mailText)
-    : Owner(owner), FAppIcon(appIcon), FAppName(appName), FVersionText(RString("Version ") + appVersion),
+    : Owner(owner), FAppIcon(appIcon), FAppName(appName), FVersionText(RString(WindowTexts::VersionBefore) + appVersion),
       FCopyright(copyright), FWebUrl(webUrl), FWebText(webText), FMailUrl(mailUrl), FMailText(mailText)
 {
     const RFormLayout& layout = AboutDlgLayout();
@@ -104,7 +105,7 @@ void TQLAboutDlg::ShowModal()
 
 void TQLAboutDlg::FormShow()
 {
-    SetWindowUtf8Text(Handle(), (RString("About ") + FAppName).Text());
+    SetWindowUtf8Text(Handle(), (RString(WindowTexts::AboutCaptionBefore) + FAppName).Text());
     if (FAppIcon != nullptr)
     {
         TheControls->SetIcon("IconImage", FAppIcon);

@@ -17,16 +17,9 @@
 
 HWND TTWMainForm::EditOf(REditBox box) const
 {
-    switch (box)
-    {
-    case REditBox::RedEdit: return RedEdit;
-    case REditBox::GrnEdit: return GrnEdit;
-    case REditBox::BluEdit: return BluEdit;
-    case REditBox::HueEdit: return HueEdit;
-    case REditBox::SatEdit: return SatEdit;
-    case REditBox::LumEdit: return LumEdit;
-    }
-    return RedEdit;
+    // In the order of REditBox.
+    const HWND boxes[] = {RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit};
+    return boxes[static_cast<std::size_t>(box)];
 }
 
 RString TTWMainForm::GetEditText(REditBox box) const
