@@ -21,6 +21,7 @@ constexpr RColorNotation Notations[] = {
     {"vb", "VB", 3, &Hex<3>, &ReadVbLiteral, true},
     {"rgb-comma", "CSS", -1, &CssRgbText, &ParseCssRgb, true},
     {"hsl-comma", "CSS", -1, &CssHslText, &ParseCssHsl, true},
+    {"hex-digits", "Hex digits", -1, &BareHexLiteral, &ReadBareHexLiteral, false},
 };
 
 } // namespace

@@ -81,3 +81,13 @@ std::optional<ColorValue> ReadVbLiteral(std::string_view text)
         return std::nullopt;
     return BlueFirst(text.substr(2, text.size() - 3));
 }
+
+std::string BareHexLiteral(ColorValue color)
+{
+    return HexLiteral(color, 0).substr(1);
+}
+
+std::optional<ColorValue> ReadBareHexLiteral(std::string_view text)
+{
+    return RedFirst(text);
+}

@@ -20,3 +20,8 @@ std::optional<ColorValue> ReadHtmlLiteral(std::string_view text);
 std::optional<ColorValue> ReadCppLiteral(std::string_view text);
 std::optional<ColorValue> ReadDelphiLiteral(std::string_view text);
 std::optional<ColorValue> ReadVbLiteral(std::string_view text);
+
+// The six digits alone, red first, as design tools copy and paste them:
+// "FF0000". It bears no mark, so digits typed into a box never read as it.
+std::string BareHexLiteral(ColorValue color);
+std::optional<ColorValue> ReadBareHexLiteral(std::string_view text);

@@ -87,3 +87,18 @@ TEST(ColorNotation, OnlyMarkedTextsAreColoursInABox)
         EXPECT_EQ(color, ColorValueOf(0, 255, 0)) << marked;
     }
 }
+
+// The bare digits design tools paste: read in a paste, in either case, red
+// first; only six digits; never in a box.
+TEST(ColorNotation, BareHexDigitsPasteAsAColour)
+{
+    const RColorNotation* bare = FindColorNotation("hex-digits");
+    ASSERT_NE(bare, nullptr);
+    EXPECT_EQ(LiteralOf(ColorValueOf(0x12, 0xAB, 0xEF), *bare), "12ABEF");
+    ColorValue color = 0;
+    EXPECT_TRUE(ParseColorText(" 12abEF\n", color));
+    EXPECT_EQ(color, ColorValueOf(0x12, 0xAB, 0xEF));
+    for (const char* refused : {"12ABE", "12ABEF0", "12ABEG", "+12ABE"})
+        EXPECT_FALSE(ParseColorText(refused, color)) << refused;
+    EXPECT_FALSE(ParseMarkedColorText("12ABEF", color));
+}

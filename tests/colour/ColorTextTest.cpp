@@ -74,7 +74,7 @@ TEST(ColorText, AcceptedForms)
 TEST(ColorText, RefusedTextsChangeNothing)
 {
     for (const char* text :
-         {"", "   ", "#", "#FFA50", "#FFA5000", "#GGGGGG", "#FFA500 x", "FFA500", "0x", "0x01A5FF00", "0xFFFFFFFF",
+         {"", "   ", "#", "#FFA50", "#FFA5000", "#GGGGGG", "#FFA500 x", "0x", "0x01A5FF00", "0xFFFFFFFF",
           "0x0000A5FFF", "0xA5F", "$", "$8000000F", "&H0000A5FF", "&H&", "&H0000A5FF&&", "H0000A5FF&",
           "rgb(256, 0, 0)", "rgb(-1, 0, 0)", "rgb(1, 2)", "rgb(1, 2, 3, 4)", "rgb(1 2 3)", "rgb(1,2,3", "rgb(1.5, 2, 3)",
           "rgb(0255, 0, 0)", "rgba(1, 2, 3)", "rgba(1, 2, 3, 1.5)", "rgba(1, 2, 3, -0.5)", "rgba(1, 2, 3, 101%)",
