@@ -169,9 +169,13 @@ void TTWMainForm::CreateSamplingWindow()
 
 void TTWMainForm::FillColorNames(const std::vector<const char*>& names)
 {
-    ColorNameCB->clear();
+    // In one insertion: the list's model tells its views once, not once a name.
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(names.size()));
     for (const char* name : names)
-        ColorNameCB->addItem(QString::fromLatin1(name));
+        items.append(QString::fromLatin1(name));
+    ColorNameCB->clear();
+    ColorNameCB->addItems(items);
 }
 
 void TTWMainForm::FocusRedEdit()
