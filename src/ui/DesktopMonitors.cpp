@@ -31,16 +31,24 @@ int MonitorAt(const std::vector<RMonitor>& monitors, int x, int y)
     return nearest;
 }
 
+RScreenArea WholeOn(const RScreenArea& box, const RScreenArea& work)
+{
+    const auto axis = [](int start, int size, int workStart, int workSize)
+    { return std::clamp(start, workStart, std::max(workStart, workStart + workSize - size)); };
+    return {axis(box.Left, box.Width, work.Left, work.Width), axis(box.Top, box.Height, work.Top, work.Height),
+            box.Width, box.Height};
+}
+
 RScreenArea CentredOver(const RScreenArea& ownerFrame, int width, int height, const RScreenArea& work)
 {
-    const auto axis = [](int ownerStart, int ownerSize, int size, int workStart, int workSize)
+    // Halves rounded down either way, so a box larger than its owner leans
+    // the same way as a smaller one.
+    const auto centred = [](int ownerStart, int ownerSize, int size)
     {
-        // Halves rounded down either way, so a box larger than its owner
-        // leans the same way as a smaller one.
         const int difference = ownerSize - size;
-        const int centred = ownerStart + (difference >= 0 ? difference / 2 : -((1 - difference) / 2));
-        return std::clamp(centred, workStart, std::max(workStart, workStart + workSize - size));
+        return ownerStart + (difference >= 0 ? difference / 2 : -((1 - difference) / 2));
     };
-    return {axis(ownerFrame.Left, ownerFrame.Width, width, work.Left, work.Width),
-            axis(ownerFrame.Top, ownerFrame.Height, height, work.Top, work.Height), width, height};
+    return WholeOn({centred(ownerFrame.Left, ownerFrame.Width, width), centred(ownerFrame.Top, ownerFrame.Height, height),
+                    width, height},
+                   work);
 }

@@ -30,6 +30,10 @@ struct RMonitor
 // when there are none.
 int MonitorAt(const std::vector<RMonitor>& monitors, int x, int y);
 
+// box moved only as far as needed to lie whole on work; a box larger than
+// work lies against work's top left.
+RScreenArea WholeOn(const RScreenArea& box, const RScreenArea& work);
+
 // Where a dialog of width x height goes over its owner (ownerFrame): centred
 // over it, then moved only as far as needed to lie whole on work, the work
 // area of the owner's monitor, whichever monitor that is. A dialog larger

@@ -56,3 +56,26 @@ TEST(CentredOver, CentredAndWholeOnTheOwnersMonitor)
         EXPECT_EQ(placed.Height, 240);
     }
 }
+
+// A window kept whole on a work area: moved only as far as it must be.
+TEST(WholeOn, MovedOnlyAsFarAsNeeded)
+{
+    const RScreenArea work{-1280, 200, 1280, 984};
+    const struct
+    {
+        RScreenArea Box;
+        int Left, Top;
+    } cases[] = {
+        {{-1000, 300, 400, 300}, -1000, 300}, // already whole: stays
+        {{-1400, 100, 400, 300}, -1280, 200}, // past the top left
+        {{-100, 1000, 400, 300}, -400, 884},  // past the bottom right
+        {{-2000, 0, 1500, 1100}, -1280, 200}, // larger than the work area
+    };
+    for (const auto& test : cases)
+    {
+        const RScreenArea placed = WholeOn(test.Box, work);
+        EXPECT_EQ(placed.Left, test.Left);
+        EXPECT_EQ(placed.Top, test.Top);
+        EXPECT_EQ(placed.Width, test.Box.Width);
+    }
+}

@@ -3,17 +3,11 @@
 #include "colour/ColorNotation.h"
 #include "colour/ColorText.h"
 #include "ui/RColorEditor.h"
-#include "ui/SwatchMenu.h"
-#include "ui/qt/QtColor.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPainter>
-#include <QPixmap>
-#include <QStyle>
 #include <QShortcut>
 #include <QWidget>
 
@@ -29,8 +23,8 @@ void ToClipboard(const QString& text)
 
 } // namespace
 
-RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, RColorEditor& editor)
-    : QObject(form), HexEdit(hexEdit), Swatch(swatch), Editor(editor)
+RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, RColorEditor& editor)
+    : QObject(form), HexEdit(hexEdit), Editor(editor)
 {
     HexEdit->installEventFilter(this);
     // Not while sampling holds the keyboard: its keys take the pixel.
@@ -44,8 +38,11 @@ RColorClipboard::RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swa
         if (QWidget::keyboardGrabber() == nullptr)
             Paste();
     });
-    Swatch->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Swatch, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowSwatchMenu(at); });
+}
+
+void RColorClipboard::CopyText(const std::string& text)
+{
+    ToClipboard(QString::fromStdString(text));
 }
 
 void RColorClipboard::CopyLiteral() const
@@ -100,50 +97,4 @@ bool RColorClipboard::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
-}
-
-void RColorClipboard::ShowSwatchMenu(const QPoint& at) const
-{
-    // FIXME: the menu opens only at a right click on the swatch: Shift+F10
-    // and the menu key cannot reach it from the keyboard.
-    QMenu menu;
-    menu.setObjectName("SwatchMenu");
-    for (const RSwatchMenuEntry& entry : SwatchMenuEntries(Editor.Color().GetColor()))
-    {
-        const QString text = QString::fromStdString(entry.Text);
-        if (text.isEmpty())
-        {
-            menu.addSeparator();
-            menu.addAction(QString::fromStdString(entry.Label), [this] { Paste(); });
-        }
-        else
-            menu.addAction(QString::fromStdString(entry.Label), [text] { ToClipboard(text); });
-    }
-    AddRecentColors(menu);
-    menu.exec(Swatch->mapToGlobal(at));
-}
-
-void RColorClipboard::AddRecentColors(QMenu& menu) const
-{
-    QMenu* recent = menu.addMenu(QString::fromLatin1(RecentColorsMenuTitle));
-    recent->setObjectName("RecentColorsMenu");
-    const auto entries = RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
-    recent->setEnabled(!entries.empty());
-    // The icon's size as the style draws menu icons, so its pixels are the
-    // colour's alone, never a blend of scaled ones.
-    const int side = menu.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &menu);
-    const qreal ratio = menu.devicePixelRatio();
-    for (const RRecentMenuEntry& entry : entries)
-    {
-        QPixmap swatch(QSize(side, side) * ratio);
-        swatch.setDevicePixelRatio(ratio);
-        swatch.fill(Qt::black);
-        {
-            QPainter painter(&swatch);
-            painter.fillRect(QRectF(1, 1, side - 2, side - 2), ToQColor(entry.Color));
-        }
-        const ColorValue color = entry.Color;
-        recent->addAction(QIcon(swatch), QString::fromStdString(entry.Label),
-                          [this, color] { Editor.TakeColor(color); });
-    }
 }

@@ -5,34 +5,34 @@
 #include <QObject>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 class RColorEditor;
 
 class QLineEdit;
-class QMenu;
 class QWidget;
 
 // The colour out to the desktop's clipboard and in from it:
 //   in the hex box, a double-click selects the whole literal and Ctrl+C with
 //   nothing selected copies all of it;
 //   anywhere in the window, Ctrl+Shift+C copies the literal in the current
-//   notation and Ctrl+Shift+V takes a colour from the clipboard's text;
-//   the swatch's context menu copies any notation or the style sheets'
-//   forms, pastes, and offers the recent colours again.
+//   notation and Ctrl+Shift+V takes a colour from the clipboard's text.
 // A pasted text that is no colour changes nothing; the desktop beeps. A
 // pasted colour and a recent one chosen are taken, so they lead the recent
 // colours.
 class RColorClipboard : public QObject
 {
 public:
-    RColorClipboard(QWidget* form, QLineEdit* hexEdit, QWidget* swatch, RColorEditor& editor);
+    RColorClipboard(QWidget* form, QLineEdit* hexEdit, RColorEditor& editor);
 
     // The RGB and HSL boxes: Ctrl+V there of a text that is a colour takes
     // the colour, as Ctrl+Shift+V does; other text goes into the box.
     void SetColorBoxes(std::initializer_list<QLineEdit*> boxes);
 
     void CopyLiteral() const;
+    // Puts text on the desktop's clipboard.
+    static void CopyText(const std::string& text);
     // True when the clipboard held a colour, which is then applied.
     bool Paste() const;
 
@@ -40,11 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowSwatchMenu(const QPoint& at) const;
-    void AddRecentColors(QMenu& menu) const;
-
     QLineEdit* HexEdit;
     std::vector<QLineEdit*> ColorBoxes;
-    QWidget* Swatch;
     RColorEditor& Editor;
 };

@@ -2,6 +2,7 @@
 
 #include "shell/ChmContents.h"
 #include "shell/ShellOpen.h"
+#include "ui/DesktopMonitors.h"
 #include "ui/WindowTexts.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
@@ -20,7 +21,6 @@
 #include <QTreeWidget>
 #include <QWindow>
 
-#include <algorithm>
 #include <vector>
 
 namespace
@@ -212,15 +212,11 @@ void RHelpViewer::KeepOnScreen()
     const QSize fitting = size().boundedTo(available.size() - frame);
     if (fitting != size())
         resize(fitting);
-    QRect placed(frameGeometry().topLeft(), fitting + frame);
-    if (!available.contains(placed))
-    {
-        placed.moveRight(std::min(placed.right(), available.right()));
-        placed.moveBottom(std::min(placed.bottom(), available.bottom()));
-        placed.moveLeft(std::max(placed.left(), available.left()));
-        placed.moveTop(std::max(placed.top(), available.top()));
-        move(placed.topLeft());
-    }
+    const QPoint at = frameGeometry().topLeft();
+    const RScreenArea placed = WholeOn({at.x(), at.y(), fitting.width() + frame.width(), fitting.height() + frame.height()},
+                                       {available.x(), available.y(), available.width(), available.height()});
+    if (QPoint(placed.Left, placed.Top) != at)
+        move(placed.Left, placed.Top);
 }
 
 void RHelpViewer::moveEvent(QMoveEvent* event)

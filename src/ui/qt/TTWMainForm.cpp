@@ -14,6 +14,7 @@
 #include "ui/qt/RSwatchImage.h"
 #include "ui/qt/RUpDown.h"
 #include "ui/qt/ScreenAccess.h"
+#include "ui/qt/SwatchMenuPopup.h"
 #include "ui/qt/TBigScreenDlg.h"
 #include "ui/qt/TQLAboutDlg.h"
 
@@ -49,8 +50,9 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     ThePortalPicker = new RPortalColorPicker(this);
     CreateControls();
     ConnectHandlers();
-    TheClipboard = new RColorClipboard(this, RGBHexEdit, TheShape, TheEditor);
+    TheClipboard = new RColorClipboard(this, RGBHexEdit, TheEditor);
     TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
+    TheSwatchMenu = new RSwatchMenu(TheShape, TheEditor, *TheClipboard);
 
     TheAppReg = OpenMainFormSettings(*this);
 }

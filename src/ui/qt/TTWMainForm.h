@@ -32,6 +32,7 @@ class RUpDown;
 // form gives it the controls; the settings steps and the sampling session
 // are the core's too.
 class RColorClipboard;
+class RSwatchMenu;
 
 class TTWMainForm : public QWidget, public RColorEditorView, public RMainFormView, public RPlaceableWindow
 {
@@ -170,8 +171,9 @@ private:
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
     // Where the screen cannot be copied, the desktop's picker samples it.
     RPortalColorPicker* ThePortalPicker = nullptr;
-    // The clipboard's keys and the swatch's menu.
+    // The clipboard's keys, and the swatch's menu.
     RColorClipboard* TheClipboard = nullptr;
+    RSwatchMenu* TheSwatchMenu = nullptr;
     int ThePaintPasses = 0;
     // One more than the event loop level whose pending events a change is
     // letting through, where painting waits; 0 outside.

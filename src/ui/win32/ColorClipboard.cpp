@@ -2,19 +2,12 @@
 
 #include "colour/ColorNotation.h"
 #include "colour/ColorText.h"
-#include "text/WideText.h"
-#include "ui/LayoutScale.h"
 #include "ui/RColorEditor.h"
-#include "ui/SwatchMenu.h"
-#include "ui/win32/Dpi.h"
 #include "ui/win32/WindowText.h"
 #include "ui/win32/WindowsClipboard.h"
 
 #include <algorithm>
 #include <string>
-#include <vector>
-
-void (*RColorClipboard::BeforeMenuShows)(HMENU menu) = nullptr;
 
 namespace
 {
@@ -23,15 +16,6 @@ bool Held(int key)
 {
     return (::GetKeyState(key) & 0x8000) != 0;
 }
-
-// Commands: n + 1 is the swatch menu's entry n, RecentCommand + n the n-th
-// recent colour; 0 is the menu closed without a choice.
-constexpr UINT RecentCommand = 1000;
-
-// A menu draws a bitmap of an entry inverted while the entry is selected,
-// which would show a recent colour as its opposite: the squares are drawn
-// here instead, when the menu asks (WM_MEASUREITEM, WM_DRAWITEM).
-constexpr int SquareSide = 16; // at 96 dpi
 
 } // namespace
 
@@ -95,99 +79,4 @@ bool RColorClipboard::TakeKey(const MSG& message) const
         return true;
     }
     return false;
-}
-
-namespace
-{
-
-// The swatch's menu with its recent colours' submenu; none when the system
-// cannot make them.
-HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vector<RRecentMenuEntry>& recent)
-{
-    HMENU menu = ::CreatePopupMenu();
-    HMENU recentMenu = ::CreatePopupMenu();
-    if (menu == nullptr || recentMenu == nullptr)
-    {
-        for (HMENU made : {menu, recentMenu})
-            if (made != nullptr)
-                ::DestroyMenu(made);
-        return nullptr;
-    }
-    for (std::size_t i = 0; i < entries.size(); ++i)
-    {
-        if (entries[i].Text.empty())
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, i + 1, WideText(entries[i].Label).c_str());
-    }
-    // Each recent colour beside a square of it, its colour the entry's data.
-    for (std::size_t i = 0; i < recent.size(); ++i)
-    {
-        ::AppendMenuW(recentMenu, MF_STRING, RecentCommand + i, WideText(recent[i].Label).c_str());
-        MENUITEMINFOA item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_BITMAP | MIIM_DATA;
-        item.hbmpItem = HBMMENU_CALLBACK;
-        item.dwItemData = recent[i].Color;
-        ::SetMenuItemInfoA(recentMenu, static_cast<UINT>(i), TRUE, &item);
-    }
-    ::AppendMenuW(menu, MF_POPUP | (recent.empty() ? MF_GRAYED : 0), reinterpret_cast<UINT_PTR>(recentMenu),
-                  WideText(RecentColorsMenuTitle).c_str());
-    return menu;
-}
-
-} // namespace
-
-void RColorClipboard::ShowSwatchMenu(POINT at) const
-{
-    const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(Editor.Color().GetColor());
-    const std::vector<RRecentMenuEntry> recent =
-        RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
-    HMENU menu = SwatchPopup(entries, recent);
-    if (menu == nullptr)
-        return;
-    if (BeforeMenuShows != nullptr)
-        BeforeMenuShows(menu);
-    // The owner must be the foreground window for the menu to close when
-    // the user clicks elsewhere.
-    ::SetForegroundWindow(Form);
-    const auto chosen = static_cast<std::size_t>(
-        ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Form, nullptr));
-    ::DestroyMenu(menu); // and the recent colours' menu within it
-    if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
-        Editor.TakeColor(recent[chosen - RecentCommand].Color);
-    else if (chosen > 0 && chosen <= entries.size() && entries[chosen - 1].Text.empty())
-        Paste();
-    else if (chosen > 0 && chosen <= entries.size())
-        PutClipboardText(Form, entries[chosen - 1].Text);
-}
-
-bool RColorClipboard::MeasureMenuSquare(MEASUREITEMSTRUCT& item) const
-{
-    if (item.CtlType != ODT_MENU || item.itemID < RecentCommand)
-        return false;
-    // A small icon's size at the window's density, and room around it.
-    const int side = ToDevicePixels(SquareSide, WindowDpi(Form));
-    item.itemWidth = static_cast<UINT>(side);
-    item.itemHeight = static_cast<UINT>(side + 2);
-    return true;
-}
-
-bool RColorClipboard::DrawMenuSquare(const DRAWITEMSTRUCT& item) const
-{
-    if (item.CtlType != ODT_MENU || item.itemID < RecentCommand)
-        return false;
-    const int side = ToDevicePixels(SquareSide, WindowDpi(Form));
-    const RECT& area = item.rcItem;
-    const int left = area.left + (area.right - area.left - side) / 2;
-    const int top = area.top + (area.bottom - area.top - side) / 2;
-    RECT square{left, top, left + side, top + side};
-    HBRUSH frame = ::CreateSolidBrush(RGB(0, 0, 0));
-    ::FillRect(item.hDC, &square, frame);
-    ::DeleteObject(frame);
-    ::InflateRect(&square, -1, -1);
-    const auto color = static_cast<ColorValue>(item.itemData);
-    HBRUSH fill = ::CreateSolidBrush(RGB(RedOfValue(color), GreenOfValue(color), BlueOfValue(color)));
-    ::FillRect(item.hDC, &square, fill);
-    ::DeleteObject(fill);
-    return true;
 }

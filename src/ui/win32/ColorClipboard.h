@@ -13,9 +13,7 @@ class RColorEditor;
 //   control breaks words only at white space) and Ctrl+C with nothing
 //   selected copies all of it;
 //   anywhere in the window, Ctrl+Shift+C copies the literal in the current
-//   notation and Ctrl+Shift+V takes a colour from the clipboard's text;
-//   the swatch's context menu copies any notation or the style sheets'
-//   forms, pastes, and offers the recent colours again.
+//   notation and Ctrl+Shift+V takes a colour from the clipboard's text.
 // A pasted text that is no colour changes nothing, and beeps. A pasted
 // colour and a recent one chosen are taken, so they lead the recent colours.
 class RColorClipboard
@@ -33,16 +31,6 @@ public:
     // The form's keys before anything else sees them; true when one was
     // taken here.
     bool TakeKey(const MSG& message) const;
-    // The swatch's menu at the screen point at, run until it closes.
-    void ShowSwatchMenu(POINT at) const;
-    // The recent colours' squares, which the menu asks the form to size and
-    // draw; false for any other item.
-    bool MeasureMenuSquare(MEASUREITEMSTRUCT& item) const;
-    bool DrawMenuSquare(const DRAWITEMSTRUCT& item) const;
-
-    // Runs as the menu is about to show (for tests, which read its entries
-    // and queue the keys that choose one).
-    static void (*BeforeMenuShows)(HMENU menu);
 
 private:
     HWND Form;

@@ -13,6 +13,7 @@
 #include "ui/win32/RSwatchImage.h"
 #include "ui/win32/RToolTip.h"
 #include "ui/win32/ScreenAccess.h"
+#include "ui/win32/SwatchMenuPopup.h"
 #include "ui/win32/TBigScreenDlg.h"
 #include "ui/win32/TQLAboutDlg.h"
 
@@ -43,6 +44,7 @@ TTWMainForm::TTWMainForm()
     FitToDpi(TheControls->Dpi(), placed.left, placed.top);
     TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor);
     TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
+    TheSwatchMenu = std::make_unique<RSwatchMenu>(Handle(), TheEditor, *TheClipboard);
     RegisterDialogWindow(Handle(),
                          [this](const MSG& message) { return TakeKey(message) || TheClipboard->TakeKey(message); });
     TheSwatchTip = std::make_unique<RToolTip>(Handle(), TheShape->Handle());
@@ -100,10 +102,10 @@ LRESULT TTWMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU:
         return FormContextMenu(lParam) ? 0 : Default(message, wParam, lParam);
     case WM_MEASUREITEM:
-        return TheClipboard && TheClipboard->MeasureMenuSquare(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
+        return TheSwatchMenu && TheSwatchMenu->MeasureSquare(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
                    ? TRUE : Default(message, wParam, lParam);
     case WM_DRAWITEM:
-        return TheClipboard && TheClipboard->DrawMenuSquare(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+        return TheSwatchMenu && TheSwatchMenu->DrawSquare(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
                    ? TRUE : Default(message, wParam, lParam);
     default:
         return HandleLifeMessage(message, wParam, lParam);
@@ -242,7 +244,7 @@ bool TTWMainForm::FormContextMenu(LPARAM lParam)
         at = POINT{swatch.left, swatch.bottom};
     else if (!::PtInRect(&swatch, at))
         return false;
-    TheClipboard->ShowSwatchMenu(at);
+    TheSwatchMenu->Show(at);
     return true;
 }
 

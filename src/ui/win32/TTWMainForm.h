@@ -16,6 +16,7 @@
 
 class RColorClipboard;
 class RDesktopCopy;
+class RSwatchMenu;
 class RShape;
 class RSpeedButton;
 class RSwatchImage;
@@ -66,8 +67,8 @@ public:
     // The sampling windows, for tests that look at the loupe.
     const TBigScreenDlg* SamplingWindows() const { return TheBigScreen.get(); }
 
-    // The colour through the clipboard, as the keys and the swatch's menu do.
-    RColorClipboard& Clipboard() const { return *TheClipboard; }
+    // The swatch's menu, for tests that read what it draws.
+    const RSwatchMenu& SwatchMenu() const { return *TheSwatchMenu; }
     // What the swatch's tooltip says.
     std::string SwatchToolTipText() const;
     // The control with the layout's name, for tests that drive the window.
@@ -171,8 +172,9 @@ private:
     HICON TheBigIcon = nullptr;
     HICON TheSmallIcon = nullptr;
 
-    // The clipboard's keys and the swatch's menu.
+    // The clipboard's keys, and the swatch's menu.
     std::unique_ptr<RColorClipboard> TheClipboard;
+    std::unique_ptr<RSwatchMenu> TheSwatchMenu;
     // The swatch's tooltip: its contrast against white and black.
     std::unique_ptr<RToolTip> TheSwatchTip;
     std::unique_ptr<RAppReg> TheAppReg;

@@ -5,7 +5,7 @@
 
 #include "ui/SwatchMenu.h"
 
-#include "ui/win32/ColorClipboard.h"
+#include "ui/win32/SwatchMenuPopup.h"
 #include "ui/win32/WindowsClipboard.h"
 
 #include <vector>
@@ -30,8 +30,8 @@ int ChosenRecent = -1;
 std::vector<std::string> RecentEntries;
 std::vector<COLORREF> RecentSquares;
 
-// The form's clipboard, which draws the recent colours' squares.
-const RColorClipboard* MenuClipboard = nullptr;
+// The form's swatch menu, which draws the recent colours' squares.
+const RSwatchMenu* SwatchMenu = nullptr;
 
 // The middle pixel of the square the form draws for a recent entry, in a
 // cell of the menu's.
@@ -49,7 +49,7 @@ COLORREF SquareOf(HMENU menu, int position, ULONG_PTR data)
     item.rcItem = RECT{0, 0, 40, 40};
     item.itemData = data;
     COLORREF middle = CLR_INVALID;
-    if (MenuClipboard != nullptr && MenuClipboard->DrawMenuSquare(item))
+    if (SwatchMenu != nullptr && SwatchMenu->DrawSquare(item))
         middle = ::GetPixel(dc, 20, 20);
     ::SelectObject(dc, old);
     ::DeleteObject(cell);
@@ -187,7 +187,7 @@ TEST_F(MainFormTest, CtrlCInTheHexBoxWithNothingSelectedCopiesTheWholeLiteral)
 
 TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
 {
-    RColorClipboard::BeforeMenuShows = &ReadAndChoose;
+    RSwatchMenu::BeforeShows = &ReadAndChoose;
     ::SetForegroundWindow(Form->Handle());
     RECT bounds{};
     ::GetWindowRect(Find("TheShape"), &bounds);
@@ -219,7 +219,7 @@ TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
     ChosenEntry = paste;
     rightClick();
     EXPECT_EQ(Rgb(), "255,165,0");
-    RColorClipboard::BeforeMenuShows = nullptr;
+    RSwatchMenu::BeforeShows = nullptr;
 }
 
 // Colours taken by paste and the dropper come back after a restart in the
@@ -252,16 +252,16 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     ASSERT_EQ(Rgb(), "16,32,48");
     CloseAndRestart();
 
-    RColorClipboard::BeforeMenuShows = &ReadAndChoose;
-    MenuClipboard = &Form->Clipboard();
+    RSwatchMenu::BeforeShows = &ReadAndChoose;
+    SwatchMenu = &Form->SwatchMenu();
     ::SetForegroundWindow(Form->Handle());
     RECT bounds{};
     ::GetWindowRect(Find("TheShape"), &bounds);
     ChosenEntry = 7;
     ChosenRecent = 2;
     RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
-    RColorClipboard::BeforeMenuShows = nullptr;
-    MenuClipboard = nullptr;
+    RSwatchMenu::BeforeShows = nullptr;
+    SwatchMenu = nullptr;
     ChosenRecent = -1;
     RColor printed(sampled);
     EXPECT_EQ(RecentEntries, (std::vector<std::string>{"#102030", printed.GetHexValue().Text(), "#010203"}));
