@@ -62,32 +62,9 @@ int PickAndPrint()
     return status;
 }
 
-} // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+// The window and its message loop, or one pick without it.
+int RunProgram(const RCommandLine& line)
 {
-    const std::vector<std::string> arguments = Arguments();
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(argument.c_str());
-    const RCommandLine line = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), false);
-    switch (line.Action)
-    {
-    case RCommandLine::RAction::PrintHelp:
-        Tell(UsageText("Tintwell", true), false);
-        return 0;
-    case RCommandLine::RAction::PrintVersion:
-        Tell(OwnVersionText(), false);
-        return 0;
-    case RCommandLine::RAction::HelpViewer: // the Linux help viewer's
-    case RCommandLine::RAction::Fail:
-        Tell("Tintwell: " + (line.Error.empty() ? std::string("unknown option '--help-viewer'") : line.Error) +
-                 " (Tintwell --help lists the options)\n",
-             true);
-        return 2;
-    case RCommandLine::RAction::Run:
-        break;
-    }
     std::optional<RInstanceChannel> channel;
     if (!line.Print)
     {
@@ -114,4 +91,33 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         ::MessageBoxA(nullptr, failure.what(), MainFormLayout().Caption, MB_OK | MB_ICONERROR);
     }
     return 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    const std::vector<std::string> arguments = Arguments();
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(argument.c_str());
+    const RCommandLine line = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), false);
+    switch (line.Action)
+    {
+    case RCommandLine::RAction::PrintHelp:
+        Tell(UsageText("Tintwell", true), false);
+        return 0;
+    case RCommandLine::RAction::PrintVersion:
+        Tell(OwnVersionText(), false);
+        return 0;
+    case RCommandLine::RAction::HelpViewer: // the Linux help viewer's
+    case RCommandLine::RAction::Fail:
+        Tell("Tintwell: " + (line.Error.empty() ? std::string("unknown option '--help-viewer'") : line.Error) +
+                 " (Tintwell --help lists the options)\n",
+             true);
+        return 2;
+    case RCommandLine::RAction::Run:
+        break;
+    }
+    return RunProgram(line);
 }

@@ -257,7 +257,7 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     ::SetForegroundWindow(Form->Handle());
     RECT bounds{};
     ::GetWindowRect(Find("TheShape"), &bounds);
-    ChosenEntry = 7;
+    ChosenEntry = static_cast<int>(SwatchMenuEntries(0).size()); // the recent colours, after the core's entries
     ChosenRecent = 2;
     RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
     RSwatchMenu::BeforeShows = nullptr;
