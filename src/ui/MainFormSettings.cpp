@@ -58,7 +58,7 @@ void ShowMainForm(RMainFormView& view, RColorEditor& editor, RAppReg& store)
     view.FocusRedEdit();
 }
 
-void SaveMainFormSettings(RAppReg& store, const RMainFormState& state, RColorEditor& editor,
+void SaveMainFormSettings(RAppReg& store, const RMainFormState& state, const RColorEditor& editor,
                           const RSamplingSession& sampling)
 {
     if (sampling.IsCommandLinePick())

@@ -72,5 +72,5 @@ struct RMainFormState
 // notation, then the recent colours. A pick from the command line saves
 // nothing: it has no placement, and its colour is the script's, not the
 // next start's.
-void SaveMainFormSettings(RAppReg& store, const RMainFormState& state, RColorEditor& editor,
+void SaveMainFormSettings(RAppReg& store, const RMainFormState& state, const RColorEditor& editor,
                           const RSamplingSession& sampling);

@@ -44,6 +44,7 @@ public:
     // pixel was applied as every movement's was.
     void KeepCurrentColor() { Recent.Take(TheColor.GetColor()); }
     RRecentColors& RecentColors() { return Recent; }
+    const RRecentColors& RecentColors() const { return Recent; }
 
     // A box's change handler. An RGB value is taken modulo 256 and an HSL
     // value clamped to 0..239; the box typed into keeps its text.

@@ -124,8 +124,11 @@ void TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     while (ThePanes.size() < monitors.size())
         ThePanes.push_back(std::make_unique<RMonitorPane>(*this));
     ThePanes.resize(monitors.size());
-    // The loupe beside the pointer from the start.
+    // The loupe beside the pointer from the start; nothing of the last copy's.
     TheLoupe = {};
+    TheLoupeSource = {};
+    TheLoupeBlock.clear();
+    TheLoupePixels.clear();
     POINT pointer{};
     ::GetCursorPos(&pointer);
     for (std::size_t i = 0; i < monitors.size(); ++i)
@@ -158,7 +161,10 @@ void TBigScreenDlg::FormMouseMove(const RMonitorPane& pane, int x, int y)
 ColorValue TBigScreenDlg::CopyPixel(POINT desktop) const
 {
     // From the copy itself, not the screen: the loupe may lie there until
-    // it is drawn elsewhere.
+    // it is drawn elsewhere. The loupe's block already holds the hot spot's.
+    if (TheLoupeSource.Contains(desktop.x, desktop.y) && !TheLoupeBlock.empty())
+        return TheLoupeBlock[static_cast<std::size_t>((desktop.y - TheLoupeSource.Top) * TheLoupeSource.Width +
+                                                      desktop.x - TheLoupeSource.Left)];
     return ScreenImage != nullptr ? ScreenImage->Pixel(desktop) : NoPixel;
 }
 
@@ -184,32 +190,34 @@ void TBigScreenDlg::MoveLoupe(const RMonitorPane& pane, POINT hotSpot)
     const RLoupeRect avoid{form.left, form.top, form.right - form.left, form.bottom - form.top};
     const RMonitor& monitor = pane.Monitor();
     InvalidateLoupe();
-    TheHotSpot = hotSpot;
     TheLoupeRatio = monitor.Ratio;
     TheLoupe = RLoupeLayout::Place(hotSpot.x, hotSpot.y, monitor.Area(), TheLoupeRatio, avoid);
+    // The core's picture, once for this hot spot.
+    TheLoupeSource = LoupeSource(hotSpot.x, hotSpot.y);
+    TheLoupeBlock = ScreenImage != nullptr ? ScreenImage->PixelBlock(TheLoupeSource.Left, TheLoupeSource.Top,
+                                                                     TheLoupeSource.Width, TheLoupeSource.Height)
+                                           : std::vector<ColorValue>();
+    const RLoupePicture picture = LoupePictureOf(TheLoupeBlock, OwnerForm.CurrentColor().GetHexFormat());
+    TheLoupePixels = LoupePixels(picture, TheLoupeRatio);
+    TheLoupeLiteral = picture.Literal;
     InvalidateLoupe();
 }
 
 void TBigScreenDlg::DrawLoupe(HDC dc, POINT origin) const
 {
-    if (TheLoupe.Width == 0 || ScreenImage == nullptr)
+    if (TheLoupe.Width == 0 || TheLoupePixels.empty())
         return;
-    // The core's picture, put one to one in device pixels.
-    const RLoupeRect source = LoupeSource(TheHotSpot.x, TheHotSpot.y);
-    const RLoupePicture picture =
-        LoupePictureOf(ScreenImage->PixelBlock(source.Left, source.Top, source.Width, source.Height),
-                       OwnerForm.CurrentColor().GetHexFormat());
-    const std::vector<std::uint32_t> pixels = LoupePixels(picture, TheLoupeRatio);
+    // The picture one to one in device pixels, then its literal.
     const int left = TheLoupe.Left - origin.x, top = TheLoupe.Top - origin.y;
-    PutPixels(dc, left, top, TheLoupe.Width, TheLoupe.Height, pixels.data());
-    if (picture.Literal.empty())
+    PutPixels(dc, left, top, TheLoupe.Width, TheLoupe.Height, TheLoupePixels.data());
+    if (TheLoupeLiteral.empty())
         return;
     const RLoupeRect text = LoupeTextLine(TheLoupeRatio);
     RECT line{left + text.Left, top + text.Top, left + text.Left + text.Width, top + text.Top + text.Height};
     HGDIOBJ oldFont = ::SelectObject(dc, LoupeFont(RLoupeLayout::TextSize(TheLoupeRatio)));
     ::SetTextColor(dc, RGB(255, 255, 255));
     ::SetBkMode(dc, TRANSPARENT);
-    ::DrawTextA(dc, picture.Literal.c_str(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ::DrawTextA(dc, TheLoupeLiteral.c_str(), -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     ::SelectObject(dc, oldFont);
 }
 

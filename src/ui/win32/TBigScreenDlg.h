@@ -5,7 +5,9 @@
 #include "ui/LoupePlacement.h"
 #include "ui/win32/RWindow.h"
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class RDesktopCopy;
@@ -57,11 +59,17 @@ private:
     const RDesktopCopy* ScreenImage = nullptr;
     // The first holds the keyboard; the others are over the other monitors.
     std::vector<std::unique_ptr<RMonitorPane>> ThePanes;
-    // The loupe, in desktop pixels ({} while hidden), the hot spot it
-    // magnifies, and the ratio of the monitor it is on.
+    // The loupe, in desktop pixels ({} while hidden), and the ratio of the
+    // monitor it is on.
     RLoupeRect TheLoupe{};
-    POINT TheHotSpot{};
     double TheLoupeRatio = 1;
+    // The copy's block around the hot spot and the loupe's picture of it,
+    // made once a movement: the hot spot's pixel comes from the block, and
+    // every pane that shows part of the loupe puts the same pixels.
+    RLoupeRect TheLoupeSource{};
+    std::vector<ColorValue> TheLoupeBlock;
+    std::vector<std::uint32_t> TheLoupePixels;
+    std::string TheLoupeLiteral;
     // The literal's font, kept while its size stays.
     mutable HFONT TheLoupeFont = nullptr;
     mutable int TheLoupeFontSize = 0;
