@@ -30,6 +30,9 @@ struct RColorNotation
     // ("#", "0x", a function's name): such a text pasted into a box means a
     // colour, a plain run of digits means digits.
     bool Marked;
+    // Whether the swatch's menu offers a copy in it at its top level; every
+    // form is in its "Copy As" submenu.
+    bool InSwatchMenu;
 };
 
 // The web's "#RRGGBB", the window's first notation.
@@ -37,7 +40,7 @@ inline constexpr int HtmlHexFormat = 0;
 
 // Every form, the window's notations first in their list's order.
 std::span<const RColorNotation> ColorNotations();
-// The form with id; null when there is none.
+// The form with id (in any case); null when there is none.
 const RColorNotation* FindColorNotation(std::string_view id);
 // The window's notation hexFormat; outside the list, the first.
 const RColorNotation& WindowNotation(int hexFormat);

@@ -1,10 +1,13 @@
 #include "colour/ColorText.h"
 
 #include "colour/ColorNotation.h"
+#include "colour/CssColor.h"
+#include "colour/CssNamedColors.h"
 #include "colour/RColor.h"
 #include "colour/TextScan.h"
 
-#include <optional>
+#include <algorithm>
+#include <array>
 
 namespace
 {
@@ -19,10 +22,10 @@ std::string Folded(std::string_view name)
     return folded;
 }
 
-std::optional<ColorValue> Named(std::string_view text)
+std::optional<ColorValue> WindowNamed(std::string_view text)
 {
     const std::string wanted = Folded(text);
-    if (wanted.empty())
+    if (wanted.empty() || wanted.size() > 40)
         return std::nullopt;
     // Row 0, "None", names no colour.
     for (int i = 1; i < NamedColorCount; ++i)
@@ -31,33 +34,86 @@ std::optional<ColorValue> Named(std::string_view text)
     return std::nullopt;
 }
 
-// The first form that reads text; then the names, which bear their own mark.
-bool Parsed(std::string_view text, bool markedOnly, ColorValue& color)
+// The first form that reads text (each reader tried once, however many
+// forms share it); then the names, which bear their own mark: the web's
+// spelling first, so "darkseagreen" is the web's colour.
+std::optional<ColorValue> Parsed(std::string_view text, bool markedOnly)
 {
     text = TrimmedText(text);
     if (text.empty())
-        return false;
-    std::optional<ColorValue> parsed;
+        return std::nullopt;
+    std::array<decltype(RColorNotation::Read), 16> tried{};
+    std::size_t triedCount = 0;
     for (const RColorNotation& notation : ColorNotations())
-        if (notation.Read != nullptr && (notation.Marked || !markedOnly))
-            if ((parsed = notation.Read(text)))
-                break;
-    if (!parsed)
-        parsed = Named(text);
-    if (!parsed)
-        return false;
-    color = *parsed;
-    return true;
+    {
+        if (notation.Read == nullptr || (markedOnly && !notation.Marked) ||
+            std::find(tried.begin(), tried.begin() + triedCount, notation.Read) != tried.begin() + triedCount)
+            continue;
+        if (triedCount < tried.size())
+            tried[triedCount++] = notation.Read;
+        if (const auto color = notation.Read(text))
+            return color;
+    }
+    if (const auto color = CssNamedColor(text))
+        return color;
+    return WindowNamed(text);
+}
+
+// Keywords of the web's syntax that stand for no colour of their own.
+constexpr const char* SystemColors[] = {
+    "accentcolor", "accentcolortext", "activetext", "buttonborder", "buttonface", "buttontext", "canvas",
+    "canvastext", "field", "fieldtext", "graytext", "highlight", "highlighttext", "linktext", "mark",
+    "marktext", "selecteditem", "selecteditemtext", "visitedtext", "activeborder", "activecaption",
+    "appworkspace", "background", "buttonhighlight", "buttonshadow", "captiontext", "inactiveborder",
+    "inactivecaption", "inactivecaptiontext", "infobackground", "infotext", "menu", "menutext", "scrollbar",
+    "threeddarkshadow", "threedface", "threedhighlight", "threedlightshadow", "threedshadow", "window",
+    "windowframe", "windowtext"};
+
+std::string Refusal(std::string_view text)
+{
+    text = TrimmedText(text);
+    if (text.empty())
+        return "no colour: the text is empty";
+    const std::string quoted = QuotedForMessage(text);
+    if (EqualsNoCase(text, "transparent"))
+        return quoted + " has no colour: Tintwell keeps opaque colours";
+    if (EqualsNoCase(text, "currentcolor"))
+        return quoted + " is the colour of the text where it is used: no colour of its own";
+    for (const char* system : SystemColors)
+        if (EqualsNoCase(text, system))
+            return quoted + " is a system colour: it depends on the desktop's theme";
+    if (text.find('(') != std::string_view::npos)
+        return CssFunctionRefusal(text);
+    if (text.front() == '#')
+        return quoted + " needs 3, 4, 6 or 8 hex digits after '#'";
+    if (StartsWithNoCase(text, "0x"))
+        return quoted + " needs 6 or 8 hex digits after '0x'";
+    if (text.front() == '$' || StartsWithNoCase(text, "&h"))
+        return quoted + " needs 6 hex digits, or 8 starting 00";
+    return quoted + " is no colour name, hex value or colour function Tintwell knows";
 }
 
 } // namespace
 
+RColorReading ReadColorText(std::string_view text)
+{
+    if (const auto color = Parsed(text, false))
+        return {color, {}};
+    return {std::nullopt, Refusal(text)};
+}
+
 bool ParseColorText(std::string_view text, ColorValue& color)
 {
-    return Parsed(text, false, color);
+    const auto parsed = Parsed(text, false);
+    if (parsed)
+        color = *parsed;
+    return parsed.has_value();
 }
 
 bool ParseMarkedColorText(std::string_view text, ColorValue& color)
 {
-    return Parsed(text, true, color);
+    const auto parsed = Parsed(text, true);
+    if (parsed)
+        color = *parsed;
+    return parsed.has_value();
 }

@@ -1,202 +1,421 @@
+// Reading the web's functional colour forms: the arguments are split into
+// values and separators first, then each function's rules say what each
+// value may be, how a percentage scales and where the syntax clamps.
 #include "colour/CssColor.h"
+
+#include "colour/ColorSpaces.h"
+#include "colour/GamutMapping.h"
 #include "colour/TextScan.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <limits>
+#include <numbers>
 #include <vector>
 
 namespace
 {
+
+constexpr double Unbounded = std::numeric_limits<double>::infinity();
+// Far beyond any colour; a bound keeps every conversion finite.
+constexpr double LargestNumber = 1e6;
+// More items than any colour function has, with room for separators.
+constexpr std::size_t MaxItems = 12;
+
+enum class RItemKind
+{
+    Number,
+    Percentage,
+    Angle, // in degrees
+    None,
+    Comma,
+    Slash,
+    Word,
+};
+
+struct RItem
+{
+    RItemKind Kind;
+    double Value = 0;
+    std::string_view Text;
+};
 
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-// One argument: a number, then its unit ("", "%" or "deg").
-struct RCssNumber
+bool IsLetter(char c)
 {
-    double Value = 0;
-    bool Whole = true;
-    std::string_view Unit;
+    const char lower = LowerCase(c);
+    return lower >= 'a' && lower <= 'z';
+}
+
+bool IsWordChar(char c)
+{
+    return IsLetter(c) || IsDigit(c) || c == '-' || c == '_';
+}
+
+// Reports why reading failed, when someone asks: the fast path builds no text.
+class RWhy
+{
+public:
+    explicit RWhy(std::string* text) : Text(text) {}
+    std::nullopt_t operator()(const std::string& reason) const
+    {
+        if (Text != nullptr && Text->empty())
+            *Text = reason;
+        return std::nullopt;
+    }
+
+private:
+    std::string* Text;
 };
 
-// Digits with an optional fraction, an optional minus sign before them; a
-// dozen digits at most, which no colour needs and no double loses.
-std::optional<RCssNumber> Number(std::string_view text)
+std::string Quoted(std::string_view text)
 {
-    RCssNumber number;
-    bool negative = false;
-    if (!text.empty() && text.front() == '-')
-    {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    std::size_t at = 0, digits = 0;
-    while (at < text.size() && IsDigit(text[at]) && digits < 12)
-    {
-        number.Value = number.Value * 10 + (text[at++] - '0');
-        ++digits;
-    }
-    if (at < text.size() && text[at] == '.')
-    {
-        number.Whole = false;
-        ++at;
-        double scale = 0.1;
-        std::size_t fraction = 0;
-        while (at < text.size() && IsDigit(text[at]) && digits < 12)
-        {
-            number.Value += (text[at++] - '0') * scale;
-            scale /= 10;
-            ++digits;
-            ++fraction;
-        }
-        if (fraction == 0)
-            return std::nullopt;
-    }
-    if (digits == 0 || (at < text.size() && IsDigit(text[at])))
-        return std::nullopt;
-    if (negative)
-        number.Value = -number.Value;
-    number.Unit = text.substr(at);
-    return number;
+    return QuotedForMessage(text);
 }
 
-// The arguments between "(" and ")", split at commas and trimmed; empty when
-// text is not name "(" ... ")".
-std::vector<std::string_view> Arguments(std::string_view text, std::string_view& name)
+// A number as style sheets write it: a sign, digits with an optional
+// fraction (".5" too), an optional exponent; then "%" or a unit's letters.
+std::optional<RItem> NumberItem(std::string_view inside, std::size_t& at, const RWhy& why)
 {
-    const std::size_t open = text.find('(');
-    if (open == std::string_view::npos || text.back() != ')')
-        return {};
-    name = TrimmedText(text.substr(0, open));
-    std::string_view inside = text.substr(open + 1, text.size() - open - 2);
-    std::vector<std::string_view> arguments;
+    const std::size_t start = at;
+    std::size_t end = at;
+    if (end < inside.size() && (inside[end] == '+' || inside[end] == '-'))
+        ++end;
+    std::size_t digits = 0;
+    while (end < inside.size() && IsDigit(inside[end]))
+        ++end, ++digits;
+    if (end < inside.size() && inside[end] == '.')
+    {
+        std::size_t fraction = 0;
+        for (++end; end < inside.size() && IsDigit(inside[end]); ++end)
+            ++fraction;
+        if (fraction == 0)
+            return why(Quoted(inside.substr(start, end - start)) + " is not a number");
+        digits += fraction;
+    }
+    if (digits == 0)
+        return why(Quoted(inside.substr(start, 1)) + " cannot start a value");
+    if (end + 1 < inside.size() && LowerCase(inside[end]) == 'e' &&
+        (IsDigit(inside[end + 1]) ||
+         (end + 2 < inside.size() && (inside[end + 1] == '+' || inside[end + 1] == '-') && IsDigit(inside[end + 2]))))
+    {
+        end += 2;
+        while (end < inside.size() && IsDigit(inside[end]))
+            ++end;
+    }
+    // from_chars reads no leading '+'.
+    const std::size_t numberStart = inside[start] == '+' ? start + 1 : start;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(inside.data() + numberStart, inside.data() + end, value);
+    if (error != std::errc() || stop != inside.data() + end || !(std::fabs(value) <= LargestNumber))
+        return why(Quoted(inside.substr(start, end - start)) + " is too large for a colour");
+    at = end;
+    RItem item{RItemKind::Number, value, inside.substr(start, end - start)};
+    if (at < inside.size() && inside[at] == '%')
+    {
+        ++at;
+        item.Kind = RItemKind::Percentage;
+    }
+    else if (at < inside.size() && IsLetter(inside[at]))
+    {
+        const std::size_t unitStart = at;
+        while (at < inside.size() && IsLetter(inside[at]))
+            ++at;
+        const std::string_view unit = inside.substr(unitStart, at - unitStart);
+        constexpr struct
+        {
+            const char* Name;
+            double Degrees;
+        } angles[] = {{"deg", 1}, {"grad", 0.9}, {"rad", 180 / std::numbers::pi}, {"turn", 360}};
+        bool known = false;
+        for (const auto& angle : angles)
+            if (EqualsNoCase(unit, angle.Name))
+            {
+                item.Kind = RItemKind::Angle;
+                item.Value *= angle.Degrees;
+                known = true;
+            }
+        if (!known)
+            return why("a colour takes no unit " + Quoted(unit));
+    }
+    item.Text = inside.substr(start, at - start);
+    return item;
+}
+
+// The arguments split into items; nothing when one cannot be read.
+std::optional<std::vector<RItem>> Items(std::string_view inside, const RWhy& why)
+{
+    std::vector<RItem> items;
+    std::size_t at = 0;
     for (;;)
     {
-        const std::size_t comma = inside.find(',');
-        arguments.push_back(TrimmedText(inside.substr(0, comma)));
-        if (comma == std::string_view::npos || arguments.size() > 4)
-            break;
-        inside.remove_prefix(comma + 1);
+        while (at < inside.size() && IsTextSpace(inside[at]))
+            ++at;
+        if (at == inside.size())
+            return items;
+        if (items.size() == MaxItems)
+            return why("too many values");
+        const char c = inside[at];
+        if (c == ',' || c == '/')
+        {
+            items.push_back({c == ',' ? RItemKind::Comma : RItemKind::Slash, 0, inside.substr(at++, 1)});
+            continue;
+        }
+        if (IsLetter(c) || (c == '-' && at + 1 < inside.size() && (IsLetter(inside[at + 1]) || inside[at + 1] == '-')))
+        {
+            const std::size_t start = at;
+            while (at < inside.size() && IsWordChar(inside[at]))
+                ++at;
+            const std::string_view word = inside.substr(start, at - start);
+            if (at < inside.size() && inside[at] == '(')
+                return why(Quoted(std::string(word) + "()") + " inside a colour is not supported: it computes "
+                           "its value where the style sheet is used");
+            if (EqualsNoCase(word, "from"))
+                return why("relative colours ('from ...') are not supported: they need the colour they start from");
+            items.push_back({EqualsNoCase(word, "none") ? RItemKind::None : RItemKind::Word, 0, word});
+            continue;
+        }
+        const auto number = NumberItem(inside, at, why);
+        if (!number)
+            return std::nullopt;
+        // A value must end where a separator or a space begins.
+        if (at < inside.size() && !IsTextSpace(inside[at]) && inside[at] != ',' && inside[at] != '/')
+            return why(Quoted(inside.substr(number->Text.data() - inside.data(), at + 1 - (number->Text.data() - inside.data()))) +
+                       " is not a number");
+        items.push_back(*number);
     }
-    return arguments;
 }
 
-std::optional<std::uint8_t> Component(std::string_view text)
+// What one component may be and how it scales to its space's coordinate.
+struct RComponent
 {
-    const auto number = Number(text);
-    // Three digits at most, as "rgb(0255, ...)" is no colour anyone wrote.
-    if (!number || !number->Whole || !number->Unit.empty() || number->Value < 0 || number->Value > 255 ||
-        text.size() > 3)
-        return std::nullopt;
-    return static_cast<std::uint8_t>(number->Value);
+    bool Hue = false;
+    double NumberScale = 1;  // a plain number times this
+    double PercentScale = 0; // a percentage's number times this; 0: none allowed
+    double Min = -Unbounded, Max = Unbounded;
+};
+
+constexpr RComponent HueComponent{true, 1, 0};
+constexpr RComponent RgbChannel{false, 1.0 / 255, 0.01, 0, 1};
+constexpr RComponent Share{false, 0.01, 0.01};
+constexpr RComponent NonNegativeShare{false, 0.01, 0.01, 0};
+constexpr RComponent ClampedShare{false, 0.01, 0.01, 0, 1};
+constexpr RComponent Plain{false, 1, 0.01};
+// Lab's lightness runs 0..100 (a percentage is the same number); a and b
+// reach 125 at 100%, chroma 150. OKLab's run 0..1, 0.4 and 0.4.
+constexpr RComponent LabLightness{false, 1, 1, 0, 100};
+constexpr RComponent LabAxis{false, 1, 1.25};
+constexpr RComponent LchChroma{false, 1, 1.5, 0};
+constexpr RComponent OklabLightness{false, 1, 0.01, 0, 1};
+constexpr RComponent OklabAxis{false, 1, 0.004};
+constexpr RComponent OklchChroma{false, 1, 0.004, 0};
+
+struct RFunction
+{
+    const char* Name;
+    RColorSpace Space;
+    // Also the older syntax with commas (and a fourth value as alpha).
+    bool Commas;
+    std::array<RComponent, 3> Components;
+};
+
+constexpr RFunction Functions[] = {
+    {"rgb", RColorSpace::Srgb, true, {RgbChannel, RgbChannel, RgbChannel}},
+    {"rgba", RColorSpace::Srgb, true, {RgbChannel, RgbChannel, RgbChannel}},
+    {"hsl", RColorSpace::Hsl, true, {HueComponent, NonNegativeShare, Share}},
+    {"hsla", RColorSpace::Hsl, true, {HueComponent, NonNegativeShare, Share}},
+    {"hwb", RColorSpace::Hwb, false, {HueComponent, Share, Share}},
+    {"hsv", RColorSpace::Hsv, true, {HueComponent, ClampedShare, ClampedShare}},
+    {"lab", RColorSpace::Lab, false, {LabLightness, LabAxis, LabAxis}},
+    {"lch", RColorSpace::Lch, false, {LabLightness, LchChroma, HueComponent}},
+    {"oklab", RColorSpace::Oklab, false, {OklabLightness, OklabAxis, OklabAxis}},
+    {"oklch", RColorSpace::Oklch, false, {OklabLightness, OklchChroma, HueComponent}},
+};
+
+constexpr struct
+{
+    const char* Name;
+    RColorSpace Space;
+} ColorFunctionSpaces[] = {
+    {"srgb", RColorSpace::Srgb},         {"srgb-linear", RColorSpace::SrgbLinear},
+    {"display-p3", RColorSpace::DisplayP3}, {"a98-rgb", RColorSpace::A98Rgb},
+    {"prophoto-rgb", RColorSpace::ProPhotoRgb}, {"rec2020", RColorSpace::Rec2020},
+    {"xyz", RColorSpace::XyzD65},        {"xyz-d50", RColorSpace::XyzD50},
+    {"xyz-d65", RColorSpace::XyzD65},
+};
+
+// Functions people paste that name no colour of their own.
+constexpr struct
+{
+    const char* Name;
+    const char* Reason;
+} RefusedFunctions[] = {
+    {"color-mix", "mixes colours where the style sheet is used"},
+    {"calc", "computes its value where the style sheet is used"},
+    {"var", "refers to a variable of the style sheet"},
+    {"env", "refers to the browser's environment"},
+    {"light-dark", "depends on the light or dark theme"},
+    {"contrast-color", "depends on the colour it is given"},
+    {"device-cmyk", "names a printing colour"},
+};
+
+std::string FunctionName(std::string_view name)
+{
+    std::string lower;
+    for (const char c : name)
+        lower += LowerCase(c);
+    return "'" + lower + "()'";
 }
 
-std::optional<double> Percentage(std::string_view text)
+std::optional<double> ComponentValue(const RItem& item, const RComponent& rule, const char* name, const RWhy& why)
 {
-    const auto number = Number(text);
-    if (!number || number->Unit != "%" || number->Value < 0 || number->Value > 100)
-        return std::nullopt;
-    return number->Value / 100;
-}
-
-bool IsAlpha(std::string_view text)
-{
-    const auto number = Number(text);
-    if (!number || number->Value < 0)
-        return false;
-    if (number->Unit == "%")
-        return number->Value <= 100;
-    return number->Unit.empty() && number->Value <= 1;
-}
-
-std::optional<double> Hue(std::string_view text)
-{
-    const auto number = Number(text);
-    if (!number || (!number->Unit.empty() && !EqualsNoCase(number->Unit, "deg")))
-        return std::nullopt;
-    const double hue = std::fmod(number->Value, 360);
-    return hue < 0 ? hue + 360 : hue;
-}
-
-std::uint8_t Byte(double share)
-{
-    return static_cast<std::uint8_t>(std::lround(std::clamp(share, 0.0, 1.0) * 255));
-}
-
-// The style sheets' own conversion, hue in degrees, the rest 0..1.
-ColorValue FromHsl(double hue, double saturation, double lightness)
-{
-    const double a = saturation * std::min(lightness, 1 - lightness);
-    auto channel = [&](double n)
+    switch (item.Kind)
     {
-        const double k = std::fmod(n + hue / 30, 12);
-        return lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
-    };
-    return ColorValueOf(Byte(channel(0)), Byte(channel(8)), Byte(channel(4)));
+    case RItemKind::None:
+        return 0.0;
+    case RItemKind::Number:
+        return std::clamp(item.Value * rule.NumberScale, rule.Min, rule.Max);
+    case RItemKind::Percentage:
+        if (rule.PercentScale == 0)
+            return why(std::string("the hue of ") + FunctionName(name) + " is a number or an angle (deg, grad, rad, "
+                       "turn), not " + Quoted(item.Text));
+        return std::clamp(item.Value * rule.PercentScale, rule.Min, rule.Max);
+    case RItemKind::Angle:
+        if (!rule.Hue)
+            return why(Quoted(item.Text) + " is an angle: only a hue is one");
+        return item.Value;
+    default:
+        return why(Quoted(item.Text) + " is not a value");
+    }
+}
+
+bool IsValue(const RItem& item)
+{
+    return item.Kind == RItemKind::Number || item.Kind == RItemKind::Percentage ||
+           item.Kind == RItemKind::Angle || item.Kind == RItemKind::None;
+}
+
+// The three components of values, in the space's coordinates, after the
+// separators were checked: "a b c [/ alpha]" or "a, b, c[, alpha]".
+std::optional<ColorValue> ColorOf(const std::vector<RItem>& items, std::size_t first, const RFunction& function,
+                                  const RWhy& why)
+{
+    const std::string name = FunctionName(function.Name);
+    bool commas = false;
+    for (std::size_t i = first; i < items.size(); ++i)
+        commas = commas || items[i].Kind == RItemKind::Comma;
+    std::vector<const RItem*> values;
+    std::size_t i = first;
+    for (; i < items.size() && values.size() < 3; ++i)
+    {
+        if (!IsValue(items[i]))
+            return why(name + " needs three values before " + Quoted(items[i].Text));
+        values.push_back(&items[i]);
+        if (commas && values.size() < 3)
+        {
+            if (++i >= items.size() || items[i].Kind != RItemKind::Comma)
+                return why(name + " with commas needs one between every two values");
+        }
+    }
+    if (values.size() < 3)
+        return why(name + " needs three values");
+    if (i < items.size())
+    {
+        const RItemKind separator = commas ? RItemKind::Comma : RItemKind::Slash;
+        if (items[i].Kind != separator || i + 2 != items.size() || !IsValue(items[i + 1]) ||
+            items[i + 1].Kind == RItemKind::Angle)
+            return why(name + (commas ? " takes at most an alpha value after the three: ', alpha'"
+                                      : " takes at most an alpha value after the three: '/ alpha'"));
+        values.push_back(&items[i + 1]);
+    }
+    if (commas)
+    {
+        if (!function.Commas)
+            return why(name + " separates its values with spaces, not commas");
+        for (const RItem* value : values)
+            if (value->Kind == RItemKind::None)
+                return why("'none' is not allowed with commas");
+        const bool rgb = function.Space == RColorSpace::Srgb;
+        if (rgb && (values[0]->Kind != values[1]->Kind || values[1]->Kind != values[2]->Kind))
+            return why(name + " with commas takes numbers only or percentages only");
+        if (function.Space == RColorSpace::Hsl &&
+            (values[1]->Kind != RItemKind::Percentage || values[2]->Kind != RItemKind::Percentage))
+            return why(name + " with commas needs percentages for saturation and lightness");
+    }
+    RColorCoords coords;
+    for (std::size_t c = 0; c < 3; ++c)
+    {
+        const auto value = ComponentValue(*values[c], function.Components[c], function.Name, why);
+        if (!value)
+            return std::nullopt;
+        coords[c] = *value;
+    }
+    return SrgbColorOf(function.Space, coords);
+}
+
+std::optional<ColorValue> ColorFunction(const std::vector<RItem>& items, const RWhy& why)
+{
+    std::string spaces;
+    for (const auto& known : ColorFunctionSpaces)
+        spaces += std::string(spaces.empty() ? "" : ", ") + known.Name;
+    if (items.empty() || items[0].Kind != RItemKind::Word)
+        return why("'color()' needs a colour space first: " + spaces);
+    for (const auto& known : ColorFunctionSpaces)
+        if (EqualsNoCase(items[0].Text, known.Name))
+        {
+            const RFunction function{"color", known.Space, false, {Plain, Plain, Plain}};
+            return ColorOf(items, 1, function, why);
+        }
+    return why(Quoted(items[0].Text) + " is not a colour space 'color()' knows: " + spaces);
+}
+
+std::optional<ColorValue> Parsed(std::string_view text, std::string* reason)
+{
+    const RWhy why(reason);
+    text = TrimmedText(text);
+    const std::size_t open = text.find('(');
+    if (open == std::string_view::npos)
+        return why(Quoted(text) + " is not a colour function");
+    // The name may be followed by spaces before "(", as people type it.
+    const std::string_view name = TrimmedText(text.substr(0, open));
+    const RFunction* function = nullptr;
+    for (const RFunction& known : Functions)
+        if (EqualsNoCase(name, known.Name))
+            function = &known;
+    if (function == nullptr && !EqualsNoCase(name, "color"))
+    {
+        for (const auto& refused : RefusedFunctions)
+            if (EqualsNoCase(name, refused.Name))
+                return why(FunctionName(name) + " " + refused.Reason + ": it is no colour of its own");
+        return why(Quoted(text.substr(0, open + 1)) + " does not begin a colour function Tintwell knows");
+    }
+    if (text.back() != ')')
+        return why(FunctionName(name) + " must end with ')'");
+    const auto items = Items(text.substr(open + 1, text.size() - open - 2), why);
+    if (!items)
+        return std::nullopt;
+    if (function == nullptr)
+        return ColorFunction(*items, why);
+    return ColorOf(*items, 0, *function, why);
 }
 
 } // namespace
 
-std::optional<ColorValue> ParseCssFunction(std::string_view text)
+std::optional<ColorValue> ReadCssFunction(std::string_view text)
 {
-    text = TrimmedText(text);
-    std::string_view name;
-    const std::vector<std::string_view> arguments = Arguments(text, name);
-    const bool withAlpha = EqualsNoCase(name, "rgba") || EqualsNoCase(name, "hsla");
-    if (!withAlpha && !EqualsNoCase(name, "rgb") && !EqualsNoCase(name, "hsl"))
-        return std::nullopt;
-    if (arguments.size() != (withAlpha ? 4u : 3u) || (withAlpha && !IsAlpha(arguments[3])))
-        return std::nullopt;
-    if (LowerCase(name.front()) == 'r')
-    {
-        const auto red = Component(arguments[0]), green = Component(arguments[1]), blue = Component(arguments[2]);
-        if (!red || !green || !blue)
-            return std::nullopt;
-        return ColorValueOf(*red, *green, *blue);
-    }
-    const auto hue = Hue(arguments[0]);
-    const auto saturation = Percentage(arguments[1]), lightness = Percentage(arguments[2]);
-    if (!hue || !saturation || !lightness)
-        return std::nullopt;
-    return FromHsl(*hue, *saturation, *lightness);
+    return Parsed(text, nullptr);
 }
 
-std::optional<ColorValue> ParseCssRgb(std::string_view text)
+std::string CssFunctionRefusal(std::string_view text)
 {
-    return StartsWithNoCase(TrimmedText(text), "rgb") ? ParseCssFunction(text) : std::nullopt;
-}
-
-std::optional<ColorValue> ParseCssHsl(std::string_view text)
-{
-    return StartsWithNoCase(TrimmedText(text), "hsl") ? ParseCssFunction(text) : std::nullopt;
-}
-
-std::string CssRgbText(ColorValue color)
-{
-    return "rgb(" + std::to_string(RedOfValue(color)) + ", " + std::to_string(GreenOfValue(color)) + ", " +
-           std::to_string(BlueOfValue(color)) + ")";
-}
-
-std::string CssHslText(ColorValue color)
-{
-    const double red = RedOfValue(color) / 255.0, green = GreenOfValue(color) / 255.0,
-                 blue = BlueOfValue(color) / 255.0;
-    const double high = std::max({red, green, blue}), low = std::min({red, green, blue});
-    const double lightness = (high + low) / 2, range = high - low;
-    double hue = 0, saturation = 0;
-    if (range > 0)
-    {
-        saturation = range / (1 - std::fabs(2 * lightness - 1));
-        if (high == red)
-            hue = 60 * std::fmod((green - blue) / range + 6, 6);
-        else if (high == green)
-            hue = 60 * ((blue - red) / range + 2);
-        else
-            hue = 60 * ((red - green) / range + 4);
-    }
-    const long degrees = std::lround(hue) % 360;
-    return "hsl(" + std::to_string(degrees) + ", " + std::to_string(std::lround(saturation * 100)) + "%, " +
-           std::to_string(std::lround(lightness * 100)) + "%)";
+    std::string reason;
+    if (Parsed(text, &reason))
+        return {};
+    return reason.empty() ? "not a colour" : reason;
 }

@@ -51,11 +51,22 @@ std::string HexLiteral(ColorValue color, int hexFormat)
     return printed.GetHexValue().Text();
 }
 
+std::string CssHexText(ColorValue color)
+{
+    std::string text = HexLiteral(color, 0);
+    for (char& c : text)
+        c = LowerCase(c);
+    return text;
+}
+
 std::optional<ColorValue> ReadHtmlLiteral(std::string_view text)
 {
     if (text.empty() || text.front() != '#')
         return std::nullopt;
-    const std::string_view digits = text.substr(1);
+    std::string_view digits = text.substr(1);
+    // The alpha's digits are checked, then left aside.
+    if ((digits.size() == 4 || digits.size() == 8) && HexNumber(digits))
+        digits.remove_suffix(digits.size() / 4);
     if (digits.size() != 3)
         return RedFirst(digits);
     const auto value = HexNumber(digits);
@@ -67,7 +78,15 @@ std::optional<ColorValue> ReadHtmlLiteral(std::string_view text)
 
 std::optional<ColorValue> ReadCppLiteral(std::string_view text)
 {
-    return StartsWithNoCase(text, "0x") ? BlueFirst(text.substr(2)) : std::nullopt;
+    if (!StartsWithNoCase(text, "0x"))
+        return std::nullopt;
+    const std::string_view digits = text.substr(2);
+    if (digits.size() == 6)
+        return RedFirst(digits);
+    // Every copy in the C++ notation starts "0x00": it still pastes back.
+    if (digits.size() == 8 && digits.substr(0, 2) == "00")
+        return BlueFirst(digits);
+    return digits.size() == 8 && HexNumber(digits) ? RedFirst(digits.substr(2)) : std::nullopt;
 }
 
 std::optional<ColorValue> ReadDelphiLiteral(std::string_view text)

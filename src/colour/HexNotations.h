@@ -13,11 +13,19 @@
 // colour as notation hexFormat (0..3, outside taken as 0) prints it.
 std::string HexLiteral(ColorValue color, int hexFormat);
 
-// "#RRGGBB", or "#RGB" with each digit doubled; red first.
+// "#rrggbb" in lower case, as style sheets and design tools write it.
+std::string CssHexText(ColorValue color);
+
+// "#RRGGBB", or "#RGB" with each digit doubled, red first; also with an
+// alpha after them ("#RRGGBBAA", "#RGBA"), read and ignored.
 std::optional<ColorValue> ReadHtmlLiteral(std::string_view text);
-// The colour value itself after its mark ("0x", "$", "&H" ... "&"), blue
-// first: six digits, or eight whose top two are 0.
+// "0x" and digits: eight whose top two are 0 are the colour value itself,
+// blue first (0x00BBGGRR, as the C++ notation prints it); any other eight
+// are 0xAARRGGBB and six are 0xRRGGBB, red first, as JavaScript, Python and
+// Android code write colours.
 std::optional<ColorValue> ReadCppLiteral(std::string_view text);
+// The colour value itself after its mark ("$", "&H" ... "&"), blue first:
+// six digits, or eight whose top two are 0.
 std::optional<ColorValue> ReadDelphiLiteral(std::string_view text);
 std::optional<ColorValue> ReadVbLiteral(std::string_view text);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // White space as people's pasted texts carry it around a colour.
@@ -41,4 +42,14 @@ inline bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix
 inline bool EqualsNoCase(std::string_view text, std::string_view lower)
 {
     return text.size() == lower.size() && StartsWithNoCase(text, lower);
+}
+
+// text in quotes for a message: cut after 40 characters, control characters
+// shown as "?", so that a hostile paste cannot break the line it is told in.
+inline std::string QuotedForMessage(std::string_view text)
+{
+    std::string quoted = "'";
+    for (const char c : text.substr(0, 40))
+        quoted += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return quoted + (text.size() > 40 ? "...'" : "'");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "settings/SettingsFolder.h"
 
 #include <memory>
 #include <vector>
@@ -18,7 +19,7 @@ class RSamplingSession;
 // The texts the main window passes on.
 namespace MainFormTexts
 {
-inline constexpr const char* SettingsSubfolder = "Quenlar\\Tintwell";
+inline constexpr const char* SettingsSubfolder = ::SettingsSubfolder;
 inline constexpr const char* HelpFile = "Tintwell.chm";
 inline constexpr const char* HelpTopic = "Overview.htm";
 inline constexpr const char* WebSite = "https://www.quenlar.example/";

@@ -1,0 +1,108 @@
+// Printing a stored colour in the web's forms.
+#include "colour/ColorSpaces.h"
+#include "colour/CssColor.h"
+#include "colour/DecimalText.h"
+
+#include <cmath>
+
+namespace
+{
+
+std::string Whole(double value)
+{
+    return DecimalText(value, 0);
+}
+
+// A hue in whole degrees: 359.6 is 0, never 360.
+std::string WholeHue(double hue)
+{
+    const long degrees = std::lround(hue) % 360;
+    return std::to_string(degrees);
+}
+
+std::string Percent(double share)
+{
+    return Whole(share * 100) + "%";
+}
+
+std::string Bytes(ColorValue color, const char* separator)
+{
+    return std::to_string(RedOfValue(color)) + separator + std::to_string(GreenOfValue(color)) + separator +
+           std::to_string(BlueOfValue(color));
+}
+
+std::string Rectangular(const char* name, const RColorCoords& lab, RFormDecimals decimals)
+{
+    return std::string(name) + "(" + DecimalText(lab[0], decimals.First) + " " + DecimalText(lab[1], decimals.Second) +
+           " " + DecimalText(lab[2], decimals.Third) + ")";
+}
+
+// L, chroma, hue: a chroma that prints as 0 leaves the hue meaningless, and
+// it prints as 0; a hue that rounds up to 360 is 0.
+std::string Polar(const char* name, const RColorCoords& lch, RFormDecimals decimals)
+{
+    const std::string chroma = DecimalText(lch[1], decimals.Second);
+    std::string hue = "0";
+    if (chroma != "0")
+    {
+        const double step = std::pow(10.0, -decimals.Third);
+        hue = lch[2] >= 360 - step / 2 ? "0" : DecimalText(lch[2], decimals.Third);
+    }
+    return std::string(name) + "(" + DecimalText(lch[0], decimals.First) + " " + chroma + " " + hue + ")";
+}
+
+} // namespace
+
+std::string CssRgbText(ColorValue color)
+{
+    return "rgb(" + Bytes(color, " ") + ")";
+}
+
+std::string CssRgbCommaText(ColorValue color)
+{
+    return "rgb(" + Bytes(color, ", ") + ")";
+}
+
+std::string CssHslText(ColorValue color)
+{
+    const RColorCoords hsl = CoordsOf(color, RColorSpace::Hsl);
+    return "hsl(" + WholeHue(hsl[0]) + " " + Percent(hsl[1]) + " " + Percent(hsl[2]) + ")";
+}
+
+std::string CssHslCommaText(ColorValue color)
+{
+    const RColorCoords hsl = CoordsOf(color, RColorSpace::Hsl);
+    return "hsl(" + WholeHue(hsl[0]) + ", " + Percent(hsl[1]) + ", " + Percent(hsl[2]) + ")";
+}
+
+std::string CssHwbText(ColorValue color)
+{
+    const RColorCoords hwb = CoordsOf(color, RColorSpace::Hwb);
+    return "hwb(" + WholeHue(hwb[0]) + " " + Percent(hwb[1]) + " " + Percent(hwb[2]) + ")";
+}
+
+std::string HsvText(ColorValue color)
+{
+    const RColorCoords hsv = CoordsOf(color, RColorSpace::Hsv);
+    return "hsv(" + WholeHue(hsv[0]) + ", " + Percent(hsv[1]) + ", " + Percent(hsv[2]) + ")";
+}
+
+std::string CssLabText(ColorValue color, RFormDecimals decimals)
+{
+    return Rectangular("lab", CoordsOf(color, RColorSpace::Lab), decimals);
+}
+
+std::string CssLchText(ColorValue color, RFormDecimals decimals)
+{
+    return Polar("lch", CoordsOf(color, RColorSpace::Lch), decimals);
+}
+
+std::string CssOklabText(ColorValue color, RFormDecimals decimals)
+{
+    return Rectangular("oklab", CoordsOf(color, RColorSpace::Oklab), decimals);
+}
+
+std::string CssOklchText(ColorValue color, RFormDecimals decimals)
+{
+    return Polar("oklch", CoordsOf(color, RColorSpace::Oklch), decimals);
+}
