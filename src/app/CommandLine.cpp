@@ -35,26 +35,79 @@ void Fail(RCommandLine& result, std::string error)
     result.Pick = result.Print = false;
 }
 
+// An option of the program's that takes a value, as "--name VALUE" or
+// "--name=VALUE": true when argument is it, with value filled (or the line
+// failed for a missing one).
+bool ValueOption(std::string_view name, int argc, const char* const* argv, int& i, RCommandLine& result,
+                 std::string& value)
+{
+    const std::string_view argument = argv[i];
+    if (argument.substr(0, name.size()) != name)
+        return false;
+    if (argument.size() > name.size() && argument[name.size()] == '=')
+        value = std::string(argument.substr(name.size() + 1));
+    else if (argument.size() != name.size())
+        return false;
+    else if (i + 1 < argc)
+        value = argv[++i];
+    else
+        Fail(result, "option '" + std::string(name) + "' needs a value");
+    return true;
+}
+
+// The options that must come together, checked once every one is read.
+void CheckCombinations(RCommandLine& result, bool convert)
+{
+    using RAction = RCommandLine::RAction;
+    if (result.Action == RAction::Fail)
+        return;
+    if (convert && (result.Pick || result.Action == RAction::ListFormats))
+        Fail(result, "option '--convert' goes with none of '--pick' and '--formats'");
+    else if (result.Print && !result.Pick)
+        Fail(result, "option '--print' needs '--pick'");
+    else if (!result.Format.empty() && !convert && !result.Print)
+        Fail(result, "option '--format' needs '--convert' or '--pick --print'");
+    else if (convert)
+        result.Action = RAction::Convert;
+}
+
 } // namespace
 
 RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOptions)
 {
     using RAction = RCommandLine::RAction;
     if (argc >= 2 && std::string_view(argv[1]) == HelpViewerOption)
-        return {RAction::HelpViewer, {}, {}, {}, false, false};
+        return {RAction::HelpViewer, {}, {}, {}, false, false, {}, {}};
     RCommandLine result;
+    bool convert = false;
     for (int i = 1; i < argc; ++i)
     {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h")
-            return {RAction::PrintHelp, {}, {}, {}, false, false};
+            return {RAction::PrintHelp, {}, {}, {}, false, false, {}, {}};
         if (argument == "--version" || argument == "-V")
-            return {RAction::PrintVersion, {}, {}, {}, false, false};
+            return {RAction::PrintVersion, {}, {}, {}, false, false, {}, {}};
         if (result.Action == RAction::Fail)
             continue; // an informational option later still wins
         if (argument == "--pick" || argument == "--print")
         {
             (argument == "--pick" ? result.Pick : result.Print) = true;
+            continue;
+        }
+        if (argument == "--formats")
+        {
+            result.Action = RAction::ListFormats;
+            continue;
+        }
+        if (ValueOption("--convert", argc, argv, i, result, result.ConvertText))
+        {
+            convert = true;
+            continue;
+        }
+        if (ValueOption("--format", argc, argv, i, result, result.Format))
+        {
+            if (result.Format.empty() && result.Action != RAction::Fail)
+                Fail(result, "option '--format' needs a name");
             continue;
         }
         std::string_view name = argument;
@@ -84,8 +137,7 @@ RCommandLine ParseCommandLine(int argc, const char* const* argv, bool toolkitOpt
         }
         Fail(result, "unknown option '" + std::string(argument) + "'");
     }
-    if (result.Action != RAction::Fail && result.Print && !result.Pick)
-        Fail(result, "option '--print' needs '--pick'");
+    CheckCombinations(result, convert);
     return result;
 }
 
@@ -102,6 +154,14 @@ std::string UsageText(const std::string& program, bool windows)
            "      --print    with --pick: pick without the window, print the colour's\n"
            "                 literal in the saved notation and exit 0, or exit 1 when\n"
            "                 the pick is cancelled (Escape)\n"
+           "      --convert TEXT  print the colour TEXT names (#rrggbb, rgb(), hsl(), hwb(),\n"
+           "                 lab(), lch(), oklab(), oklch(), color(), a name, ...) in the\n"
+           "                 saved notation, or in --format's; exit 1 when TEXT names\n"
+           "                 no colour; with '-' as TEXT, one colour a line from\n"
+           "                 standard input, one printed a line (an empty one for a\n"
+           "                 line that names none)\n"
+           "      --format NAME  with --convert or --pick --print: print in the form NAME\n"
+           "      --formats  list the forms' names, built-in and the user's own\n"
            "  -h, --help     print this help and exit\n"
            "  -V, --version  print the version and exit\n"
            "\n";

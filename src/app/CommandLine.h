@@ -3,8 +3,8 @@
 #include <string>
 
 // What the command line asks of the program: the two informational options,
-// and picking a colour at once (--pick), also without the window, printing
-// it (--pick --print). On Linux the toolkit's own options (-platform,
+// picking a colour at once (--pick), also without the window, printing it
+// (--pick --print), and converting colour texts (--convert, --formats). On Linux the toolkit's own options (-platform,
 // -style, -display, …) are let through for it to take.
 struct RCommandLine
 {
@@ -14,6 +14,8 @@ struct RCommandLine
         PrintHelp,  // --help or -h: the usage text, exit 0
         PrintVersion, // --version or -V: the version, exit 0
         HelpViewer, // the program's own help viewer process
+        Convert,    // --convert TEXT: TEXT's colour printed, no display needed
+        ListFormats, // --formats: the forms' names, one a line
         Fail,       // an unknown option or a missing value: Error, exit 2
     };
     RAction Action = RAction::Run;
@@ -27,6 +29,11 @@ struct RCommandLine
     // literal printed.
     bool Pick = false;
     bool Print = false;
+    // For Convert: the text, or "-" for one colour a line of standard input.
+    std::string ConvertText;
+    // --format NAME, for Convert and --pick --print; empty for the saved
+    // notation.
+    std::string Format;
 };
 
 // Reads argv as the program is started. The first of --help and --version

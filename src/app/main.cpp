@@ -1,11 +1,14 @@
 // Start-up: the command line; then the application, its title, the main
 // window and the event loop; or, started with the help viewer option, the
 // program's help viewer.
+#include "app/ColorConversion.h"
 #include "app/CommandLine.h"
 #include "app/DisplayProbe.h"
 #include "app/HelpViewerMain.h"
 #include "app/MemoryPolicy.h"
+#include "app/ProgramConsole.h"
 #include "app/TerminationRequests.h"
+#include "colour/ColorNotation.h"
 #include "instance/InstanceChannel.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/QtHelpHost.h"
@@ -32,20 +35,22 @@ std::string ProgramName(const char* argv0)
     return path.substr(path.find_last_of('/') + 1);
 }
 
-// One pick without the window: the literal on standard output and 0, or 1
-// when the user cancelled it.
+// One pick without the window: the colour on standard output, in printer's
+// form or else the saved notation, and 0; or 1 when the user cancelled it.
 // FIXME: a pick that cannot start (no session bus under Wayland) also ends
 // with 1, so a script cannot tell it from the user's cancel.
-int PickAndPrint()
+int PickAndPrint(const std::optional<RColorPrinter>& printer)
 {
     int status = 1;
     QtHelpHost help;
     TTWMainForm form;
-    form.PickOnce([&status](const std::optional<std::string>& literal)
+    form.PickOnce([&status, &printer](const std::optional<RPickedColor>& picked)
     {
-        if (literal)
+        if (picked)
         {
-            std::printf("%s\n", literal->c_str());
+            const std::string literal =
+                printer ? printer->Print(picked->Color) : LiteralOf(picked->Color, picked->HexFormat);
+            std::printf("%s\n", literal.c_str());
             status = std::fflush(stdout) == 0 ? 0 : 1;
         }
         QCoreApplication::exit();
@@ -54,7 +59,7 @@ int PickAndPrint()
     return status;
 }
 
-int RunProgram(int& argc, char** argv, const RCommandLine& line)
+int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::optional<RColorPrinter>& printer)
 {
     ReturnLargeBlocksToTheSystem();
     QApplication application(argc, argv);
@@ -70,7 +75,7 @@ int RunProgram(int& argc, char** argv, const RCommandLine& line)
     try
     {
         if (line.Print)
-            return PickAndPrint();
+            return PickAndPrint(printer);
         RInstanceChannel channel(DisplayName());
         if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
             return 0;
@@ -124,8 +129,29 @@ int main(int argc, char* argv[])
         return 2;
     case RCommandLine::RAction::HelpViewer:
         return RunHelpViewer(argc, argv);
+    case RCommandLine::RAction::Convert:
+    {
+        RProgramConsole console;
+        return RunConvert(line, console, program);
+    }
+    case RCommandLine::RAction::ListFormats:
+    {
+        RProgramConsole console;
+        return RunListFormats(console, program);
+    }
     case RCommandLine::RAction::Run:
         break;
+    }
+    // A form named for --pick --print must exist before anything is picked.
+    std::optional<RColorPrinter> printer;
+    if (!line.Format.empty())
+    {
+        std::string error;
+        if (!(printer = ChooseColorPrinter(line.Format, error)))
+        {
+            std::fprintf(stderr, "%s: %s", program.c_str(), error.c_str());
+            return 2;
+        }
     }
     // The toolkit would end the process with a core dump; one line is kinder.
     std::string reason;
@@ -134,5 +160,5 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
         return 1;
     }
-    return RunProgram(argc, argv, line);
+    return RunProgram(argc, argv, line, printer);
 }

@@ -2,8 +2,11 @@
 // session, if any, takes the request instead; otherwise the common
 // controls, the main window and the message loop, or one pick without the
 // window. An exception that escapes is shown in a message box.
+#include "app/ColorConversion.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleOutput.h"
+#include "app/ProgramConsole.h"
+#include "colour/ColorNotation.h"
 #include "instance/InstanceChannel.h"
 #include "ui/FormLayout.h"
 #include "ui/win32/MessageLoop.h"
@@ -47,14 +50,15 @@ void Tell(const std::string& text, bool error)
         ::MessageBoxA(nullptr, text.c_str(), MainFormLayout().Caption, MB_OK | (error ? MB_ICONERROR : 0));
 }
 
-int PickAndPrint()
+int PickAndPrint(const std::optional<RColorPrinter>& printer)
 {
     int status = 1;
     Win32HelpHost help;
     TTWMainForm form;
-    form.PickOnce([&status](const std::optional<std::string>& literal)
+    form.PickOnce([&status, &printer](const std::optional<RPickedColor>& picked)
     {
-        if (literal && WriteStandardOutput(*literal + "\n"))
+        if (picked && WriteStandardOutput((printer ? printer->Print(picked->Color)
+                                                   : LiteralOf(picked->Color, picked->HexFormat)) + "\n"))
             status = 0;
         ::PostQuitMessage(0);
     });
@@ -63,7 +67,7 @@ int PickAndPrint()
 }
 
 // The window and its message loop, or one pick without it.
-int RunProgram(const RCommandLine& line)
+int RunProgram(const RCommandLine& line, const std::optional<RColorPrinter>& printer)
 {
     std::optional<RInstanceChannel> channel;
     if (!line.Print)
@@ -77,7 +81,7 @@ int RunProgram(const RCommandLine& line)
     try
     {
         if (line.Print)
-            return PickAndPrint();
+            return PickAndPrint(printer);
         Win32HelpHost help; // help can warn and show topics while the program runs
         TTWMainForm form;
         channel->OnRequest([&form](RInstanceRequest request) { form.ComeForwardLater(request == RInstanceRequest::Pick); });
@@ -116,8 +120,29 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
                  " (Tintwell --help lists the options)\n",
              true);
         return 2;
+    case RCommandLine::RAction::Convert:
+    {
+        RProgramConsole console;
+        return RunConvert(line, console, "Tintwell");
+    }
+    case RCommandLine::RAction::ListFormats:
+    {
+        RProgramConsole console;
+        return RunListFormats(console, "Tintwell");
+    }
     case RCommandLine::RAction::Run:
         break;
     }
-    return RunProgram(line);
+    // A form named for --pick --print must exist before anything is picked.
+    std::optional<RColorPrinter> printer;
+    if (!line.Format.empty())
+    {
+        std::string error;
+        if (!(printer = ChooseColorPrinter(line.Format, error)))
+        {
+            Tell("Tintwell: " + error, true);
+            return 2;
+        }
+    }
+    return RunProgram(line, printer);
 }

@@ -31,6 +31,15 @@ std::unique_ptr<RAppReg> OpenMainFormSettings(RPlaceableWindow& window)
     return store;
 }
 
+int SavedHexFormat()
+{
+    RAppReg store(MainFormTexts::SettingsSubfolder, false);
+    store.SetSection(OptionsSection);
+    int notation = store.ReadInt(HexFormatValue, 0);
+    RColor::CheckHexFormat(notation);
+    return notation;
+}
+
 void ShowMainForm(RMainFormView& view, RColorEditor& editor, RAppReg& store)
 {
     // 1. The HSL spins run 0..239 from now on.

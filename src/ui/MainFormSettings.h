@@ -52,6 +52,9 @@ protected:
 // saved placement applied to window (its size stays as laid out), the help
 // file registered.
 std::unique_ptr<RAppReg> OpenMainFormSettings(RPlaceableWindow& window);
+// The notation the window saved last (0..3), for the command line, which
+// prints in it unless told otherwise.
+int SavedHexFormat();
 
 // The first showing: the spins' range; the saved colour (only its low three
 // bytes count; none saved gives 15, 0, 0), notation (outside the list, the

@@ -1,6 +1,5 @@
 #include "ui/SamplingSession.h"
 
-#include "colour/ColorNotation.h"
 #include "ui/RColorEditor.h"
 
 void RSamplingSession::Begin(bool copied)
@@ -51,8 +50,8 @@ void RSamplingSession::Answer(bool taken)
 {
     if (!Done)
         return;
-    std::optional<std::string> literal;
+    std::optional<RPickedColor> picked;
     if (taken)
-        literal = LiteralOf(Editor.Color().GetColor(), Editor.Color().GetHexFormat());
-    Done(literal);
+        picked = RPickedColor{Editor.Color().GetColor(), Editor.Color().GetHexFormat()};
+    Done(picked);
 }

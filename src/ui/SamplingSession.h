@@ -4,9 +4,16 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 
 class RColorEditor;
+
+// The colour a pick from the command line took, and the window's notation
+// at the time, which it is printed in unless the command line names a form.
+struct RPickedColor
+{
+    ColorValue Color;
+    int HexFormat;
+};
 
 // What a key pressed on the sampling window does.
 enum class RSamplingKey
@@ -20,17 +27,17 @@ enum class RSamplingKey
 // window layer shows the copy: every movement makes the pixel under the
 // pointer the current colour, a click or a typed key takes it one last
 // time. Also the pick from the command line, without the window, which
-// answers once with the literal taken or with nothing (cancelled, or no
+// answers once with the colour taken or with nothing (cancelled, or no
 // sampling possible), and which scripts must be able to cancel with Escape.
 class RSamplingSession
 {
 public:
-    using RDone = std::function<void(const std::optional<std::string>&)>;
+    using RDone = std::function<void(const std::optional<RPickedColor>&)>;
 
     explicit RSamplingSession(RColorEditor& editor) : Editor(editor) {}
 
     // From now on this run is one pick for the command line; done gets its
-    // answer once: the literal in the current notation, or nothing.
+    // answer once: the colour taken, or nothing.
     void PickForCommandLine(RDone done) { Done = std::move(done); }
     bool IsCommandLinePick() const { return static_cast<bool>(Done); }
 

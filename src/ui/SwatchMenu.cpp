@@ -2,6 +2,8 @@
 
 #include "colour/ColorNotation.h"
 #include "colour/Contrast.h"
+#include "colour/CssNamedColors.h"
+#include "settings/UserFormats.h"
 
 #include <cmath>
 
@@ -53,8 +55,33 @@ std::vector<RSwatchMenuEntry> SwatchMenuEntries(ColorValue color)
 {
     std::vector<RSwatchMenuEntry> entries;
     for (const RColorNotation& notation : ColorNotations())
-        entries.push_back(CopyEntry(LiteralOf(color, notation), notation.Label));
+        if (notation.InSwatchMenu)
+            entries.push_back(CopyEntry(LiteralOf(color, notation), notation.Label));
     entries.push_back({"Paste", ""});
+    return entries;
+}
+
+std::vector<RCopyAsEntry> CopyAsMenuEntries(ColorValue color, const std::vector<RUserFormat>& userFormats)
+{
+    std::vector<RCopyAsEntry> entries;
+    auto copy = [&entries](const std::string& text, const std::string& name)
+    {
+        const std::string label = MenuText(text) + "\t" + MenuText(name);
+        entries.push_back({label, text, false, true, {}, label});
+    };
+    for (const RColorNotation& notation : ColorNotations())
+        copy(LiteralOf(color, notation), notation.Id);
+    for (const RUserFormat& form : userFormats)
+    {
+        if (form.Template)
+            copy(form.Template->Print(color), form.Name);
+        else
+        {
+            const std::string name = MenuText(form.Name.empty() ? "(no name)" : form.Name);
+            entries.push_back({name, {}, false, false, form.Problem, name + "\t" + MenuText(form.Problem)});
+        }
+    }
+    entries.push_back({EditFormatsMenuText, {}, true, true, {}, EditFormatsMenuText});
     return entries;
 }
 
@@ -68,6 +95,8 @@ std::vector<RRecentMenuEntry> RecentMenuEntries(const std::vector<ColorValue>& c
 
 std::string SwatchToolTip(ColorValue color)
 {
+    const RNearestName nearest = NearestCssName(color);
     return ContrastLine("white", ContrastRatio(color, ColorValueOf(255, 255, 255))) + "\n" +
-           ContrastLine("black", ContrastRatio(color, 0));
+           ContrastLine("black", ContrastRatio(color, 0)) + "\nNearest name: " + nearest.Name +
+           (nearest.Exact ? " (exact)" : "");
 }

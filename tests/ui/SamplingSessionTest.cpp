@@ -1,6 +1,7 @@
 // One sampling of the screen, however a window layer shows it: what each
 // movement, click and key does, and what a pick from the command line
 // answers.
+#include "colour/ColorNotation.h"
 #include "ui/SamplingSession.h"
 
 #include "support/FakeEditorView.h"
@@ -27,7 +28,11 @@ protected:
     SamplingSessionTest() { View.Editor = &Editor; }
     void PickForCommandLine()
     {
-        Session.PickForCommandLine([this](const std::optional<std::string>& answer) { Answers.push_back(answer); });
+        // The answer as the command line prints it by default.
+        Session.PickForCommandLine([this](const std::optional<RPickedColor>& picked)
+        {
+            Answers.push_back(picked ? std::optional(LiteralOf(picked->Color, picked->HexFormat)) : std::nullopt);
+        });
     }
 };
 
@@ -71,7 +76,7 @@ TEST_F(SamplingSessionTest, KeysTakeOrCancelOnlyWhereTheyMay)
     {
         RSamplingSession session(Editor);
         if (test.CommandLine)
-            session.PickForCommandLine([](const std::optional<std::string>&) {});
+            session.PickForCommandLine([](const std::optional<RPickedColor>&) {});
         EXPECT_EQ(session.KeyPressed(test.TypesCharacter, test.Escape), test.Does)
             << test.TypesCharacter << test.Escape << test.CommandLine;
     }

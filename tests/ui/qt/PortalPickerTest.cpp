@@ -6,6 +6,7 @@
 // picked.
 #include "ui/qt/RPortalColorPicker.h"
 #include "settings/RAppReg.h"
+#include "colour/ColorNotation.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/TestFolder.h"
@@ -158,10 +159,11 @@ private slots:
         TTWMainForm picker;
         bool ended = false;
         std::optional<std::string> literal;
-        picker.PickOnce([&](const std::optional<std::string>& answer)
+        picker.PickOnce([&](const std::optional<RPickedColor>& picked)
         {
             ended = true;
-            literal = answer;
+            if (picked)
+                literal = LiteralOf(picked->Color, picked->HexFormat);
         });
         QTRY_VERIFY_WITH_TIMEOUT(ended, 5000);
         QCOMPARE(literal.has_value(), !printed.isEmpty());
