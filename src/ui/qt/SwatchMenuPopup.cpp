@@ -1,5 +1,6 @@
 #include "ui/qt/SwatchMenuPopup.h"
 
+#include "settings/UserFormats.h"
 #include "ui/RColorEditor.h"
 #include "ui/SwatchMenu.h"
 #include "ui/qt/ColorClipboard.h"
@@ -34,8 +35,28 @@ void RSwatchMenu::Show(const QPoint& at) const
         else
             menu.addAction(QString::fromStdString(entry.Label), [copied = entry.Text] { RColorClipboard::CopyText(copied); });
     }
+    AddCopyAs(menu);
     AddRecentColors(menu);
     menu.exec(Swatch->mapToGlobal(at));
+}
+
+void RSwatchMenu::AddCopyAs(QMenu& menu) const
+{
+    QMenu* copyAs = menu.addMenu(QString::fromLatin1(CopyAsMenuTitle));
+    copyAs->setObjectName("CopyAsMenu");
+    copyAs->setToolTipsVisible(true);
+    for (const RCopyAsEntry& entry : CopyAsMenuEntries(Editor.Color().GetColor(), LoadUserFormats()))
+    {
+        if (entry.EditsFormats)
+            copyAs->addSeparator();
+        QAction* action = copyAs->addAction(QString::fromStdString(entry.Label));
+        action->setEnabled(entry.Enabled);
+        action->setToolTip(QString::fromStdString(entry.ToolTip));
+        if (entry.EditsFormats)
+            connect(action, &QAction::triggered, [] { EditUserFormats(); });
+        else if (entry.Enabled)
+            connect(action, &QAction::triggered, [copied = entry.Text] { RColorClipboard::CopyText(copied); });
+    }
 }
 
 void RSwatchMenu::AddRecentColors(QMenu& menu) const

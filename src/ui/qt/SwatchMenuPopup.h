@@ -8,8 +8,9 @@ class QWidget;
 class RColorClipboard;
 class RColorEditor;
 
-// The swatch's context menu: a copy of the colour in every form, Paste, and
-// the recent colours again, each with an icon of its colour. Its entries
+// The swatch's context menu: a copy of the colour in the main forms, Paste,
+// every form (the user's too) under Copy As, and the recent colours again,
+// each with an icon of its colour. Its entries
 // are the core's (SwatchMenu.h); this only shows them and does the choice.
 class RSwatchMenu : public QObject
 {
@@ -18,6 +19,7 @@ public:
 
 private:
     void Show(const QPoint& at) const;
+    void AddCopyAs(QMenu& menu) const;
     void AddRecentColors(QMenu& menu) const;
 
     QWidget* Swatch;

@@ -1,5 +1,6 @@
 #include "ui/win32/SwatchMenuPopup.h"
 
+#include "settings/UserFormats.h"
 #include "text/WideText.h"
 #include "ui/LayoutScale.h"
 #include "ui/RColorEditor.h"
@@ -16,8 +17,10 @@ namespace
 {
 
 // Commands: n + 1 is the swatch menu's entry n, RecentCommand + n the n-th
-// recent colour; 0 is the menu closed without a choice.
+// recent colour, CopyAsCommand + n the Copy As submenu's entry n; 0 is the
+// menu closed without a choice.
 constexpr UINT RecentCommand = 1000;
+constexpr UINT CopyAsCommand = 2000;
 
 // A menu draws a bitmap of an entry inverted while the entry is selected,
 // which would show a recent colour as its opposite: the squares are drawn
@@ -34,15 +37,17 @@ RSwatchMenu::RSwatchMenu(HWND form, RColorEditor& editor, const RColorClipboard&
 namespace
 {
 
-// The swatch's menu with its recent colours' submenu; none when the system
-// cannot make them.
-HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vector<RRecentMenuEntry>& recent)
+// The swatch's menu with its Copy As and recent colours' submenus; none
+// when the system cannot make them.
+HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vector<RCopyAsEntry>& copyAs,
+                  const std::vector<RRecentMenuEntry>& recent)
 {
     HMENU menu = ::CreatePopupMenu();
+    HMENU copyAsMenu = ::CreatePopupMenu();
     HMENU recentMenu = ::CreatePopupMenu();
-    if (menu == nullptr || recentMenu == nullptr)
+    if (menu == nullptr || copyAsMenu == nullptr || recentMenu == nullptr)
     {
-        for (HMENU made : {menu, recentMenu})
+        for (HMENU made : {menu, copyAsMenu, recentMenu})
             if (made != nullptr)
                 ::DestroyMenu(made);
         return nullptr;
@@ -53,6 +58,16 @@ HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vecto
             ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(menu, MF_STRING, i + 1, WideText(entries[i].Label).c_str());
     }
+    // A Windows menu shows no tooltips: a form that cannot be read says why
+    // beside its name.
+    for (std::size_t i = 0; i < copyAs.size(); ++i)
+    {
+        if (copyAs[i].EditsFormats)
+            ::AppendMenuA(copyAsMenu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(copyAsMenu, MF_STRING | (copyAs[i].Enabled ? 0 : MF_GRAYED), CopyAsCommand + i,
+                      WideText(copyAs[i].LabelWithReason).c_str());
+    }
+    ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(copyAsMenu), WideText(CopyAsMenuTitle).c_str());
     // Each recent colour beside a square of it, its colour the entry's data.
     for (std::size_t i = 0; i < recent.size(); ++i)
     {
@@ -74,9 +89,10 @@ HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vecto
 void RSwatchMenu::Show(POINT at) const
 {
     const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(Editor.Color().GetColor());
+    const std::vector<RCopyAsEntry> copyAs = CopyAsMenuEntries(Editor.Color().GetColor(), LoadUserFormats());
     const std::vector<RRecentMenuEntry> recent =
         RecentMenuEntries(Editor.RecentColors().Colors(), Editor.Color().GetHexFormat());
-    HMENU menu = SwatchPopup(entries, recent);
+    HMENU menu = SwatchPopup(entries, copyAs, recent);
     if (menu == nullptr)
         return;
     if (BeforeShows != nullptr)
@@ -86,8 +102,16 @@ void RSwatchMenu::Show(POINT at) const
     ::SetForegroundWindow(Form);
     const auto chosen = static_cast<std::size_t>(
         ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, Form, nullptr));
-    ::DestroyMenu(menu); // and the recent colours' menu within it
-    if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
+    ::DestroyMenu(menu); // and the submenus within it
+    if (chosen >= CopyAsCommand && chosen < CopyAsCommand + copyAs.size())
+    {
+        const RCopyAsEntry& entry = copyAs[chosen - CopyAsCommand];
+        if (entry.EditsFormats)
+            EditUserFormats();
+        else
+            PutClipboardText(Form, entry.Text);
+    }
+    else if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
         Editor.TakeColor(recent[chosen - RecentCommand].Color);
     else if (chosen > 0 && chosen <= entries.size() && entries[chosen - 1].Text.empty())
         Clipboard.Paste();

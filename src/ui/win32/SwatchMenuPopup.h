@@ -5,8 +5,9 @@
 class RColorClipboard;
 class RColorEditor;
 
-// The swatch's context menu: a copy of the colour in every form, Paste, and
-// the recent colours again, each beside a square of its colour. Its entries
+// The swatch's context menu: a copy of the colour in the main forms, Paste,
+// every form (the user's too) under Copy As, and the recent colours again,
+// each beside a square of its colour. Its entries
 // are the core's (SwatchMenu.h); this only shows them and does the choice.
 class RSwatchMenu
 {
