@@ -71,6 +71,49 @@ TEST(CommandLine, EveryCase)
     }
 }
 
+// The conversions: the text after --convert (or with "="), the form after
+// --format, and the combinations that make no sense refused.
+TEST(CommandLine, Conversions)
+{
+    const struct
+    {
+        std::vector<const char*> Arguments;
+        RAction Action;
+        const char* Text;
+        const char* Format;
+    } cases[] = {
+        {{"--convert", "#ff0000"}, RAction::Convert, "#ff0000", ""},
+        {{"--convert=red", "--format", "oklch"}, RAction::Convert, "red", "oklch"},
+        {{"--format=hex", "--convert", "-"}, RAction::Convert, "-", "hex"},
+        {{"--convert", "--format"}, RAction::Convert, "--format", ""}, // the text is whatever follows
+        {{"--formats"}, RAction::ListFormats, "", ""},
+        {{"--pick", "--print", "--format", "Swift"}, RAction::Run, "", "Swift"},
+        {{"--convert"}, RAction::Fail, "", ""},
+        {{"--convert", "red", "--format"}, RAction::Fail, "", ""},
+        {{"--convert", "red", "--format="}, RAction::Fail, "", ""},
+        {{"--format", "hex"}, RAction::Fail, "", ""},
+        {{"--pick", "--format", "hex"}, RAction::Fail, "", ""},
+        {{"--convert", "red", "--pick"}, RAction::Fail, "", ""},
+        {{"--convert", "red", "--formats"}, RAction::Fail, "", ""},
+        {{"--converts", "red"}, RAction::Fail, "", ""},
+        {{"--convert", "red", "--version"}, RAction::PrintVersion, "", ""},
+    };
+    for (const auto& test : cases)
+    {
+        const RCommandLine line = Parse(test.Arguments);
+        EXPECT_EQ(line.Action, test.Action) << test.Arguments[0];
+        if (test.Action == RAction::Convert)
+        {
+            EXPECT_EQ(line.ConvertText, test.Text);
+        }
+        if (test.Action != RAction::Fail)
+        {
+            EXPECT_EQ(line.Format, test.Format);
+        }
+    }
+    EXPECT_EQ(Parse({"--format", "hex"}).Error, "option '--format' needs '--convert' or '--pick --print'");
+}
+
 TEST(CommandLine, TheErrorNamesTheArgument)
 {
     EXPECT_EQ(Parse({"--frob"}).Error, "unknown option '--frob'");

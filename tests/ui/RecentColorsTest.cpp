@@ -9,6 +9,8 @@
 #include "support/SettingsPlace.h"
 #include "support/TestFolder.h"
 #include "ui/SwatchMenu.h"
+#include "colour/CssNamedColors.h"
+#include "settings/UserFormats.h"
 
 #include <gtest/gtest.h>
 
@@ -70,25 +72,50 @@ TEST(RecentColors, MenuLabelsInTheCurrentNotationWithAmpersandsShown)
     EXPECT_EQ(RecentMenuEntries({Blue}, 0)[0].Label, "#0000FF");
 }
 
-// One copy entry per form of the notation table, in its order, each naming
-// the form and copying its text, then Paste; ampersands doubled for the
-// menu, never in what is copied.
-TEST(SwatchMenu, ACopyOfEveryFormThenPaste)
+// One copy entry per form the menu offers at its top level, in the table's
+// order, each naming the form and copying its text, then Paste; ampersands
+// doubled for the menu, never in what is copied.
+TEST(SwatchMenu, ACopyOfTheMainFormsThenPaste)
 {
     const ColorValue color = ColorValueOf(15, 0, 0);
     const std::vector<RSwatchMenuEntry> entries = SwatchMenuEntries(color);
-    const auto notations = ColorNotations();
-    ASSERT_EQ(entries.size(), notations.size() + 1);
-    for (std::size_t i = 0; i < notations.size(); ++i)
-    {
-        EXPECT_EQ(entries[i].Text, LiteralOf(color, notations[i])) << notations[i].Id;
-        EXPECT_NE(entries[i].Label.find(std::string("  (") + notations[i].Label + ")"), std::string::npos);
-    }
+    std::vector<std::string> texts;
+    for (const RSwatchMenuEntry& entry : entries)
+        texts.push_back(entry.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"#0F0000", "0x0000000F", "$0000000F", "&H0000000F&",
+                                               "rgb(15, 0, 0)", "hsl(0, 100%, 3%)", "0F0000", ""}));
     EXPECT_EQ(entries[0].Label, "Copy #0F0000  (HTML)");
     EXPECT_EQ(entries[3].Label, "Copy &&H0000000F&&  (VB)");
-    EXPECT_EQ(entries[3].Text, "&H0000000F&");
     EXPECT_EQ(entries.back().Label, "Paste");
-    EXPECT_TRUE(entries.back().Text.empty());
+}
+
+// Copy As: every built-in form, then the user's (one that cannot be read
+// greyed, saying why), then Edit Formats.
+TEST(SwatchMenu, CopyAsEveryFormThenTheUsersThenEditFormats)
+{
+    const ColorValue color = ColorValueOf(255, 0, 0);
+    const std::vector<RUserFormat> forms = ReadUserFormats("Qt = QColor({r}, {g}, {b})\nBad = {nope}\n");
+    const std::vector<RCopyAsEntry> entries = CopyAsMenuEntries(color, forms);
+    const auto notations = ColorNotations();
+    ASSERT_EQ(entries.size(), notations.size() + 3);
+    for (std::size_t i = 0; i < notations.size(); ++i)
+    {
+        EXPECT_EQ(entries[i].Text, LiteralOf(color, notations[i]));
+        EXPECT_TRUE(entries[i].Enabled);
+    }
+    EXPECT_EQ(entries[3].Label, "&&H000000FF&&\tvb");
+    EXPECT_EQ(entries[notations.size() - 2].Label, "oklch(0.628 0.25768 29.23)\toklch");
+    const RCopyAsEntry& qt = entries[notations.size()];
+    EXPECT_EQ(qt.Label, "QColor(255, 0, 0)\tQt");
+    EXPECT_EQ(qt.Text, "QColor(255, 0, 0)");
+    const RCopyAsEntry& bad = entries[notations.size() + 1];
+    EXPECT_FALSE(bad.Enabled);
+    EXPECT_TRUE(bad.Text.empty());
+    EXPECT_EQ(bad.ToolTip, "line 2, column 8: unknown placeholder 'nope': see the help's list (r, g, b, rf, hex, "
+                           "hsl.h, oklch.l, ...)");
+    EXPECT_EQ(bad.LabelWithReason, "Bad\t" + bad.ToolTip);
+    EXPECT_TRUE(entries.back().EditsFormats);
+    EXPECT_EQ(entries.back().Label, "Edit Formats\u2026");
 }
 
 class RecentColorsStoreTest : public testing::Test
@@ -165,12 +192,29 @@ TEST_F(RecentColorsStoreTest, NoHistoryNoChange)
 
 TEST(SwatchToolTip, ContrastAgainstWhiteAndBlackWithTheLevelReached)
 {
-    EXPECT_EQ(SwatchToolTip(0), "Contrast with white: 21:1 (AAA)\nContrast with black: 1:1 (below AA)");
+    EXPECT_EQ(SwatchToolTip(0), "Contrast with white: 21:1 (AAA)\nContrast with black: 1:1 (below AA)\n"
+                                "Nearest name: black (exact)");
     // 4.478:1 against white, just short of AA, is never shown as 4.5 or 4.48.
     EXPECT_EQ(SwatchToolTip(ColorValueOf(0x77, 0x77, 0x77)),
-              "Contrast with white: 4.47:1 (below AA)\nContrast with black: 4.68:1 (AA)");
+              "Contrast with white: 4.47:1 (below AA)\nContrast with black: 4.68:1 (AA)\nNearest name: gray");
     EXPECT_EQ(SwatchToolTip(ColorValueOf(0x76, 0x76, 0x76)),
-              "Contrast with white: 4.54:1 (AA)\nContrast with black: 4.62:1 (AA)");
+              "Contrast with white: 4.54:1 (AA)\nContrast with black: 4.62:1 (AA)\nNearest name: gray");
+}
+
+// The nearest web name, by distance in OKLab: the name itself for its own
+// colour (the first of two names sharing one), the near one otherwise.
+TEST(SwatchToolTip, NearestNameByOklabDistance)
+{
+    for (const RCssNamedColor& named : CssNamedColors)
+    {
+        const RNearestName nearest = NearestCssName(named.Value);
+        EXPECT_TRUE(nearest.Exact) << named.Name;
+        EXPECT_EQ(CssNamedColor(nearest.Name), named.Value) << named.Name;
+    }
+    EXPECT_STREQ(NearestCssName(ColorValueOf(0, 255, 255)).Name, "aqua");
+    const RNearestName nearTomato = NearestCssName(ColorValueOf(254, 99, 71));
+    EXPECT_STREQ(nearTomato.Name, "tomato");
+    EXPECT_FALSE(nearTomato.Exact);
 }
 
 } // namespace
