@@ -4,6 +4,9 @@
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/TestFolder.h"
+#include "settings/UserFormats.h"
+
+#include <fstream>
 
 #include "ui/SwatchMenu.h"
 
@@ -184,17 +187,63 @@ private slots:
         QStringList expected;
         for (const RSwatchMenuEntry& entry : SwatchMenuEntries(ColorValueOf(15, 0, 0)))
             expected << QString::fromStdString(entry.Label);
-        expected << QString::fromLatin1(RecentColorsMenuTitle);
+        expected << QString::fromLatin1(CopyAsMenuTitle) << QString::fromLatin1(RecentColorsMenuTitle);
         QCOMPARE(entries, expected);
         QVERIFY(entries.contains("Copy &&H0000000F&&  (VB)"));
         QCOMPARE(swatch->toolTip(), QStringLiteral("Contrast with white: 20.58:1 (AAA)\n"
-                                                   "Contrast with black: 1.02:1 (below AA)"));
+                                                   "Contrast with black: 1.02:1 (below AA)\n"
+                                                   "Nearest name: black"));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("$00A5FF"));
         QVERIFY(ClipboardHolds("$00A5FF"));
         answer("Paste");
         QApplication::sendEvent(swatch, &request);
         QTRY_COMPARE(Rgb(), QStringLiteral("255,165,0"));
+    }
+
+    // Copy As: every form and the user's own from the settings folder, read
+    // when the menu opens; a broken one greyed with its reason as tooltip.
+    void CopyAsTheUsersOwnForm()
+    {
+        std::string path;
+        QVERIFY(UserFormatsPath(path));
+        std::ofstream(path) << "Qt = QColor({r}, {g}, {b})\nBad = {nope}\n";
+        QWidget* swatch = Form->findChild<QWidget*>("TheShape");
+        QStringList entries;
+        QString badTip;
+        QTimer::singleShot(200, [&]
+        {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            auto* copyAs = menu->findChild<QMenu*>("CopyAsMenu");
+            QVERIFY(copyAs != nullptr);
+            QAction* chosen = nullptr;
+            for (QAction* action : copyAs->actions())
+            {
+                if (action->isSeparator())
+                    continue;
+                entries << action->text();
+                if (action->text().endsWith("\tQt"))
+                    chosen = action;
+                if (action->text() == "Bad")
+                {
+                    QVERIFY(!action->isEnabled());
+                    badTip = action->toolTip();
+                }
+            }
+            QVERIFY(chosen != nullptr);
+            chosen->trigger();
+            menu->close();
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), swatch->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(swatch, &request);
+        QVERIFY(ClipboardHolds("QColor(15, 0, 0)"));
+        QStringList expected;
+        for (const RCopyAsEntry& entry : CopyAsMenuEntries(ColorValueOf(15, 0, 0), LoadUserFormats()))
+            expected << QString::fromStdString(entry.Label);
+        QCOMPARE(entries, expected);
+        QCOMPARE(badTip, QStringLiteral("line 2, column 8: unknown placeholder 'nope': see the help's list (r, g, b, "
+                                        "rf, hex, hsl.h, oklch.l, ...)"));
     }
 
     // Colours taken by paste, the dialog and the dropper (without a window

@@ -182,6 +182,19 @@ private slots:
         QCOMPARE(SavedColor(), -1);
     }
 
+    // In the form the command line names, whatever the saved notation.
+    void PrintInTheFormNamed()
+    {
+        QProcess& pick = Start({"--pick", "--print", "--format", "rgb"});
+        ClickWhenSampling(259, 770);
+        QVERIFY(pick.waitForFinished(10000));
+        QCOMPARE(pick.exitCode(), 0);
+        const ColorValue color = static_cast<ColorValue>(ColorOfCode(CodeOf(259, 770)));
+        QCOMPARE(pick.readAllStandardOutput(),
+                 QString::asprintf("rgb(%d %d %d)\n", RedOfValue(color), GreenOfValue(color), BlueOfValue(color))
+                     .toLatin1());
+    }
+
     void EscapeCancelsAPrintedPick()
     {
         QProcess& pick = Start({"--pick", "--print"});

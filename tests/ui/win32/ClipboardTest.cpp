@@ -3,11 +3,16 @@
 #include "ui/win32/ColourWindow.h"
 #include "ui/win32/MainFormFixture.h"
 
+#include "colour/ColorNotation.h"
+#include "settings/UserFormats.h"
 #include "ui/SwatchMenu.h"
 
 #include "ui/win32/SwatchMenuPopup.h"
 #include "ui/win32/WindowsClipboard.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace
@@ -29,6 +34,9 @@ int ChosenEntry = -1;
 int ChosenRecent = -1;
 std::vector<std::string> RecentEntries;
 std::vector<COLORREF> RecentSquares;
+// The Copy As submenu's entries, and whether each can be chosen.
+std::vector<std::string> CopyAsEntries;
+std::vector<bool> CopyAsEnabled;
 
 // The form's swatch menu, which draws the recent colours' squares.
 const RSwatchMenu* SwatchMenu = nullptr;
@@ -57,13 +65,32 @@ COLORREF SquareOf(HMENU menu, int position, ULONG_PTR data)
     return middle;
 }
 
+// Copy As is the menu's last submenu but one.
+void ReadCopyAs(HMENU menu)
+{
+    CopyAsEntries.clear();
+    CopyAsEnabled.clear();
+    HMENU copyAs = ::GetSubMenu(menu, ::GetMenuItemCount(menu) - 2);
+    for (int j = 0; copyAs != nullptr && j < ::GetMenuItemCount(copyAs); ++j)
+    {
+        wchar_t label[256] = {};
+        if (::GetMenuStringW(copyAs, static_cast<UINT>(j), label, 256, MF_BYPOSITION) == 0)
+            continue; // the separator
+        char utf8[512] = {};
+        ::WideCharToMultiByte(CP_UTF8, 0, label, -1, utf8, sizeof utf8, nullptr, nullptr);
+        CopyAsEntries.push_back(utf8);
+        CopyAsEnabled.push_back((::GetMenuState(copyAs, static_cast<UINT>(j), MF_BYPOSITION) & MF_GRAYED) == 0);
+    }
+}
+
+// The recent colours are the menu's last submenu.
 void ReadRecent(HMENU menu)
 {
     RecentEntries.clear();
     RecentSquares.clear();
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+    ReadCopyAs(menu);
     {
-        HMENU recent = ::GetSubMenu(menu, i);
+        HMENU recent = ::GetSubMenu(menu, ::GetMenuItemCount(menu) - 1);
         for (int j = 0; recent != nullptr && j < ::GetMenuItemCount(recent); ++j)
         {
             char label[64] = {};
@@ -205,12 +232,18 @@ TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
             paste = static_cast<int>(expected.size());
         expected.push_back(entry.Label);
     }
+    expected.push_back(CopyAsMenuTitle);
     expected.push_back(RecentColorsMenuTitle);
     ChosenEntry = 4; // the style-sheet form
     rightClick();
     EXPECT_EQ(Clipboard(), "rgb(15, 0, 0)");
     EXPECT_EQ(MenuEntries, expected);
-    EXPECT_EQ(Form->SwatchToolTipText(), "Contrast with white: 20.58:1 (AAA)\nContrast with black: 1.02:1 (below AA)");
+    // The tip's text as the control gives it back: the control's getter
+    // stops at 80 characters, before the nearest name.
+    EXPECT_EQ(Form->SwatchToolTipText(),
+              SwatchToolTip(ColorValueOf(15, 0, 0)).substr(0, 80));
+    EXPECT_EQ(Form->SwatchToolTipText().substr(0, 74),
+              "Contrast with white: 20.58:1 (AAA)\nContrast with black: 1.02:1 (below AA)\n");
     ChosenEntry = 3;
     rightClick();
     EXPECT_EQ(Clipboard(), "&H0000000F&");
@@ -220,6 +253,35 @@ TEST_F(MainFormTest, TheSwatchMenuCopiesEveryFormAndPastes)
     rightClick();
     EXPECT_EQ(Rgb(), "255,165,0");
     RSwatchMenu::BeforeShows = nullptr;
+}
+
+// Copy As: every form and the user's own, read from the settings folder as
+// the menu opens; one that cannot be read greyed, its reason beside it, as
+// a Windows menu shows no tooltips.
+TEST_F(MainFormTest, CopyAsTheUsersOwnForm)
+{
+    std::ofstream(SettingsFile().parent_path() / "formats.txt") << "Qt = QColor({r}, {g}, {b})\nBad = {nope}\n";
+    RSwatchMenu::BeforeShows = &ReadAndChoose;
+    ::SetForegroundWindow(Form->Handle());
+    RECT bounds{};
+    ::GetWindowRect(Find("TheShape"), &bounds);
+    ChosenEntry = static_cast<int>(SwatchMenuEntries(0).size()); // Copy As, after the core's entries
+    ChosenRecent = static_cast<int>(ColorNotations().size());    // the user's first form, after the built-in ones
+    RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
+    RSwatchMenu::BeforeShows = nullptr;
+    ChosenRecent = -1;
+    EXPECT_EQ(Clipboard(), "QColor(15, 0, 0)");
+    std::vector<std::string> expected;
+    std::vector<bool> enabled;
+    for (const RCopyAsEntry& entry : CopyAsMenuEntries(ColorValueOf(15, 0, 0), LoadUserFormats()))
+    {
+        expected.push_back(entry.LabelWithReason);
+        enabled.push_back(entry.Enabled);
+    }
+    EXPECT_EQ(CopyAsEntries, expected);
+    EXPECT_EQ(CopyAsEnabled, enabled);
+    EXPECT_EQ(std::count(enabled.begin(), enabled.end(), false), 1);
+    std::filesystem::remove(SettingsFile().parent_path() / "formats.txt");
 }
 
 // Colours taken by paste and the dropper come back after a restart in the
@@ -257,7 +319,7 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     ::SetForegroundWindow(Form->Handle());
     RECT bounds{};
     ::GetWindowRect(Find("TheShape"), &bounds);
-    ChosenEntry = static_cast<int>(SwatchMenuEntries(0).size()); // the recent colours, after the core's entries
+    ChosenEntry = static_cast<int>(SwatchMenuEntries(0).size()) + 1; // the recent colours, after Copy As
     ChosenRecent = 2;
     RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
     RSwatchMenu::BeforeShows = nullptr;

@@ -8,6 +8,8 @@
 
 #include <shlobj.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace
@@ -27,30 +29,41 @@ std::string ProgramPath()
     return path;
 }
 
-// One run of the program, its standard output read through a pipe.
+// One run of the program, its standard output and error read through
+// pipes, and input (when there is some) written to its standard input.
 class Program
 {
 public:
-    explicit Program(const std::string& arguments)
+    explicit Program(const std::string& arguments, const std::string& input = "")
     {
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE write = nullptr;
+        HANDLE write = nullptr, errors = nullptr, read = nullptr, feed = nullptr;
         ::CreatePipe(&Output, &write, &inherit, 0);
         ::SetHandleInformation(Output, HANDLE_FLAG_INHERIT, 0);
+        ::CreatePipe(&Errors, &errors, &inherit, 0);
+        ::SetHandleInformation(Errors, HANDLE_FLAG_INHERIT, 0);
+        ::CreatePipe(&read, &feed, &inherit, 64 * 1024);
+        ::SetHandleInformation(feed, HANDLE_FLAG_INHERIT, 0);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = write;
+        startup.hStdError = errors;
+        startup.hStdInput = read;
         std::string command = "\"" + ProgramPath() + "\" " + arguments;
         Started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                    &Info) != FALSE;
-        ::CloseHandle(write);
+        DWORD written = 0;
+        if (!input.empty())
+            ::WriteFile(feed, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+        for (HANDLE handle : {write, errors, read, feed})
+            ::CloseHandle(handle);
     }
     ~Program()
     {
         if (Started && !Ended(0))
             ::TerminateProcess(Info.hProcess, 9);
-        for (HANDLE handle : {Info.hProcess, Info.hThread, Output})
+        for (HANDLE handle : {Info.hProcess, Info.hThread, Output, Errors})
             if (handle != nullptr)
                 ::CloseHandle(handle);
     }
@@ -70,15 +83,8 @@ public:
         ::GetExitCodeProcess(Info.hProcess, &code);
         return code;
     }
-    std::string Printed() const
-    {
-        std::string text;
-        char buffer[256];
-        DWORD read = 0;
-        while (::ReadFile(Output, buffer, sizeof buffer, &read, nullptr) && read > 0)
-            text.append(buffer, read);
-        return text;
-    }
+    std::string Printed() const { return AllOf(Output); }
+    std::string Told() const { return AllOf(Errors); }
     // The process's visible top-level window of class, or none.
     HWND Window(const char* windowClass) const
     {
@@ -120,8 +126,19 @@ public:
     bool Started = false;
 
 private:
+    static std::string AllOf(HANDLE pipe)
+    {
+        std::string text;
+        char buffer[256];
+        DWORD read = 0;
+        while (::ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0)
+            text.append(buffer, read);
+        return text;
+    }
+
     PROCESS_INFORMATION Info{};
     HANDLE Output = nullptr;
+    HANDLE Errors = nullptr;
 };
 
 class PickTest : public testing::Test
@@ -204,4 +221,58 @@ TEST_F(PickTest, PrintPrintsTheClickedPixelOrNothingOnEscape)
     ASSERT_TRUE(cancelled.Ended(10000));
     EXPECT_EQ(cancelled.ExitCode(), 1u);
     EXPECT_EQ(cancelled.Printed(), "");
+}
+
+// The conversions from a script: no window at all, the text in the form
+// named or the saved notation, one line in and one out through pipes, the
+// user's own forms, and the exit codes.
+TEST_F(PickTest, ConvertsWithoutAnyWindow)
+{
+    {
+        RAppReg store(MainFormTexts::SettingsSubfolder, false, "Tintwell");
+        store.SetSection("Options");
+        store.WriteInt("HexFormat", 3); // VB
+    }
+    const std::filesystem::path formats = ProgramSettings().parent_path() / "formats.txt";
+    std::ofstream(formats) << "Qt = QColor({r}, {g}, {b})\n";
+    const struct
+    {
+        const char* Arguments;
+        const char* Input;
+        DWORD Exit;
+        const char* Printed;
+        const char* Told; // a part of it
+    } runs[] = {
+        {"--convert #FF0000 --format oklch", "", 0, "oklch(0.628 0.25768 29.23)\n", ""},
+        {"--convert tomato", "", 0, "&H004763FF&\n", ""},
+        {"--convert \"color(display-p3 1 0 0)\" --format qt", "", 0, "QColor(255, 11, 12)\n", ""},
+        {"--convert transparent", "", 1, "", "'transparent' has no colour"},
+        {"--convert red --format nope", "", 2, "", "unknown format 'nope'"},
+        {"--convert - --format hex", "red\r\nnope\nrgb(0 0 255)", 1, "#ff0000\n\n#0000ff\n", "line 2: 'nope'"},
+        {"--formats", "", 0, "html\ncpp\n", ""},
+    };
+    for (const auto& run : runs)
+    {
+        Program program(run.Arguments, run.Input);
+        ASSERT_TRUE(program.Ended(20000)) << run.Arguments;
+        EXPECT_EQ(program.ExitCode(), run.Exit) << run.Arguments;
+        const std::string printed = program.Printed();
+        EXPECT_EQ(printed.substr(0, std::string(run.Printed).size()), run.Printed) << run.Arguments;
+        EXPECT_NE(program.Told().find(run.Told), std::string::npos) << run.Arguments;
+        if (std::string(run.Arguments) == "--formats")
+        {
+            EXPECT_EQ(printed.substr(printed.size() - 14), "hex-digits\nQt\n");
+        }
+    }
+    std::filesystem::remove(formats);
+}
+
+TEST_F(PickTest, PrintInTheFormNamed)
+{
+    Program pick("--pick --print --format rgb");
+    ASSERT_TRUE(pick.WaitForWindow("TBigScreenDlg"));
+    RealClick(Target.Centre());
+    ASSERT_TRUE(pick.Ended(10000));
+    EXPECT_EQ(pick.ExitCode(), 0u);
+    EXPECT_EQ(pick.Printed(), "rgb(12 200 99)\n");
 }
