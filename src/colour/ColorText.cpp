@@ -24,12 +24,22 @@ std::string Folded(std::string_view name)
 
 std::optional<ColorValue> WindowNamed(std::string_view text)
 {
+    // The list's names folded once: a palette of names reads them a million times.
+    static const std::array<std::string, NamedColorCount> folded = []
+    {
+        std::array<std::string, NamedColorCount> names;
+        for (int i = 0; i < NamedColorCount; ++i)
+            names[i] = Folded(NamedColors[i].Name);
+        return names;
+    }();
+    if (text.size() > 40)
+        return std::nullopt;
     const std::string wanted = Folded(text);
-    if (wanted.empty() || wanted.size() > 40)
+    if (wanted.empty())
         return std::nullopt;
     // Row 0, "None", names no colour.
     for (int i = 1; i < NamedColorCount; ++i)
-        if (Folded(NamedColors[i].Name) == wanted)
+        if (folded[i] == wanted)
             return NamedColors[i].Value;
     return std::nullopt;
 }

@@ -31,10 +31,26 @@ std::string Bytes(ColorValue color, const char* separator)
            std::to_string(BlueOfValue(color));
 }
 
+// name(a b c), built in one string: a palette prints a million.
+std::string Function(const char* name, const std::string& a, const std::string& b, const std::string& c)
+{
+    std::string text;
+    text.reserve(48);
+    text += name;
+    text += '(';
+    text += a;
+    text += ' ';
+    text += b;
+    text += ' ';
+    text += c;
+    text += ')';
+    return text;
+}
+
 std::string Rectangular(const char* name, const RColorCoords& lab, RFormDecimals decimals)
 {
-    return std::string(name) + "(" + DecimalText(lab[0], decimals.First) + " " + DecimalText(lab[1], decimals.Second) +
-           " " + DecimalText(lab[2], decimals.Third) + ")";
+    return Function(name, DecimalText(lab[0], decimals.First), DecimalText(lab[1], decimals.Second),
+                    DecimalText(lab[2], decimals.Third));
 }
 
 // L, chroma, hue: a chroma that prints as 0 leaves the hue meaningless, and
@@ -45,10 +61,11 @@ std::string Polar(const char* name, const RColorCoords& lch, RFormDecimals decim
     std::string hue = "0";
     if (chroma != "0")
     {
-        const double step = std::pow(10.0, -decimals.Third);
-        hue = lch[2] >= 360 - step / 2 ? "0" : DecimalText(lch[2], decimals.Third);
+        hue = DecimalText(lch[2], decimals.Third);
+        if (hue.compare(0, 3, "360") == 0)
+            hue = "0";
     }
-    return std::string(name) + "(" + DecimalText(lch[0], decimals.First) + " " + chroma + " " + hue + ")";
+    return Function(name, DecimalText(lch[0], decimals.First), chroma, hue);
 }
 
 } // namespace

@@ -13,7 +13,8 @@ std::string Printed(double value, int decimals, bool trim)
     // Beyond 1e8 no colour coordinate lies; the bound keeps the scaled value
     // within 64 bits at ten places.
     value = std::clamp(std::isnan(value) ? 0.0 : value, -1e8, 1e8);
-    const double scale = std::pow(10.0, decimals);
+    static constexpr double Scales[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    const double scale = Scales[decimals];
     std::int64_t scaled = std::llround(value * scale);
     const bool negative = scaled < 0;
     if (negative)
@@ -25,10 +26,14 @@ std::string Printed(double value, int decimals, bool trim)
     std::string fraction = digits.substr(whole.size());
     if (trim)
         fraction.erase(fraction.find_last_not_of('0') + 1);
-    std::string text = (negative ? "-" : "") + whole;
+    if (negative)
+        whole.insert(0, 1, '-');
     if (!fraction.empty())
-        text += '.' + fraction;
-    return text;
+    {
+        whole += '.';
+        whole += fraction;
+    }
+    return whole;
 }
 
 } // namespace

@@ -45,10 +45,22 @@ std::optional<ColorValue> BlueFirst(std::string_view digits)
 
 std::string HexLiteral(ColorValue color, int hexFormat)
 {
-    RColor printed(color);
+    // What the colour descriptor prints (the tests hold the two together),
+    // without its formatting machinery: a palette converts a million of them.
     RColor::CheckHexFormat(hexFormat);
-    printed.SetHexFormat(hexFormat);
-    return printed.GetHexValue().Text();
+    static constexpr const char* Prefixes[] = {"#", "0x00", "$00", "&H00"};
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    const std::uint8_t red = RedOfValue(color), green = GreenOfValue(color), blue = BlueOfValue(color);
+    const std::uint8_t first = hexFormat == 0 ? red : blue, last = hexFormat == 0 ? blue : red;
+    std::string text = Prefixes[hexFormat];
+    for (const std::uint8_t byte : {first, green, last})
+    {
+        text += Digits[byte >> 4];
+        text += Digits[byte & 15];
+    }
+    if (hexFormat == 3)
+        text += '&';
+    return text;
 }
 
 std::string CssHexText(ColorValue color)

@@ -56,6 +56,14 @@ TEST(ColorNotation, WindowNotationsKeepTheirPlacesAndTheirText)
         EXPECT_EQ(LiteralOf(orange, format), color.GetHexValue().Text());
         EXPECT_EQ(WindowNotation(format).HexFormat, format);
     }
+    // Every colour's literal as the descriptor prints it.
+    for (ColorValue value = 0; value < (1u << 24); value += 4093)
+        for (int format = 0; format < HexFormatCount; ++format)
+        {
+            RColor color(value);
+            color.SetHexFormat(format);
+            ASSERT_EQ(LiteralOf(value, format), color.GetHexValue().Text());
+        }
     // Outside the list, the first notation, as a damaged setting is read.
     EXPECT_EQ(LiteralOf(orange, 4), "#FFA500");
     EXPECT_EQ(LiteralOf(orange, -1), "#FFA500");
