@@ -62,7 +62,7 @@ function(tintwell_help_file target)
         message(WARNING "chmcmd not found: Tintwell.chm is not built, Help will say so")
         return()
     endif()
-    set(sources Overview.htm Editing.htm Names.htm Notations.htm PlaneAndBar.htm Sampling.htm
+    set(sources Overview.htm Editing.htm Names.htm Notations.htm Forms.htm PlaneAndBar.htm Sampling.htm
                 Settings.htm Tintwell.hhc Tintwell.hhp)
     set(work ${CMAKE_CURRENT_BINARY_DIR}/help)
     set(inputs "")
