@@ -4,12 +4,16 @@
 #include "app/ColorConversion.h"
 #include "settings/UserFormats.h"
 
+#include "support/RecordingOpener.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <chrono>
 #include <fstream>
+#include <sstream>
+#include <thread>
 
 namespace
 {
@@ -100,4 +104,31 @@ TEST(ColorConversion, TheUsersFormsByName)
     EXPECT_EQ(RunListFormats(list, "t"), 0);
     EXPECT_EQ(list.Output.substr(list.Output.size() - 14), "hex-digits\nQt\n");
     EXPECT_EQ(list.Error.rfind("t: the format 'Broken' cannot be read: line 2", 0), 0u);
+}
+
+// Edit Formats makes the file with its commented examples when it is
+// missing, never over the user's own, and hands it to the desktop's opener.
+TEST(ColorConversion, EditFormatsMakesTheFileOnceAndOpensIt)
+{
+    TestFolder folder;
+    const auto record = RecordingOpener(folder);
+    std::string path;
+    ASSERT_TRUE(UserFormatsPath(path));
+    const auto opened = [&record](std::size_t times)
+    {
+        for (int waited = 0; waited < 5000 && Lines(record).size() < times; waited += 20)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return Lines(record);
+    };
+    ASSERT_TRUE(EditUserFormats());
+    EXPECT_EQ(opened(1), std::vector<std::string>{path});
+    std::stringstream made;
+    made << std::ifstream(path).rdbuf();
+    EXPECT_EQ(made.str(), UserFormatsExamples);
+    std::ofstream(path) << "Mine = {hex}\n";
+    ASSERT_TRUE(EditUserFormats());
+    EXPECT_EQ(opened(2).size(), 2u);
+    std::stringstream kept;
+    kept << std::ifstream(path).rdbuf();
+    EXPECT_EQ(kept.str(), "Mine = {hex}\n");
 }
