@@ -150,7 +150,7 @@ private slots:
         QVERIFY(viewer->findChild<QTextBrowser*>("HelpPage")->toPlainText().contains("one colour at a time"));
         auto* contents = viewer->findChild<QTreeWidget*>("HelpContents");
         QCOMPARE(contents->topLevelItemCount(), 1);
-        QCOMPARE(contents->topLevelItem(0)->childCount(), 6);
+        QCOMPARE(contents->topLevelItem(0)->childCount(), 7);
         // An entry opens its page.
         emit contents->itemClicked(contents->topLevelItem(0)->child(2), 0);
         QTRY_VERIFY(viewer->windowTitle() != QString::fromLatin1(Overview));
