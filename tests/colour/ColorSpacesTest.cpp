@@ -112,6 +112,31 @@ TEST(ColorSpaces, PrintedFormsOfRedAndTheGreys)
     }
 }
 
+// The awkward ends: near-black (where Lab's straight segment rules), the
+// first step off black in each channel, near-white and a near-white off the
+// grey axis, against an implementation of their own (the sRGB standard's
+// four-place matrix, Bradford's published one, OKLab's original matrices).
+TEST(ColorSpaces, NearBlackAndNearWhite)
+{
+    const struct
+    {
+        ColorValue Color;
+        RColorCoords Lab, Oklab;
+    } cases[] = {
+        {ColorValueOf(1, 1, 1), {0.2742, 0, 0}, {0.06720, 0, 0}},
+        {ColorValueOf(254, 254, 254), {99.6549, 0, 0}, {0.99703, 0, 0}},
+        {ColorValueOf(1, 0, 0), {0.0610, 0.2715, 0.0972}, {0.04220, 0.01511, 0.00846}},
+        {ColorValueOf(0, 1, 0), {0.1966, -0.3752, 0.2833}, {0.05823, -0.01572, 0.01206}},
+        {ColorValueOf(0, 0, 1), {0.0166, 0.1037, -0.3805}, {0.03038, -0.00218, -0.02094}},
+        {ColorValueOf(255, 254, 255), {99.7528, 0.4724, -0.3563}, {0.99806, 0.00138, -0.00095}},
+    };
+    for (const auto& test : cases)
+    {
+        ExpectNear(CoordsOf(test.Color, RColorSpace::Lab), test.Lab, 2e-3, "lab");
+        ExpectNear(CoordsOf(test.Color, RColorSpace::Oklab), test.Oklab, 2e-5, "oklab");
+    }
+}
+
 // Whichever hue a colour has, it prints within 0..360 and never as 360.
 TEST(ColorSpaces, NoHuePrintsAs360)
 {
