@@ -168,7 +168,7 @@ TEST_F(MainFormTest, TheKeysCopyAndPasteEveryNotation)
         EXPECT_EQ(Rgb(), paste.Rgb) << paste.Text;
     }
     // Refused: nothing changes, the focused box included.
-    for (const char* refused : {"15#3366CC", "", "rgb(256, 0, 0)", "0x01000000", "not a colour"})
+    for (const char* refused : {"15#3366CC", "", "rgb(256 0, 0)", "0x0100000", "not a colour", "transparent"})
     {
         ASSERT_TRUE(PutClipboardText(nullptr, refused));
         ::SetFocus(Find("GrnEdit"));
