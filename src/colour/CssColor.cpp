@@ -181,13 +181,13 @@ std::optional<std::vector<RItem>> Items(std::string_view inside, const RWhy& why
             items.push_back({EqualsNoCase(word, "none") ? RItemKind::None : RItemKind::Word, 0, word});
             continue;
         }
+        const std::size_t start = at;
         const auto number = NumberItem(inside, at, why);
         if (!number)
             return std::nullopt;
         // A value must end where a separator or a space begins.
         if (at < inside.size() && !IsTextSpace(inside[at]) && inside[at] != ',' && inside[at] != '/')
-            return why(Quoted(inside.substr(number->Text.data() - inside.data(), at + 1 - (number->Text.data() - inside.data()))) +
-                       " is not a number");
+            return why(Quoted(inside.substr(start, at + 1 - start)) + " is not a number");
         items.push_back(*number);
     }
 }
