@@ -221,3 +221,24 @@ TEST(GamutMapping, VividColoursLoseChromaNotHue)
         Converted(RColorSpace::Srgb, RColorSpace::Oklch, GamutMapToSrgb(RColorSpace::DisplayP3, {0, 1, 0}));
     EXPECT_NEAR(green[2], Converted(RColorSpace::DisplayP3, RColorSpace::Oklch, {0, 1, 0})[2], 3);
 }
+
+// Colours far outside sRGB land on the bytes a separate implementation of
+// the same steps gives (written apart from this one, with OKLab's original
+// matrices from linear sRGB): the search's exits, its epsilon and the
+// clipping test before it all count here.
+TEST(GamutMapping, VividColoursLandWhereTheStepsLead)
+{
+    const struct
+    {
+        RColorCoords Oklch;
+        ColorValue Mapped;
+    } cases[] = {
+        {{0.7, 0.4, 150}, ColorValueOf(0, 194, 72)},    {{0.5, 0.35, 300}, ColorValueOf(131, 0, 234)},
+        {{0.9, 0.3, 100}, ColorValueOf(255, 223, 0)},   {{0.3, 0.3, 30}, ColorValueOf(99, 0, 0)},
+        {{0.628, 0.3, 29.23}, ColorValueOf(255, 0, 0)}, {{0.85, 0.37, 142.5}, ColorValueOf(0, 251, 0)},
+        {{0.6, 0.2, 250}, ColorValueOf(0, 129, 241)},   {{0.45, 0.4, 264}, ColorValueOf(5, 0, 255)},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(SrgbColorOf(RColorSpace::Oklch, test.Oklch), test.Mapped)
+            << test.Oklch[0] << " " << test.Oklch[1] << " " << test.Oklch[2];
+}
