@@ -134,6 +134,25 @@ std::optional<RColorPrinter> ChooseColorPrinter(const std::string& name, std::st
     return std::nullopt;
 }
 
+bool ChoosePickPrinter(const RCommandLine& line, std::optional<RColorPrinter>& printer, std::string& error)
+{
+    if (line.Format.empty())
+        return true;
+    printer = ChooseColorPrinter(line.Format, error);
+    return printer.has_value();
+}
+
+std::string PickedColorText(const RPickedColor& picked, const std::optional<RColorPrinter>& printer)
+{
+    return printer ? printer->Print(picked.Color) : LiteralOf(picked.Color, picked.HexFormat);
+}
+
+int RunConversionCommand(const RCommandLine& line, RConsole& console, const std::string& program)
+{
+    return line.Action == RCommandLine::RAction::ListFormats ? RunListFormats(console, program)
+                                                              : RunConvert(line, console, program);
+}
+
 int RunConvert(const RCommandLine& line, RConsole& console, const std::string& program)
 {
     std::string error;

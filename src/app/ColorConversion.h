@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "colour/ColorTemplate.h"
 #include "colour/ColorValue.h"
+#include "ui/SamplingSession.h"
 
 #include <cstddef>
 #include <optional>
@@ -46,6 +47,16 @@ private:
 // standard error in error, when no form of that name can print.
 std::optional<RColorPrinter> ChooseColorPrinter(const std::string& name, std::string& error);
 
+// The form --format names for --pick --print, or none for the saved
+// notation. False, with the lines for standard error in error, when no form
+// of that name can print: nothing may be picked then.
+bool ChoosePickPrinter(const RCommandLine& line, std::optional<RColorPrinter>& printer, std::string& error);
+// A pick's colour as --pick --print prints it: in printer's form, or else
+// in the notation the window had.
+std::string PickedColorText(const RPickedColor& picked, const std::optional<RColorPrinter>& printer);
+
+// --convert or --formats, as the line asks.
+int RunConversionCommand(const RCommandLine& line, RConsole& console, const std::string& program);
 // --convert: exit 0 when every text named a colour, 1 when one did not, 2
 // for an unknown form. program names the program in messages.
 int RunConvert(const RCommandLine& line, RConsole& console, const std::string& program);

@@ -8,7 +8,6 @@
 #include "app/MemoryPolicy.h"
 #include "app/ProgramConsole.h"
 #include "app/TerminationRequests.h"
-#include "colour/ColorNotation.h"
 #include "instance/InstanceChannel.h"
 #include "ui/FormLayout.h"
 #include "ui/qt/QtHelpHost.h"
@@ -48,9 +47,7 @@ int PickAndPrint(const std::optional<RColorPrinter>& printer)
     {
         if (picked)
         {
-            const std::string literal =
-                printer ? printer->Print(picked->Color) : LiteralOf(picked->Color, picked->HexFormat);
-            std::printf("%s\n", literal.c_str());
+            std::printf("%s\n", PickedColorText(*picked, printer).c_str());
             status = std::fflush(stdout) == 0 ? 0 : 1;
         }
         QCoreApplication::exit();
@@ -130,28 +127,20 @@ int main(int argc, char* argv[])
     case RCommandLine::RAction::HelpViewer:
         return RunHelpViewer(argc, argv);
     case RCommandLine::RAction::Convert:
-    {
-        RProgramConsole console;
-        return RunConvert(line, console, program);
-    }
     case RCommandLine::RAction::ListFormats:
     {
         RProgramConsole console;
-        return RunListFormats(console, program);
+        return RunConversionCommand(line, console, program);
     }
     case RCommandLine::RAction::Run:
         break;
     }
     // A form named for --pick --print must exist before anything is picked.
     std::optional<RColorPrinter> printer;
-    if (!line.Format.empty())
+    if (std::string error; !ChoosePickPrinter(line, printer, error))
     {
-        std::string error;
-        if (!(printer = ChooseColorPrinter(line.Format, error)))
-        {
-            std::fprintf(stderr, "%s: %s", program.c_str(), error.c_str());
-            return 2;
-        }
+        std::fprintf(stderr, "%s: %s", program.c_str(), error.c_str());
+        return 2;
     }
     // The toolkit would end the process with a core dump; one line is kinder.
     std::string reason;

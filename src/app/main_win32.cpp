@@ -6,7 +6,6 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleOutput.h"
 #include "app/ProgramConsole.h"
-#include "colour/ColorNotation.h"
 #include "instance/InstanceChannel.h"
 #include "ui/FormLayout.h"
 #include "ui/win32/MessageLoop.h"
@@ -57,8 +56,7 @@ int PickAndPrint(const std::optional<RColorPrinter>& printer)
     TTWMainForm form;
     form.PickOnce([&status, &printer](const std::optional<RPickedColor>& picked)
     {
-        if (picked && WriteStandardOutput((printer ? printer->Print(picked->Color)
-                                                   : LiteralOf(picked->Color, picked->HexFormat)) + "\n"))
+        if (picked && WriteStandardOutput(PickedColorText(*picked, printer) + "\n"))
             status = 0;
         ::PostQuitMessage(0);
     });
@@ -121,28 +119,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
              true);
         return 2;
     case RCommandLine::RAction::Convert:
-    {
-        RProgramConsole console;
-        return RunConvert(line, console, "Tintwell");
-    }
     case RCommandLine::RAction::ListFormats:
     {
         RProgramConsole console;
-        return RunListFormats(console, "Tintwell");
+        return RunConversionCommand(line, console, "Tintwell");
     }
     case RCommandLine::RAction::Run:
         break;
     }
     // A form named for --pick --print must exist before anything is picked.
     std::optional<RColorPrinter> printer;
-    if (!line.Format.empty())
+    if (std::string error; !ChoosePickPrinter(line, printer, error))
     {
-        std::string error;
-        if (!(printer = ChooseColorPrinter(line.Format, error)))
-        {
-            Tell("Tintwell: " + error, true);
-            return 2;
-        }
+        Tell("Tintwell: " + error, true);
+        return 2;
     }
     return RunProgram(line, printer);
 }

@@ -76,24 +76,9 @@ int ComponentIndex(std::string_view name)
     return -1;
 }
 
-std::string HexByte(std::uint8_t byte, char letterCase)
-{
-    const char* digits = letterCase == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
-    return {digits[byte >> 4], digits[byte & 15]};
-}
-
 std::uint8_t ByteOf(ColorValue color, int index)
 {
     return index == 3 ? std::uint8_t{255} : static_cast<std::uint8_t>(color >> (8 * index));
-}
-
-// A hue rounded to decimals: what would print as 360 is 0.
-std::string HueText(double hue, int decimals, bool fixed)
-{
-    const double step = std::pow(10.0, -decimals);
-    if (hue >= 360 - step / 2)
-        hue = 0;
-    return fixed ? FixedDecimalText(hue, decimals) : DecimalText(hue, decimals);
 }
 
 } // namespace
@@ -213,15 +198,17 @@ std::string RColorTemplate::Print(ColorValue color) const
         switch (component.Kind)
         {
         case RKind::Byte:
-            text += part.Case != 0 ? HexByte(ByteOf(color, component.Index), part.Case)
-                                   : number(ByteOf(color, component.Index));
+            if (part.Case != 0)
+                AppendHexByte(text, ByteOf(color, component.Index), part.Case == 'X');
+            else
+                text += number(ByteOf(color, component.Index));
             break;
         case RKind::Fraction:
             text += number(ByteOf(color, component.Index) / 255.0);
             break;
         case RKind::Hex:
             for (int i = 0; i < 3; ++i)
-                text += HexByte(ByteOf(color, i), part.Case == 'x' ? 'x' : 'X');
+                AppendHexByte(text, ByteOf(color, i), part.Case != 'x');
             break;
         case RKind::Share:
             text += number(coordinate(component.Index) * (part.Percent ? 1 : 100));
@@ -233,13 +220,10 @@ std::string RColorTemplate::Print(ColorValue color) const
             text += number(coordinate(component.Index));
             break;
         case RKind::LabHue:
-        {
-            // The hue of a chroma that prints as 0 means nothing.
-            const int chromaDecimals = Components[part.Component - 1].Decimals;
-            const bool grey = DecimalText(coordinate(1), chromaDecimals) == "0";
-            text += HueText(grey ? 0 : coordinate(component.Index), decimals, fixed);
+            text += HueText(MeaningfulHue(coordinate(1), coordinate(component.Index),
+                                          Components[part.Component - 1].Decimals),
+                            decimals, fixed);
             break;
-        }
         case RKind::Name:
             text += NearestCssName(color).Name;
             break;

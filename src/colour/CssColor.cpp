@@ -74,11 +74,6 @@ private:
     std::string* Text;
 };
 
-std::string Quoted(std::string_view text)
-{
-    return QuotedForMessage(text);
-}
-
 // A number as style sheets write it: a sign, digits with an optional
 // fraction (".5" too), an optional exponent; then "%" or a unit's letters.
 std::optional<RItem> NumberItem(std::string_view inside, std::size_t& at, const RWhy& why)
@@ -96,11 +91,11 @@ std::optional<RItem> NumberItem(std::string_view inside, std::size_t& at, const 
         for (++end; end < inside.size() && IsDigit(inside[end]); ++end)
             ++fraction;
         if (fraction == 0)
-            return why(Quoted(inside.substr(start, end - start)) + " is not a number");
+            return why(QuotedForMessage(inside.substr(start, end - start)) + " is not a number");
         digits += fraction;
     }
     if (digits == 0)
-        return why(Quoted(inside.substr(start, 1)) + " cannot start a value");
+        return why(QuotedForMessage(inside.substr(start, 1)) + " cannot start a value");
     if (end + 1 < inside.size() && LowerCase(inside[end]) == 'e' &&
         (IsDigit(inside[end + 1]) ||
          (end + 2 < inside.size() && (inside[end + 1] == '+' || inside[end + 1] == '-') && IsDigit(inside[end + 2]))))
@@ -114,7 +109,7 @@ std::optional<RItem> NumberItem(std::string_view inside, std::size_t& at, const 
     double value = 0;
     const auto [stop, error] = std::from_chars(inside.data() + numberStart, inside.data() + end, value);
     if (error != std::errc() || stop != inside.data() + end || !(std::fabs(value) <= LargestNumber))
-        return why(Quoted(inside.substr(start, end - start)) + " is too large for a colour");
+        return why(QuotedForMessage(inside.substr(start, end - start)) + " is too large for a colour");
     at = end;
     RItem item{RItemKind::Number, value, inside.substr(start, end - start)};
     if (at < inside.size() && inside[at] == '%')
@@ -142,7 +137,7 @@ std::optional<RItem> NumberItem(std::string_view inside, std::size_t& at, const 
                 known = true;
             }
         if (!known)
-            return why("a colour takes no unit " + Quoted(unit));
+            return why("a colour takes no unit " + QuotedForMessage(unit));
     }
     item.Text = inside.substr(start, at - start);
     return item;
@@ -174,7 +169,7 @@ std::optional<std::vector<RItem>> Items(std::string_view inside, const RWhy& why
                 ++at;
             const std::string_view word = inside.substr(start, at - start);
             if (at < inside.size() && inside[at] == '(')
-                return why(Quoted(std::string(word) + "()") + " inside a colour is not supported: it computes "
+                return why(QuotedForMessage(std::string(word) + "()") + " inside a colour is not supported: it computes "
                            "its value where the style sheet is used");
             if (EqualsNoCase(word, "from"))
                 return why("relative colours ('from ...') are not supported: they need the colour they start from");
@@ -187,7 +182,7 @@ std::optional<std::vector<RItem>> Items(std::string_view inside, const RWhy& why
             return std::nullopt;
         // A value must end where a separator or a space begins.
         if (at < inside.size() && !IsTextSpace(inside[at]) && inside[at] != ',' && inside[at] != '/')
-            return why(Quoted(inside.substr(start, at + 1 - start)) + " is not a number");
+            return why(QuotedForMessage(inside.substr(start, at + 1 - start)) + " is not a number");
         items.push_back(*number);
     }
 }
@@ -284,14 +279,14 @@ std::optional<double> ComponentValue(const RItem& item, const RComponent& rule, 
     case RItemKind::Percentage:
         if (rule.PercentScale == 0)
             return why(std::string("the hue of ") + FunctionName(name) + " is a number or an angle (deg, grad, rad, "
-                       "turn), not " + Quoted(item.Text));
+                       "turn), not " + QuotedForMessage(item.Text));
         return std::clamp(item.Value * rule.PercentScale, rule.Min, rule.Max);
     case RItemKind::Angle:
         if (!rule.Hue)
-            return why(Quoted(item.Text) + " is an angle: only a hue is one");
+            return why(QuotedForMessage(item.Text) + " is an angle: only a hue is one");
         return item.Value;
     default:
-        return why(Quoted(item.Text) + " is not a value");
+        return why(QuotedForMessage(item.Text) + " is not a value");
     }
 }
 
@@ -315,7 +310,7 @@ std::optional<ColorValue> ColorOf(const std::vector<RItem>& items, std::size_t f
     for (; i < items.size() && values.size() < 3; ++i)
     {
         if (!IsValue(items[i]))
-            return why(name + " needs three values before " + Quoted(items[i].Text));
+            return why(name + " needs three values before " + QuotedForMessage(items[i].Text));
         values.push_back(&items[i]);
         if (commas && values.size() < 3)
         {
@@ -372,7 +367,7 @@ std::optional<ColorValue> ColorFunction(const std::vector<RItem>& items, const R
             const RFunction function{"color", known.Space, false, {Plain, Plain, Plain}};
             return ColorOf(items, 1, function, why);
         }
-    return why(Quoted(items[0].Text) + " is not a colour space 'color()' knows: " + spaces);
+    return why(QuotedForMessage(items[0].Text) + " is not a colour space 'color()' knows: " + spaces);
 }
 
 std::optional<ColorValue> Parsed(std::string_view text, std::string* reason)
@@ -381,7 +376,7 @@ std::optional<ColorValue> Parsed(std::string_view text, std::string* reason)
     text = TrimmedText(text);
     const std::size_t open = text.find('(');
     if (open == std::string_view::npos)
-        return why(Quoted(text) + " is not a colour function");
+        return why(QuotedForMessage(text) + " is not a colour function");
     // The name may be followed by spaces before "(", as people type it.
     const std::string_view name = TrimmedText(text.substr(0, open));
     const RFunction* function = nullptr;
@@ -393,7 +388,7 @@ std::optional<ColorValue> Parsed(std::string_view text, std::string* reason)
         for (const auto& refused : RefusedFunctions)
             if (EqualsNoCase(name, refused.Name))
                 return why(FunctionName(name) + " " + refused.Reason + ": it is no colour of its own");
-        return why(Quoted(text.substr(0, open + 1)) + " does not begin a colour function Tintwell knows");
+        return why(QuotedForMessage(text.substr(0, open + 1)) + " does not begin a colour function Tintwell knows");
     }
     if (text.back() != ')')
         return why(FunctionName(name) + " must end with ')'");

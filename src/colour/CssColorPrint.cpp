@@ -13,13 +13,6 @@ std::string Whole(double value)
     return DecimalText(value, 0);
 }
 
-// A hue in whole degrees: 359.6 is 0, never 360.
-std::string WholeHue(double hue)
-{
-    const long degrees = std::lround(hue) % 360;
-    return std::to_string(degrees);
-}
-
 std::string Percent(double share)
 {
     return Whole(share * 100) + "%";
@@ -54,18 +47,11 @@ std::string Rectangular(const char* name, const RColorCoords& lab, RFormDecimals
 }
 
 // L, chroma, hue: a chroma that prints as 0 leaves the hue meaningless, and
-// it prints as 0; a hue that rounds up to 360 is 0.
+// it prints as 0.
 std::string Polar(const char* name, const RColorCoords& lch, RFormDecimals decimals)
 {
-    const std::string chroma = DecimalText(lch[1], decimals.Second);
-    std::string hue = "0";
-    if (chroma != "0")
-    {
-        hue = DecimalText(lch[2], decimals.Third);
-        if (hue.compare(0, 3, "360") == 0)
-            hue = "0";
-    }
-    return Function(name, DecimalText(lch[0], decimals.First), chroma, hue);
+    return Function(name, DecimalText(lch[0], decimals.First), DecimalText(lch[1], decimals.Second),
+                    HueText(MeaningfulHue(lch[1], lch[2], decimals.Second), decimals.Third));
 }
 
 } // namespace
@@ -83,25 +69,25 @@ std::string CssRgbCommaText(ColorValue color)
 std::string CssHslText(ColorValue color)
 {
     const RColorCoords hsl = CoordsOf(color, RColorSpace::Hsl);
-    return "hsl(" + WholeHue(hsl[0]) + " " + Percent(hsl[1]) + " " + Percent(hsl[2]) + ")";
+    return "hsl(" + HueText(hsl[0], 0) + " " + Percent(hsl[1]) + " " + Percent(hsl[2]) + ")";
 }
 
 std::string CssHslCommaText(ColorValue color)
 {
     const RColorCoords hsl = CoordsOf(color, RColorSpace::Hsl);
-    return "hsl(" + WholeHue(hsl[0]) + ", " + Percent(hsl[1]) + ", " + Percent(hsl[2]) + ")";
+    return "hsl(" + HueText(hsl[0], 0) + ", " + Percent(hsl[1]) + ", " + Percent(hsl[2]) + ")";
 }
 
 std::string CssHwbText(ColorValue color)
 {
     const RColorCoords hwb = CoordsOf(color, RColorSpace::Hwb);
-    return "hwb(" + WholeHue(hwb[0]) + " " + Percent(hwb[1]) + " " + Percent(hwb[2]) + ")";
+    return "hwb(" + HueText(hwb[0], 0) + " " + Percent(hwb[1]) + " " + Percent(hwb[2]) + ")";
 }
 
 std::string HsvText(ColorValue color)
 {
     const RColorCoords hsv = CoordsOf(color, RColorSpace::Hsv);
-    return "hsv(" + WholeHue(hsv[0]) + ", " + Percent(hsv[1]) + ", " + Percent(hsv[2]) + ")";
+    return "hsv(" + HueText(hsv[0], 0) + ", " + Percent(hsv[1]) + ", " + Percent(hsv[2]) + ")";
 }
 
 std::string CssLabText(ColorValue color, RFormDecimals decimals)

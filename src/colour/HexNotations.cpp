@@ -43,21 +43,24 @@ std::optional<ColorValue> BlueFirst(std::string_view digits)
 
 } // namespace
 
+void AppendHexByte(std::string& text, std::uint8_t byte, bool upper)
+{
+    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    text += digits[byte >> 4];
+    text += digits[byte & 15];
+}
+
 std::string HexLiteral(ColorValue color, int hexFormat)
 {
     // What the colour descriptor prints (the tests hold the two together),
     // without its formatting machinery: a palette converts a million of them.
     RColor::CheckHexFormat(hexFormat);
     static constexpr const char* Prefixes[] = {"#", "0x00", "$00", "&H00"};
-    static constexpr char Digits[] = "0123456789ABCDEF";
     const std::uint8_t red = RedOfValue(color), green = GreenOfValue(color), blue = BlueOfValue(color);
     const std::uint8_t first = hexFormat == 0 ? red : blue, last = hexFormat == 0 ? blue : red;
     std::string text = Prefixes[hexFormat];
     for (const std::uint8_t byte : {first, green, last})
-    {
-        text += Digits[byte >> 4];
-        text += Digits[byte & 15];
-    }
+        AppendHexByte(text, byte);
     if (hexFormat == 3)
         text += '&';
     return text;

@@ -10,6 +10,9 @@
 // design tools paste. Each is printed with two upper-case digits a
 // component and read in either case.
 
+// byte as two hex digits, upper or lower case, after text.
+void AppendHexByte(std::string& text, std::uint8_t byte, bool upper = true);
+
 // colour as notation hexFormat (0..3, outside taken as 0) prints it.
 std::string HexLiteral(ColorValue color, int hexFormat);
 
