@@ -25,6 +25,10 @@ inline constexpr const char* PortalNoAnswer = "The desktop portal did not answer
 inline constexpr const char* PortalStopped = "The desktop portal stopped before a colour was picked.";
 inline constexpr const char* PickerGaveNoColour = "The desktop's colour picker gave no colour.";
 inline constexpr const char* PickerFailed = "The desktop's colour picker could not pick a colour.";
+// Said once a run where the desktop gave no copy of the screen to sample,
+// and its own picker takes the colour instead.
+inline constexpr const char* NoScreenCopy =
+    "The desktop gave no copy of the screen, so its own picker takes the colour, without the loupe.";
 // The portal's own refusal, its message after it.
 inline std::string PortalRefused(const std::string& message)
 {

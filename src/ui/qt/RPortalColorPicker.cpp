@@ -9,6 +9,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QTimer>
+#include <QUrl>
 
 #include <cmath>
 
@@ -87,9 +89,22 @@ RPortalColorPicker::~RPortalColorPicker()
 
 void RPortalColorPicker::Start()
 {
+    Ask(QStringLiteral("PickColor"), {});
+}
+
+void RPortalColorPicker::StartScreenshot()
+{
+    // Not interactive: the whole desktop at once, the user asked only for
+    // permission (once, where the desktop asks at all).
+    Ask(QStringLiteral("Screenshot"), {{QStringLiteral("interactive"), false}});
+}
+
+void RPortalColorPicker::Ask(const QString& method, QVariantMap options)
+{
     if (Open)
         return;
     Open = true;
+    Screenshot = method == QLatin1String("Screenshot");
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
     {
@@ -100,17 +115,21 @@ void RPortalColorPicker::Start()
     //    answer cannot be missed.
     const QString token = QStringLiteral("tintwell%1").arg(++Requests);
     ListenAt(RequestPathFor(bus.baseService(), token));
-    // 2. A portal that goes away never answers.
+    // 2. A portal that goes away never answers; one that hangs is given up.
     PortalWatcher = std::make_unique<QDBusServiceWatcher>(QString::fromLatin1(Service), bus,
                                                           QDBusServiceWatcher::WatchForUnregistration);
     connect(PortalWatcher.get(), &QDBusServiceWatcher::serviceUnregistered, this, [this] {
         Finish(QString::fromUtf8(WindowTexts::PortalStopped));
     });
+    AnswerTimer = std::make_unique<QTimer>();
+    AnswerTimer->setSingleShot(true);
+    connect(AnswerTimer.get(), &QTimer::timeout, this, [this] { Finish(QString::fromUtf8(WindowTexts::PortalNoAnswer)); });
+    AnswerTimer->start(ReplyTimeout + AnswerTimeout);
     // 3. Ask. No parent window: a Wayland client has no global handle to give.
     QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(Service), QString::fromLatin1(PortalPath),
-                                                       QString::fromLatin1(ScreenshotInterface),
-                                                       QStringLiteral("PickColor"));
-    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+                                                       QString::fromLatin1(ScreenshotInterface), method);
+    options.insert(QStringLiteral("handle_token"), token);
+    call << QString() << options;
     PendingCall = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, ReplyTimeout));
     connect(PendingCall.get(), &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher* watcher) { Accepted(watcher); });
@@ -153,20 +172,39 @@ void RPortalColorPicker::Response(uint response, const QVariantMap& results)
 {
     if (!Open)
         return;
-    // 0: chosen; 1: cancelled by the user, nothing to explain; other: ended
+    // 0: granted; 1: cancelled by the user, nothing to explain; other: ended
     // some other way.
+    if (response == 1)
+    {
+        Finish(QString());
+        return;
+    }
+    if (response != 0)
+    {
+        Finish(QString::fromUtf8(WindowTexts::PickerFailed));
+        return;
+    }
+    if (Screenshot)
+    {
+        // Only a picture on this machine can be read.
+        const QUrl uri(results.value(QStringLiteral("uri")).toString());
+        if (uri.isLocalFile())
+        {
+            emit Shot(uri.toLocalFile());
+            Finish(QString());
+        }
+        else
+            Finish(QString::fromUtf8(WindowTexts::PickerFailed));
+        return;
+    }
     ColorValue color = 0;
-    if (response == 0 && ColorOf(results, color))
+    if (ColorOf(results, color))
     {
         emit Picked(color);
         Finish(QString());
     }
-    else if (response == 0)
-        Finish(QString::fromUtf8(WindowTexts::PickerGaveNoColour));
-    else if (response == 1)
-        Finish(QString());
     else
-        Finish(QString::fromUtf8(WindowTexts::PickerFailed));
+        Finish(QString::fromUtf8(WindowTexts::PickerGaveNoColour));
 }
 
 void RPortalColorPicker::Finish(const QString& explanation)
@@ -176,7 +214,8 @@ void RPortalColorPicker::Finish(const QString& explanation)
     Open = false;
     StopListening();
     // Silenced now, deleted later: this may run inside their own signals.
-    for (QObject* watcher : {static_cast<QObject*>(PendingCall.release()), static_cast<QObject*>(PortalWatcher.release())})
+    for (QObject* watcher : {static_cast<QObject*>(PendingCall.release()), static_cast<QObject*>(PortalWatcher.release()),
+                             static_cast<QObject*>(AnswerTimer.release())})
     {
         if (watcher != nullptr)
         {

@@ -33,11 +33,8 @@ bool OnX11()
 
 RSamplingMethod SamplingMethodOfThisDisplay()
 {
-    // FIXME: Wayland gets no frozen copy, no loupe and no exact device pixel:
-    // the portal's Screenshot, or the compositor's own copy of each output,
-    // would give sampling there what it has on X11.
     if (OnWayland())
-        return RSamplingMethod::DesktopPortal;
+        return RSamplingMethod::OutputCopies;
     return RSamplingMethod::ScreenCopy;
 }
 

@@ -19,15 +19,18 @@ class QWidget;
 // The one place that knows how the screen is sampled on the display server
 // the program runs on. X11 and the like allow a copy of the whole desktop and
 // tell where the pointer is, so the dropper follows the pointer over a frozen
-// copy. Wayland allows neither: there the desktop's own picker, reached
-// through the desktop portal, takes the pixel.
+// copy. Wayland allows neither to a client directly: there the compositor's
+// own copy of each output, or the desktop portal's copy of the desktop, is
+// shown one pane per output (WaylandOutputs.h), and only where neither can
+// be had does the desktop's own picker, reached through the portal, take the
+// pixel.
 //
 // Positions called "desktop" are device pixels of the whole desktop, every
 // monitor, from its top left (on X11, the root window's own pixels).
 enum class RSamplingMethod
 {
     ScreenCopy,
-    DesktopPortal,
+    OutputCopies,
 };
 
 RSamplingMethod SamplingMethodOfThisDisplay();

@@ -218,14 +218,17 @@ bool TBigScreenDlg::event(QEvent* event)
     return QWidget::event(event);
 }
 
+bool KeyTypesCharacter(const QKeyEvent& event)
+{
+    return !event.text().isEmpty() || event.key() == Qt::Key_Escape || event.key() == Qt::Key_Return ||
+           event.key() == Qt::Key_Enter || event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Space;
+}
+
 void TBigScreenDlg::FormKeyPress(QKeyEvent* event)
 {
     // Every key is swallowed; the session says what it does.
-    const bool typesCharacter = !event->text().isEmpty() || event->key() == Qt::Key_Escape ||
-                                event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                                event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Space;
     event->accept();
-    switch (OwnerForm.Sampling().KeyPressed(typesCharacter, event->key() == Qt::Key_Escape))
+    switch (OwnerForm.Sampling().KeyPressed(KeyTypesCharacter(*event), event->key() == Qt::Key_Escape))
     {
     case RSamplingKey::Nothing:
         return;

@@ -10,8 +10,13 @@
 
 #include <vector>
 
+class QKeyEvent;
 class RDesktopCopy;
 class TTWMainForm;
+
+// Whether a key pressed while sampling types a character (Enter, Escape,
+// Space and Backspace included), and so takes the pixel.
+bool KeyTypesCharacter(const QKeyEvent& event);
 
 // The window over the whole desktop, every monitor, that shows a frozen copy
 // of it under the eyedropper while the user picks a pixel. Every movement

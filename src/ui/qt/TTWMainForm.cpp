@@ -4,6 +4,7 @@
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
 #include "ui/SwatchMenu.h"
+#include "ui/WindowTexts.h"
 #include "ui/qt/ClickFilter.h"
 #include "ui/qt/ColorClipboard.h"
 #include "ui/qt/QtColor.h"
@@ -16,6 +17,8 @@
 #include "ui/qt/ScreenAccess.h"
 #include "ui/qt/SwatchMenuPopup.h"
 #include "ui/qt/TBigScreenDlg.h"
+#include "ui/qt/TOutputPanes.h"
+#include "ui/qt/WaylandOutputs.h"
 #include "ui/qt/TQLAboutDlg.h"
 
 #include <QApplication>
@@ -31,10 +34,13 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QThread>
+#include <QToolTip>
+#include <QDBusConnection>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
+#include <utility>
 
 TTWMainForm::TTWMainForm(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -88,6 +94,8 @@ void TTWMainForm::ConnectHandlers()
     connect(MouseSelectSBtn, &QPushButton::clicked, this, [this] { MouseSelectSBtnClick(); });
     connect(ThePortalPicker, &RPortalColorPicker::Picked, this,
             [this](ColorValue color) { TheSampling.PickerPicked(color); });
+    connect(ThePortalPicker, &RPortalColorPicker::Shot, this,
+            [this](const QString& fileName) { ScreenshotTaken(fileName); });
     connect(ThePortalPicker, &RPortalColorPicker::Ended, this,
             [this](const QString& explanation) { EndPortalSelect(explanation); });
     connect(HueSatImage, &RSwatchImage::MouseUp, this, [this](int x, int y) { TheEditor.HueSatImageMouseUp(x, y); });
@@ -194,6 +202,7 @@ void TTWMainForm::SaveSettings()
     // The capture, then the sampling window (taking it off the screen).
     TheScreenBitmap.reset();
     TheBigScreen.reset();
+    TheOutputPanes.reset();
     TheAppReg.reset(); // writes the file
 }
 
@@ -225,9 +234,9 @@ void TTWMainForm::PickOnce(RSamplingSession::RDone done)
 void TTWMainForm::MouseSelectSBtnClick()
 {
     SetSelectButtonsEnabled(false);
-    if (SamplingMethodOfThisDisplay() == RSamplingMethod::DesktopPortal)
+    if (SamplingMethodOfThisDisplay() == RSamplingMethod::OutputCopies)
     {
-        ThePortalPicker->Start();
+        StartOutputSampling();
         return;
     }
     // One block copy of the whole desktop, every monitor, replacing the last
@@ -250,8 +259,86 @@ void TTWMainForm::EndMouseSelect()
     TheSampling.End();
 }
 
+void TTWMainForm::StartOutputSampling()
+{
+    // A compositor answers at once or not at all; the user may be waiting.
+    constexpr int CopyTimeout = 3000;
+    const RWaylandDesktop desktop = DescribeWaylandDesktop();
+    switch (ChooseCopySource(desktop.OffersOutputCopies, QDBusConnection::sessionBus().isConnected()))
+    {
+    case RCopySource::OutputCopies:
+        if (auto copies = CopyEveryOutput(CopyTimeout); copies && ShowOutputCopies(std::move(*copies)))
+            return;
+        [[fallthrough]];
+    case RCopySource::PortalScreenshot:
+        TheAwaitingScreenshot = true;
+        TheScreenshotArrived = false;
+        ThePortalPicker->StartScreenshot();
+        return;
+    case RCopySource::PortalPicker:
+        FallBackToPortalPicker();
+        return;
+    }
+}
+
+bool TTWMainForm::ShowOutputCopies(std::vector<ROutputCopy> copies)
+{
+    if (!TheOutputPanes)
+        TheOutputPanes = std::make_unique<TOutputPanes>(*this);
+    if (!TheOutputPanes->Show(std::move(copies)))
+        return false;
+    TheSampling.Begin(true);
+    return true;
+}
+
+void TTWMainForm::ScreenshotTaken(const QString& fileName)
+{
+    // The portal's picture of the whole desktop, cut into each output's
+    // copy where the outputs add up to it; otherwise not shown at all.
+    TheScreenshotArrived = true;
+    const QImage picture = QImage(fileName).convertToFormat(QImage::Format_RGB32);
+    std::vector<ColorValue> pixels;
+    pixels.reserve(static_cast<std::size_t>(picture.width()) * static_cast<std::size_t>(picture.height()));
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            pixels.push_back(FromQColor(QColor(line[x])));
+    }
+    if (auto copies = CopiesFromPicture(DescribeWaylandDesktop().Outputs, pixels, picture.width(), picture.height()))
+        ShowOutputCopies(std::move(*copies));
+}
+
+void TTWMainForm::FallBackToPortalPicker()
+{
+    static bool told = false;
+    if (!std::exchange(told, true))
+    {
+        const QString notice = QString::fromUtf8(WindowTexts::NoScreenCopy);
+        if (TheSampling.IsCommandLinePick())
+            std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
+        else
+            QToolTip::showText(MouseSelectSBtn->mapToGlobal(MouseSelectSBtn->rect().bottomLeft()), notice,
+                               MouseSelectSBtn);
+    }
+    ThePortalPicker->Start();
+}
+
 void TTWMainForm::EndPortalSelect(const QString& explanation)
 {
+    if (std::exchange(TheAwaitingScreenshot, false))
+    {
+        // Shown: sampling goes on over the copy. Refused by the user: the
+        // pick is cancelled. Anything else (a picture that does not fit the
+        // outputs included): the desktop's picker instead.
+        if (TheSampling.IsSampling())
+            return;
+        if (!explanation.isEmpty() || std::exchange(TheScreenshotArrived, false))
+        {
+            FallBackToPortalPicker();
+            return;
+        }
+    }
     SetSelectButtonsEnabled(true);
     if (!explanation.isEmpty())
     {

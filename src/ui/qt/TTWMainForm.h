@@ -16,6 +16,8 @@
 class QComboBox;
 class RDesktopCopy;
 class TBigScreenDlg;
+class TOutputPanes;
+struct ROutputCopy;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -56,6 +58,8 @@ public:
     // The desktop's picker has answered; explanation, when not empty, tells
     // the user why nothing was picked.
     void EndPortalSelect(const QString& explanation);
+    // The panes on every output, while sampling on Wayland.
+    const TOutputPanes* OutputPanes() const { return TheOutputPanes.get(); }
     bool IsMouseSelecting() const { return TheSampling.IsSampling(); }
     RSamplingSession& Sampling() { return TheSampling; }
 
@@ -122,6 +126,14 @@ private:
     // Lays the window out again at the scale of the monitor it is now on.
     void FitToScreen();
     void SetSelectButtonsEnabled(bool enabled);
+    // Sampling on Wayland: the compositor's copy of each output, else the
+    // portal's copy of the desktop, else the desktop's own picker.
+    void StartOutputSampling();
+    void ScreenshotTaken(const QString& fileName);
+    bool ShowOutputCopies(std::vector<ROutputCopy> copies);
+    // No copy could be had: the desktop's picker takes the colour, and the
+    // user learns why the loupe is missing (once a run).
+    void FallBackToPortalPicker();
     void ApplyOwnPixel(QPointF at);
     void CloseBtnClick();
     void QLImageClick();
@@ -169,6 +181,11 @@ private:
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RDesktopCopy> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
+    // On Wayland: the copy of each output, a pane on each.
+    std::unique_ptr<TOutputPanes> TheOutputPanes;
+    // The portal's copy of the desktop is awaited.
+    bool TheAwaitingScreenshot = false;
+    bool TheScreenshotArrived = false;
     // Where the screen cannot be copied, the desktop's picker samples it.
     RPortalColorPicker* ThePortalPicker = nullptr;
     // The clipboard's keys, and the swatch's menu.

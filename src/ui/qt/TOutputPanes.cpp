@@ -1,0 +1,234 @@
+#include "ui/qt/TOutputPanes.h"
+
+#include "ui/LoupePicture.h"
+#include "ui/qt/CursorTable.h"
+#include "ui/qt/QtColor.h"
+#include "ui/qt/TBigScreenDlg.h"
+#include "ui/qt/TTWMainForm.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace
+{
+
+QImage PictureOf(const ROutputCopy& copy)
+{
+    QImage picture(copy.Output.DeviceWidth, copy.Output.DeviceHeight, QImage::Format_RGB32);
+    auto pixel = copy.Pixels.begin();
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x, ++pixel)
+            line[x] = ToQRgb(*pixel);
+    }
+    // Drawn over the output's logical size: one picture pixel to one device
+    // pixel wherever the toolkit draws at the output's own scale.
+    picture.setDevicePixelRatio(copy.Output.Scale());
+    return picture;
+}
+
+// The toolkit's screen for an output: by name, or else where it lies.
+QScreen* ScreenOf(const ROutput& output)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens)
+        if (screen->name().toStdString() == output.Name)
+            return screen;
+    for (QScreen* screen : screens)
+        if (screen->geometry().topLeft() == QPoint(output.LogicalX, output.LogicalY))
+            return screen;
+    return nullptr;
+}
+
+} // namespace
+
+TOutputPane::TOutputPane(TOutputPanes& panes, const ROutputCopy& copy, int index)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), Panes(panes), TheCopy(copy), Index(index),
+      Picture(PictureOf(copy))
+{
+    setObjectName(QStringLiteral("OutputPane%1").arg(index));
+    setWindowTitle(QStringLiteral("Tintwell"));
+    setMouseTracking(true); // movement without a button counts
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(CursorFor(crDropper));
+}
+
+RDevicePixel TOutputPane::PixelAt(const QMouseEvent& event) const
+{
+    return OutputDevicePixel(TheCopy.Output, event.scenePosition().x(), event.scenePosition().y());
+}
+
+QRect TOutputPane::LoupeLogicalArea() const
+{
+    const double scale = TheCopy.Output.Scale();
+    const QRect area = TheLoupe.Area;
+    return QRectF(area.x() / scale, area.y() / scale, area.width() / scale, area.height() / scale).toAlignedRect();
+}
+
+void TOutputPane::ShowLoupeAt(const std::optional<RDevicePixel>& hotSpot)
+{
+    const QRect before = LoupeLogicalArea();
+    if (hotSpot)
+        TheLoupe.MoveTo(QPoint(hotSpot->X, hotSpot->Y),
+                        QRect(0, 0, TheCopy.Output.DeviceWidth, TheCopy.Output.DeviceHeight), TheCopy.Output.Scale());
+    else
+        TheLoupe.Hide();
+    update(before);
+    update(LoupeLogicalArea());
+}
+
+void TOutputPane::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), Picture,
+                      QRectF(QPointF(event->rect().topLeft()) * Picture.devicePixelRatio(),
+                             QSizeF(event->rect().size()) * Picture.devicePixelRatio()));
+    if (TheLoupe.Area.isEmpty())
+        return;
+    QImage loupe = TheLoupe.Render(TheCopy.Block({TheLoupe.Source().x(), TheLoupe.Source().y(),
+                                                  TheLoupe.Source().width(), TheLoupe.Source().height()}),
+                                   Panes.Notation());
+    loupe.setDevicePixelRatio(TheCopy.Output.Scale());
+    painter.drawImage(QPointF(TheLoupe.Area.topLeft()) / TheCopy.Output.Scale(), loupe);
+}
+
+void TOutputPane::mouseMoveEvent(QMouseEvent* event)
+{
+    Panes.Follow(Index, PixelAt(*event));
+}
+
+void TOutputPane::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Panes.Take(Index, PixelAt(*event));
+}
+
+void TOutputPane::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    ShowLoupeAt(std::nullopt);
+}
+
+bool TOutputPane::event(QEvent* event)
+{
+    // Tab and Backtab type characters too; they must not move the focus.
+    if (event->type() == QEvent::KeyPress)
+    {
+        Panes.KeyPressed(*static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    // The compositor closed a pane (its own key, a killed surface): sampling
+    // ends as if the pixel were taken where the pointer last was.
+    if (event->type() == QEvent::Close)
+    {
+        event->ignore();
+        Panes.Take(-1, {});
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+TOutputPanes::~TOutputPanes()
+{
+    for (auto& pane : Panes)
+        pane->hide();
+}
+
+bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
+{
+    Close();
+    std::vector<QScreen*> screens;
+    for (const ROutputCopy& copy : copies)
+    {
+        QScreen* screen = copy.Complete() ? ScreenOf(copy.Output) : nullptr;
+        if (screen == nullptr)
+            return false;
+        screens.push_back(screen);
+    }
+    Copies = std::move(copies);
+    LastOutput = -1;
+    // Made at the first sampling, not at every start of the program.
+    static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
+    static_cast<void>(installed);
+    for (std::size_t i = 0; i < Copies.size(); ++i)
+    {
+        auto pane = std::make_unique<TOutputPane>(*this, Copies[i], static_cast<int>(i));
+        pane->setScreen(screens[i]);
+        pane->setGeometry(screens[i]->geometry());
+        // Full screen on its own output: the compositor places it there.
+        pane->showFullScreen();
+        Panes.push_back(std::move(pane));
+    }
+    return true;
+}
+
+int TOutputPanes::Notation() const
+{
+    return Owner.CurrentColor().GetHexFormat();
+}
+
+void TOutputPanes::Follow(int index, RDevicePixel pixel)
+{
+    if (index < 0 || index >= static_cast<int>(Panes.size()))
+        return;
+    if (LastOutput >= 0 && LastOutput != index)
+        Panes[static_cast<std::size_t>(LastOutput)]->ShowLoupeAt(std::nullopt);
+    LastOutput = index;
+    LastPixel = pixel;
+    Panes[static_cast<std::size_t>(index)]->ShowLoupeAt(pixel);
+    Owner.Sampling().Follow(Copies[static_cast<std::size_t>(index)].Pixel(pixel));
+}
+
+void TOutputPanes::Take(int index, RDevicePixel pixel)
+{
+    if (Panes.empty())
+        return;
+    if (index >= 0)
+        LastOutput = index, LastPixel = pixel;
+    // Where the pointer never came over a pane, nothing was shown under it:
+    // the colour stays as it is.
+    if (LastOutput >= 0)
+        Owner.Sampling().Take(Copies[static_cast<std::size_t>(LastOutput)].Pixel(LastPixel));
+    Close();
+    Owner.EndMouseSelect();
+}
+
+void TOutputPanes::KeyPressed(QKeyEvent& event)
+{
+    event.accept();
+    switch (Owner.Sampling().KeyPressed(KeyTypesCharacter(event), event.key() == Qt::Key_Escape))
+    {
+    case RSamplingKey::Nothing:
+        return;
+    case RSamplingKey::Cancels:
+        Owner.Sampling().Cancel();
+        Close();
+        Owner.EndMouseSelect();
+        return;
+    case RSamplingKey::Takes:
+        Take(-1, {});
+        return;
+    }
+}
+
+void TOutputPanes::Close()
+{
+    // Later, not now: this may run inside a pane's own event.
+    for (auto& pane : Panes)
+    {
+        pane->hide();
+        pane.release()->deleteLater();
+    }
+    Panes.clear();
+    // The copies outlive their panes until those are gone.
+    if (!Copies.empty())
+    {
+        auto* keep = new std::vector<ROutputCopy>(std::move(Copies));
+        QMetaObject::invokeMethod(qApp, [keep] { delete keep; }, Qt::QueuedConnection);
+        Copies.clear();
+    }
+}
