@@ -8,8 +8,8 @@
 # The outputs, in the desktop's logical layout:
 #   HEADLESS-1  1000 x 700 device pixels at scale 1, at 0,0
 #   HEADLESS-2  1200 x 900 device pixels at scale 1.5 (800 x 600), at 1000,50
-# The program finds its build and files as given; they must be readable by
-# others (the superuser's build is made so by the caller).
+# Started by the superuser, it runs copies of PROGRAM and of $TINTWELL_PROGRAM
+# (when set, exported as the copy's path).
 set -uo pipefail
 if [ "$(id -u)" -eq 0 ]; then
     # Sway runs as "nobody"; so does the program, in the same runtime folder.
@@ -17,8 +17,19 @@ if [ "$(id -u)" -eq 0 ]; then
     chown nobody "$runtime"
     chmod 700 "$runtime"
     trap 'rm -rf "$runtime"' EXIT
+    # Copies of the programs, which "nobody" can reach wherever the build
+    # lies (a build under /root cannot be entered by other users).
+    mkdir "$runtime/programs"
+    cp "$1" "$runtime/programs/"
+    program="$runtime/programs/$(basename "$1")"
+    shift
+    if [ -n "${TINTWELL_PROGRAM:-}" ]; then
+        cp "$TINTWELL_PROGRAM" "$runtime/programs/"
+        export TINTWELL_PROGRAM="$runtime/programs/$(basename "$TINTWELL_PROGRAM")"
+    fi
+    chown -R nobody "$runtime"
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        env HOME="$runtime" XDG_RUNTIME_DIR="$runtime" TINTWELL_SWAY_RUNTIME_READY=1 "$0" "$@"
+        env HOME="$runtime" XDG_RUNTIME_DIR="$runtime" TINTWELL_SWAY_RUNTIME_READY=1 "$0" "$program" "$@"
     exit $?
 fi
 if [ -z "${TINTWELL_SWAY_RUNTIME_READY:-}" ]; then

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace
 {
@@ -57,7 +59,7 @@ TOutputPane::TOutputPane(TOutputPanes& panes, const ROutputCopy& copy, int index
     setCursor(CursorFor(crDropper));
 }
 
-RDevicePixel TOutputPane::PixelAt(const QMouseEvent& event) const
+RDevicePixel TOutputPane::PixelAt(const QSinglePointEvent& event) const
 {
     return OutputDevicePixel(TheCopy.Output, event.scenePosition().x(), event.scenePosition().y());
 }
@@ -101,10 +103,16 @@ void TOutputPane::mouseMoveEvent(QMouseEvent* event)
     Panes.Follow(Index, PixelAt(*event));
 }
 
+void TOutputPane::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Panes.Press(Index, PixelAt(*event));
+}
+
 void TOutputPane::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        Panes.Take(Index, PixelAt(*event));
+        Panes.Take(-1, {});
 }
 
 void TOutputPane::leaveEvent(QEvent* event)
@@ -113,8 +121,20 @@ void TOutputPane::leaveEvent(QEvent* event)
     ShowLoupeAt(std::nullopt);
 }
 
+bool TOutputPane::eventFilter(QObject* watched, QEvent* event)
+{
+    // Coming from another output the pointer arrives with its position,
+    // and no movement follows until it moves again. The window's own enter
+    // event keeps the compositor's fraction of a pixel; the widget's is
+    // rounded to whole logical pixels on its way.
+    if (watched == windowHandle() && event->type() == QEvent::Enter)
+        Panes.Follow(Index, PixelAt(*static_cast<QEnterEvent*>(event)));
+    return QWidget::eventFilter(watched, event);
+}
+
 bool TOutputPane::event(QEvent* event)
 {
+    if (qEnvironmentVariableIsSet("DBGPANE") && ((event->type() >= 2 && event->type() <= 5) || event->type() == 10 || event->type() == 11)) fprintf(stderr, "DBG pane %d %d\n", Index, int(event->type()));
     // Tab and Backtab type characters too; they must not move the focus.
     if (event->type() == QEvent::KeyPress)
     {
@@ -161,6 +181,7 @@ bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
         pane->setGeometry(screens[i]->geometry());
         // Full screen on its own output: the compositor places it there.
         pane->showFullScreen();
+        pane->windowHandle()->installEventFilter(pane.get());
         Panes.push_back(std::move(pane));
     }
     return true;
@@ -173,7 +194,7 @@ int TOutputPanes::Notation() const
 
 void TOutputPanes::Follow(int index, RDevicePixel pixel)
 {
-    if (index < 0 || index >= static_cast<int>(Panes.size()))
+    if (index < 0 || index >= static_cast<int>(Panes.size()) || ThePressed)
         return;
     if (LastOutput >= 0 && LastOutput != index)
         Panes[static_cast<std::size_t>(LastOutput)]->ShowLoupeAt(std::nullopt);
@@ -181,6 +202,16 @@ void TOutputPanes::Follow(int index, RDevicePixel pixel)
     LastPixel = pixel;
     Panes[static_cast<std::size_t>(index)]->ShowLoupeAt(pixel);
     Owner.Sampling().Follow(Copies[static_cast<std::size_t>(index)].Pixel(pixel));
+}
+
+void TOutputPanes::Press(int index, RDevicePixel pixel)
+{
+    Follow(index, pixel);
+    ThePressed = true;
+    // The press decides; the release ends sampling, so that it reaches no
+    // window beneath. A compositor that moves the keyboard focus to the
+    // pane clicked may send that release nowhere the toolkit passes on.
+    QTimer::singleShot(ReleaseWait, Panes.front().get(), [this] { Take(-1, {}); });
 }
 
 void TOutputPanes::Take(int index, RDevicePixel pixel)
@@ -224,6 +255,7 @@ void TOutputPanes::Close()
         pane.release()->deleteLater();
     }
     Panes.clear();
+    ThePressed = false;
     // The copies outlive their panes until those are gone.
     if (!Copies.empty())
     {

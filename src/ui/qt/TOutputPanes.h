@@ -3,6 +3,7 @@
 #include "ui/OutputCopies.h"
 #include "ui/qt/RLoupe.h"
 
+#include <QEnterEvent>
 #include <QImage>
 #include <QWidget>
 
@@ -31,14 +32,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     // The device pixel under an event's position: its surface position
     // keeps the compositor's fraction of a logical pixel.
-    RDevicePixel PixelAt(const QMouseEvent& event) const;
+    RDevicePixel PixelAt(const QSinglePointEvent& event) const;
     // The loupe's area in this window's logical coordinates.
     QRect LoupeLogicalArea() const;
 
@@ -65,7 +68,11 @@ public:
 
     // The pointer is over pixel of output index: the current colour.
     void Follow(int index, RDevicePixel pixel);
-    // A click or a typed key takes the pixel under the pointer and ends.
+    // A press takes the pixel under the pointer; its release (or, where none
+    // comes, a moment later) ends sampling.
+    void Press(int index, RDevicePixel pixel);
+    // A click's release or a typed key takes the pixel under the pointer (or
+    // the one pressed) and ends.
     void Take(int index, RDevicePixel pixel);
     void KeyPressed(QKeyEvent& event);
     // Takes every pane off the screen, however sampling ended.
@@ -80,4 +87,6 @@ private:
     // Where the pointer was last seen: a key takes the pixel there.
     int LastOutput = -1;
     RDevicePixel LastPixel;
+    bool ThePressed = false;
+    static constexpr int ReleaseWait = 400; // milliseconds
 };
