@@ -134,7 +134,6 @@ bool TOutputPane::eventFilter(QObject* watched, QEvent* event)
 
 bool TOutputPane::event(QEvent* event)
 {
-    if (qEnvironmentVariableIsSet("DBGPANE") && ((event->type() >= 2 && event->type() <= 5) || event->type() == 10 || event->type() == 11)) fprintf(stderr, "DBG pane %d %d\n", Index, int(event->type()));
     // Tab and Backtab type characters too; they must not move the focus.
     if (event->type() == QEvent::KeyPress)
     {

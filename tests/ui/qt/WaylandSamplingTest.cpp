@@ -102,6 +102,19 @@ class WaylandSamplingTest : public QObject
     std::vector<std::unique_ptr<CodedOutput>> Code;
     std::unique_ptr<RVirtualPointer> Pointer;
     std::unique_ptr<TTWMainForm> Form;
+    // Where the pointer waits while the outputs are copied: on the first
+    // output, away from every corner the tests read.
+    const QPoint Park{500, 350};
+
+    static int Differences(const QImage& shown, const QImage& reference, const QRect& except)
+    {
+        int differences = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (!except.contains(x, y) && shown.pixel(x, y) != reference.pixel(x, y))
+                    ++differences;
+        return differences;
+    }
 
     QLineEdit* Edit(const char* name) const { return Form->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     std::uint32_t Current() const
@@ -175,7 +188,7 @@ class WaylandSamplingTest : public QObject
         // in the reference and in the program's copy alike, as long as it
         // stays, away from the corners that tell the code is shown.
         if (Pointer)
-            Pointer->MoveTo(256L * 500, 256L * 350);
+            Pointer->MoveTo(256L * Park.x(), 256L * Park.y());
         Code.clear();
         Reference.clear();
         for (std::size_t i = 0; i < Outputs.size(); ++i)
@@ -318,6 +331,9 @@ private slots:
     {
         QVERIFY(StartSampling());
         const RProbe p{1, 1190, 890, 0.5};
+        // The main window, which the compositor may keep above the panes,
+        // shows the colour followed; the copy shows it as it was.
+        Form->hide();
         QVERIFY(Reach(p));
         QTest::qWait(300);
         const QImage second = CaptureOutput(Outputs[1].Name, Captures.path());
@@ -331,18 +347,19 @@ private slots:
         QCOMPARE(second.pixel(area.topLeft() + QPoint(middle, middle)) & 0xFFFFFFU, ReferenceAt(p));
         QCOMPARE(second.pixel(area.topLeft()) & 0xFFFFFFU, 0U); // its black border
         QVERIFY(Form->OutputPanes()->Shown()[0]->Loupe().Area.isEmpty());
-        if (first != Reference[0]) { int n=0; QPoint at; for (int y=0;y<first.height();++y) for (int x=0;x<first.width();++x) if (first.pixel(x,y)!=Reference[0].pixel(x,y)) { if(!n) at=QPoint(x,y); ++n; } qWarning() << "DIFF" << n << at; }
-        QCOMPARE(first, Reference[0]);
+        // One to one, but where the compositor drew the pointer, which it
+        // may leave behind in its copies when the pointer goes.
+        QCOMPARE(Differences(first, Reference[0], QRect(Park - QPoint(8, 8), QSize(48, 48))), 0);
     }
 
     // The program started from the command line prints the pixel taken.
     void ThePickFromTheCommandLinePrintsIt()
     {
         Form.reset();
+        QVERIFY(CoverWithCode());
         const QByteArray program = qgetenv("TINTWELL_PROGRAM");
         QVERIFY(!program.isEmpty());
         QProcess pick;
-        qputenv("DBGPANE", "1");
         pick.start(QString::fromLocal8Bit(program),
                    {QStringLiteral("--pick"), QStringLiteral("--print"), QStringLiteral("--format"),
                     QStringLiteral("hex-digits")});
@@ -370,13 +387,15 @@ private slots:
         // Copied: the code's windows may go, leaving the pick's panes alone.
         Code.clear();
         QTest::qWait(200);
-        const RProbe p{1, 601, 451, 0.7};
+        const RProbe p{1, 301, 651, 0.7};
+        // Arriving from another output is an entry without a movement, which
+        // the toolkit passes on no press after.
+        MoveTo({1, 301, 651, 0.2});
+        QTest::qWait(100);
         MoveTo(p);
         QTest::qWait(100);
         Pointer->Click();
-        const bool finished = pick.waitForFinished(10000);
-        qWarning() << pick.readAllStandardError();
-        QVERIFY(finished);
+        QVERIFY(pick.waitForFinished(10000));
         QCOMPARE(pick.exitCode(), 0);
         QCOMPARE(pick.readAllStandardOutput().trimmed(),
                  QStringLiteral("%1").arg(ReferenceAt(p), 6, 16, QLatin1Char('0')).toUpper().toLatin1());
