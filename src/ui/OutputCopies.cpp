@@ -58,11 +58,16 @@ std::optional<std::vector<RPicturePlace>> PlaceOutputsInPicture(const std::vecto
         right = std::max(right, output.LogicalX + output.LogicalWidth);
         bottom = std::max(bottom, output.LogicalY + output.LogicalHeight);
     }
-    // One scale for the whole picture: the two axes must agree to within the
-    // rounding of the picture's size.
-    const double scale = static_cast<double>(pictureWidth) / (right - left);
-    if (std::abs(scale * (bottom - top) - pictureHeight) >= 1.0)
+    // One scale for the whole picture, whose size is the layout's at that
+    // scale, rounded: the scales each axis allows must overlap.
+    const double lowest = std::max((pictureWidth - 0.5) / (right - left), (pictureHeight - 0.5) / (bottom - top));
+    const double highest = std::min((pictureWidth + 0.5) / (right - left), (pictureHeight + 0.5) / (bottom - top));
+    if (lowest >= highest)
         return std::nullopt;
+    const double scale = static_cast<double>(pictureWidth) / (right - left) >= lowest &&
+                                 static_cast<double>(pictureWidth) / (right - left) < highest
+                             ? static_cast<double>(pictureWidth) / (right - left)
+                             : (lowest + highest) / 2;
     std::vector<RPicturePlace> places;
     for (const ROutput& output : outputs)
     {
