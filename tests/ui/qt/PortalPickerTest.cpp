@@ -7,6 +7,7 @@
 #include "ui/qt/RPortalColorPicker.h"
 #include "settings/RAppReg.h"
 #include "colour/ColorNotation.h"
+#include "ui/qt/TOutputPanes.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/TestFolder.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <optional>
 #include <string>
@@ -212,6 +214,70 @@ private slots:
         QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
         QTRY_COMPARE(Explanations.size(), 2);
         QVERIFY(ButtonsEnabled());
+    }
+
+    // The portal's copy of the desktop, where the compositor offers no copy
+    // of its own (weston): shown on the output, every pixel its own.
+    void ThePortalsCopyIsSampledWithTheLoupe()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("desktop.png"));
+        QImage desktop(1280, 800, QImage::Format_RGB32);
+        for (int y = 0; y < desktop.height(); ++y)
+            for (int x = 0; x < desktop.width(); ++x)
+                desktop.setPixel(x, y, qRgb(x & 255, y & 255, (x >> 8) | ((y >> 8) << 4)));
+        QVERIFY(desktop.save(file));
+        StartPortal({"--screenshot", "picture", file, "answer", "0", "0", "1"});
+        QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
+        QTRY_VERIFY(Form->IsMouseSelecting());
+        QWidget* pane = Form->OutputPanes()->Shown().at(0).get();
+        QVERIFY(QTest::qWaitForWindowExposed(pane));
+        QTest::mouseMove(pane->windowHandle(), QPoint(300, 517));
+        QTRY_COMPARE(Rgb(), QStringLiteral("44,5,33")); // 300 = 0x12C, 517 = 0x205
+        QVERIFY(!Form->OutputPanes()->Shown().at(0)->Loupe().Area.isEmpty());
+        QTest::mouseClick(pane->windowHandle(), Qt::LeftButton, {}, QPoint(1279, 799));
+        QTRY_VERIFY(!Form->IsMouseSelecting());
+        QCOMPARE(Rgb(), QStringLiteral("255,31,52"));
+        QVERIFY(Explanations.isEmpty());
+    }
+
+    // Refusing the desktop's permission cancels the pick; a copy that
+    // cannot be had, or that does not fit the outputs, leaves the
+    // desktop's own picker to take the colour; a portal that never answers
+    // is given up in a bounded time.
+    void WithoutTheCopyTheDesktopsPickerTakesIt_data()
+    {
+        QTest::addColumn<QStringList>("screenshot");
+        QTest::addColumn<QString>("rgb");
+        QTest::newRow("refused by the user") << QStringList{"cancel"} << "15,0,0";
+        QTest::newRow("failed") << QStringList{"fail"} << "255,128,51";
+        QTest::newRow("never answered") << QStringList{"silent"} << "255,128,51";
+        QTest::newRow("a picture of another desktop") << QStringList{"picture", "wrong-size"} << "255,128,51";
+        QTest::newRow("no picture at all") << QStringList{"picture", "missing"} << "255,128,51";
+    }
+
+    void WithoutTheCopyTheDesktopsPickerTakesIt()
+    {
+        QFETCH(QStringList, screenshot);
+        QFETCH(QString, rgb);
+        QTemporaryDir folder;
+        if (screenshot.value(1) == QLatin1String("wrong-size"))
+        {
+            QImage other(640, 480, QImage::Format_RGB32);
+            other.fill(Qt::red);
+            QVERIFY(other.save(folder.filePath(QStringLiteral("wrong-size.png"))));
+        }
+        if (screenshot.size() > 1)
+            screenshot[1] = folder.filePath(screenshot[1] + QStringLiteral(".png"));
+        StartPortal(QStringList{"--screenshot"} + screenshot + QStringList{"answer", "1", "0.5", "0.2"});
+        auto* portal = Form->findChild<RPortalColorPicker*>();
+        portal->SetReplyTimeout(500);
+        portal->SetAnswerTimeout(500);
+        QTest::mouseClick(Button("MouseSelectSBtn"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(ButtonsEnabled(), 5000);
+        QCOMPARE(Rgb(), rgb);
+        QVERIFY(!Form->IsMouseSelecting());
+        QVERIFY(Explanations.isEmpty());
     }
 
     void ClosingWhileThePickerIsOpenLosesNothing()
