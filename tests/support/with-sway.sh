@@ -44,7 +44,6 @@ cat >"$config" <<'CONFIG'
 default_border none
 default_floating_border none
 focus_follows_mouse no
-output * bg #203040 solid_color
 CONFIG
 unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 export WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 WLR_HEADLESS_OUTPUTS=1

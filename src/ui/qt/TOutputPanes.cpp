@@ -48,9 +48,11 @@ QScreen* ScreenOf(const ROutput& output)
 
 } // namespace
 
-TOutputPane::TOutputPane(TOutputPanes& panes, const ROutputCopy& copy, int index)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), Panes(panes), TheCopy(copy), Index(index),
-      Picture(PictureOf(copy))
+TOutputPane::TOutputPane(TOutputPanes& panes, ROutputCopy copy, int index)
+    // The main window's child, so that a pane waiting to be deleted when
+    // the program ends goes with it.
+    : QWidget(&panes.Owner(), Qt::Window | Qt::FramelessWindowHint), Panes(panes), TheCopy(std::move(copy)), Index(index),
+      Picture(PictureOf(TheCopy))
 {
     setObjectName(QStringLiteral("OutputPane%1").arg(index));
     setWindowTitle(QStringLiteral("Tintwell"));
@@ -168,14 +170,13 @@ bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
             return false;
         screens.push_back(screen);
     }
-    Copies = std::move(copies);
     LastOutput = -1;
     // Made at the first sampling, not at every start of the program.
     static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
     static_cast<void>(installed);
-    for (std::size_t i = 0; i < Copies.size(); ++i)
+    for (std::size_t i = 0; i < copies.size(); ++i)
     {
-        auto pane = std::make_unique<TOutputPane>(*this, Copies[i], static_cast<int>(i));
+        auto pane = std::make_unique<TOutputPane>(*this, std::move(copies[i]), static_cast<int>(i));
         pane->setScreen(screens[i]);
         pane->setGeometry(screens[i]->geometry());
         // Full screen on its own output: the compositor places it there.
@@ -188,7 +189,7 @@ bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
 
 int TOutputPanes::Notation() const
 {
-    return Owner.CurrentColor().GetHexFormat();
+    return TheOwner.CurrentColor().GetHexFormat();
 }
 
 void TOutputPanes::Follow(int index, RDevicePixel pixel)
@@ -200,7 +201,7 @@ void TOutputPanes::Follow(int index, RDevicePixel pixel)
     LastOutput = index;
     LastPixel = pixel;
     Panes[static_cast<std::size_t>(index)]->ShowLoupeAt(pixel);
-    Owner.Sampling().Follow(Copies[static_cast<std::size_t>(index)].Pixel(pixel));
+    TheOwner.Sampling().Follow(Panes[static_cast<std::size_t>(index)]->Copy().Pixel(pixel));
 }
 
 void TOutputPanes::Press(int index, RDevicePixel pixel)
@@ -222,22 +223,22 @@ void TOutputPanes::Take(int index, RDevicePixel pixel)
     // Where the pointer never came over a pane, nothing was shown under it:
     // the colour stays as it is.
     if (LastOutput >= 0)
-        Owner.Sampling().Take(Copies[static_cast<std::size_t>(LastOutput)].Pixel(LastPixel));
+        TheOwner.Sampling().Take(Panes[static_cast<std::size_t>(LastOutput)]->Copy().Pixel(LastPixel));
     Close();
-    Owner.EndMouseSelect();
+    TheOwner.EndMouseSelect();
 }
 
 void TOutputPanes::KeyPressed(QKeyEvent& event)
 {
     event.accept();
-    switch (Owner.Sampling().KeyPressed(KeyTypesCharacter(event), event.key() == Qt::Key_Escape))
+    switch (TheOwner.Sampling().KeyPressed(KeyTypesCharacter(event), event.key() == Qt::Key_Escape))
     {
     case RSamplingKey::Nothing:
         return;
     case RSamplingKey::Cancels:
-        Owner.Sampling().Cancel();
+        TheOwner.Sampling().Cancel();
         Close();
-        Owner.EndMouseSelect();
+        TheOwner.EndMouseSelect();
         return;
     case RSamplingKey::Takes:
         Take(-1, {});
@@ -255,11 +256,4 @@ void TOutputPanes::Close()
     }
     Panes.clear();
     ThePressed = false;
-    // The copies outlive their panes until those are gone.
-    if (!Copies.empty())
-    {
-        auto* keep = new std::vector<ROutputCopy>(std::move(Copies));
-        QMetaObject::invokeMethod(qApp, [keep] { delete keep; }, Qt::QueuedConnection);
-        Copies.clear();
-    }
 }

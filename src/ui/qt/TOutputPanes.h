@@ -21,7 +21,7 @@ class TOutputPane : public QWidget
 {
     Q_OBJECT
 public:
-    TOutputPane(TOutputPanes& panes, const ROutputCopy& copy, int index);
+    TOutputPane(TOutputPanes& panes, ROutputCopy copy, int index);
 
     const ROutputCopy& Copy() const { return TheCopy; }
     const RLoupe& Loupe() const { return TheLoupe; }
@@ -46,7 +46,7 @@ private:
     QRect LoupeLogicalArea() const;
 
     TOutputPanes& Panes;
-    const ROutputCopy& TheCopy;
+    const ROutputCopy TheCopy;
     const int Index;
     QImage Picture;
     RLoupe TheLoupe;
@@ -57,7 +57,7 @@ private:
 class TOutputPanes
 {
 public:
-    explicit TOutputPanes(TTWMainForm& owner) : Owner(owner) {}
+    explicit TOutputPanes(TTWMainForm& owner) : TheOwner(owner) {}
     ~TOutputPanes();
 
     // Shows copies, one pane on each output; false where no output of the
@@ -79,10 +79,10 @@ public:
     void Close();
 
     int Notation() const;
+    TTWMainForm& Owner() const { return TheOwner; }
 
 private:
-    TTWMainForm& Owner;
-    std::vector<ROutputCopy> Copies;
+    TTWMainForm& TheOwner;
     std::vector<std::unique_ptr<TOutputPane>> Panes;
     // Where the pointer was last seen: a key takes the pixel there.
     int LastOutput = -1;
