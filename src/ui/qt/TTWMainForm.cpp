@@ -63,7 +63,13 @@ TTWMainForm::TTWMainForm(QWidget* parent)
     TheAppReg = OpenMainFormSettings(*this);
 }
 
-TTWMainForm::~TTWMainForm() = default;
+TTWMainForm::~TTWMainForm()
+{
+    // A copy under way answers a window that is going: it is not waited for
+    // longer than its own time limit.
+    if (TheOutputCopying.valid())
+        TheOutputCopying.wait();
+}
 
 void TTWMainForm::ConnectHandlers()
 {
@@ -261,13 +267,30 @@ void TTWMainForm::EndMouseSelect()
 
 void TTWMainForm::StartOutputSampling()
 {
-    // A compositor answers at once or not at all; the user may be waiting.
-    constexpr int CopyTimeout = 3000;
-    const RWaylandDesktop desktop = DescribeWaylandDesktop();
-    switch (ChooseCopySource(desktop.OffersOutputCopies, QDBusConnection::sessionBus().isConnected()))
+    // On a thread of its own: the compositor may wait for this program's own
+    // windows (a change to acknowledge) before it draws the frame it copies,
+    // so the event loop must go on meanwhile.
+    TheOutputCopying = std::async(std::launch::async, [this]
+    {
+        // A compositor answers at once or not at all; the user may be waiting.
+        constexpr int CopyTimeout = 3000;
+        const RWaylandDesktop desktop = DescribeWaylandDesktop();
+        std::optional<std::vector<ROutputCopy>> copies;
+        if (desktop.OffersOutputCopies)
+            copies = CopyEveryOutput(CopyTimeout);
+        QMetaObject::invokeMethod(
+            this, [this, offered = desktop.OffersOutputCopies, copies = std::move(copies)]() mutable
+            { OutputsCopied(offered, std::move(copies)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void TTWMainForm::OutputsCopied(bool offered, std::optional<std::vector<ROutputCopy>> copies)
+{
+    switch (ChooseCopySource(offered, QDBusConnection::sessionBus().isConnected()))
     {
     case RCopySource::OutputCopies:
-        if (auto copies = CopyEveryOutput(CopyTimeout); copies && ShowOutputCopies(std::move(*copies)))
+        if (copies && ShowOutputCopies(std::move(*copies)))
             return;
         [[fallthrough]];
     case RCopySource::PortalScreenshot:

@@ -10,7 +10,9 @@
 
 #include <QWidget>
 
+#include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -129,6 +131,7 @@ private:
     // Sampling on Wayland: the compositor's copy of each output, else the
     // portal's copy of the desktop, else the desktop's own picker.
     void StartOutputSampling();
+    void OutputsCopied(bool offered, std::optional<std::vector<ROutputCopy>> copies);
     void ScreenshotTaken(const QString& fileName);
     bool ShowOutputCopies(std::vector<ROutputCopy> copies);
     // No copy could be had: the desktop's picker takes the colour, and the
@@ -185,6 +188,7 @@ private:
     std::unique_ptr<TOutputPanes> TheOutputPanes;
     // The portal's copy of the desktop is awaited.
     bool TheAwaitingScreenshot = false;
+    std::future<void> TheOutputCopying;
     bool TheScreenshotArrived = false;
     // Where the screen cannot be copied, the desktop's picker samples it.
     RPortalColorPicker* ThePortalPicker = nullptr;

@@ -377,12 +377,6 @@ std::optional<std::vector<ROutputCopy>> CopyEveryOutput(int timeoutMs)
     for (auto& output : connection->Outputs)
     {
         auto copy = CopyOutput(*connection, *output, deadline);
-        // A compositor asked for a frame of an output that has not changed
-        // may answer with one it never drew into (sway 1.7 without a GPU
-        // does, now and then): all black. Asked again, it draws; an output
-        // that really is black is black again.
-        if (copy && std::all_of(copy->Pixels.begin(), copy->Pixels.end(), [](ColorValue p) { return p == 0; }))
-            copy = CopyOutput(*connection, *output, deadline);
         if (!copy)
             return std::nullopt;
         copies.push_back(std::move(*copy));

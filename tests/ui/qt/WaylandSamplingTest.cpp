@@ -239,18 +239,19 @@ class WaylandSamplingTest : public QObject
         }, 10000);
     }
 
-    // Started with the main window hidden: sampling does not depend on
-    // seeing it, and the compositor, which may keep it above the panes or
-    // rearrange the outputs when it changes, leaves the copies alone.
     bool StartSampling()
     {
-        Form->hide();
-        QTest::qWait(100);
+        // The compositor rearranges the outputs after the windows the test
+        // made full screen for a while (sway draws an output black while it
+        // waits for this slow process): the copy is of what it settles on.
+        QTest::qWait(500);
         // Not a click of the test's own: the toolkit would take its button
         // state for the real pointer's.
         Form->findChild<QPushButton*>("MouseSelectSBtn")->click();
+        if (!QTest::qWaitFor([this] { return Form->OutputPanes() != nullptr && Form->OutputPanes()->IsShown(); }, 5000))
+            return false;
         const TOutputPanes* panes = Form->OutputPanes();
-        if (panes == nullptr || !Form->IsMouseSelecting() || panes->Shown().size() != Outputs.size())
+        if (!Form->IsMouseSelecting() || panes->Shown().size() != Outputs.size())
             return false;
         for (const auto& pane : panes->Shown())
             if (!QTest::qWaitForWindowExposed(pane.get()))
@@ -348,6 +349,9 @@ private slots:
     {
         QVERIFY(StartSampling());
         const RProbe p{1, 1190, 890, 0.5};
+        // The main window, which the compositor may keep above the panes,
+        // shows the colour followed; the copy shows it as it was.
+        Form->hide();
         QVERIFY(Reach(p));
         QTest::qWait(300);
         const QImage second = CaptureOutput(Outputs[1].Name, Captures.path());
