@@ -309,51 +309,81 @@ struct RSharedMemory
     bool Made() const { return Data != MAP_FAILED; }
 };
 
-std::optional<ROutputCopy> CopyOutput(RConnection& connection, ROutputState& output,
-                                      std::chrono::steady_clock::time_point deadline)
+// One output's copy, from the request to the pixels. Every output's is
+// asked for at once, so that the compositor draws them in one frame each
+// rather than one after the other.
+class ROutputCapture
 {
-    RFrame frame;
-    zwlr_screencopy_frame_v1* request = zwlr_screencopy_manager_v1_capture_output(connection.Copier, 0, output.Output);
-    zwlr_screencopy_frame_v1_add_listener(request, &FrameListener, &frame);
-    const auto end = [&](std::optional<ROutputCopy> copy)
+public:
+    ROutputCapture(RConnection& connection, const ROutputState& output)
+        : Connection(connection), Described(output.Described),
+          Request(zwlr_screencopy_manager_v1_capture_output(connection.Copier, 0, output.Output))
     {
-        zwlr_screencopy_frame_v1_destroy(request);
-        return copy;
-    };
+        zwlr_screencopy_frame_v1_add_listener(Request, &FrameListener, &Frame);
+    }
+    ~ROutputCapture()
+    {
+        if (Buffer != nullptr)
+            wl_buffer_destroy(Buffer);
+        zwlr_screencopy_frame_v1_destroy(Request);
+    }
+    ROutputCapture(const ROutputCapture&) = delete;
+    ROutputCapture& operator=(const ROutputCapture&) = delete;
+
     // Version 3 lists every kind of buffer it takes, then says so; earlier
     // ones offer a shared-memory buffer and nothing else.
-    const bool listed = DispatchUntil(connection.Display, deadline, [&]
-    { return frame.Failed || (connection.CopierVersion >= 3 ? frame.BuffersListed : frame.BufferOffered); });
-    const ROutput& described = output.Described;
-    if (!listed || frame.Failed || !frame.BufferOffered || !ReadsFormat(frame.Format) ||
-        static_cast<int>(frame.Width) != described.DeviceWidth ||
-        static_cast<int>(frame.Height) != described.DeviceHeight || frame.Stride < frame.Width * 4)
-        return end(std::nullopt);
-    RSharedMemory memory(static_cast<std::size_t>(frame.Stride) * frame.Height);
-    if (!memory.Made())
-        return end(std::nullopt);
-    wl_shm_pool* pool = wl_shm_create_pool(connection.Shm, memory.File, static_cast<std::int32_t>(memory.Size));
-    wl_buffer* buffer =
-        wl_shm_pool_create_buffer(pool, 0, static_cast<std::int32_t>(frame.Width), static_cast<std::int32_t>(frame.Height),
-                                  static_cast<std::int32_t>(frame.Stride), frame.Format);
-    wl_shm_pool_destroy(pool);
-    zwlr_screencopy_frame_v1_copy(request, buffer);
-    const bool copied = DispatchUntil(connection.Display, deadline, [&] { return frame.Ready || frame.Failed; });
-    wl_buffer_destroy(buffer);
-    if (!copied || !frame.Ready)
-        return end(std::nullopt);
-    ROutputCopy copy{described, {}, true};
-    copy.Pixels.reserve(static_cast<std::size_t>(frame.Width) * frame.Height);
-    for (std::uint32_t row = 0; row < frame.Height; ++row)
+    bool Offered() const
     {
-        const std::uint32_t from = frame.YInverted ? frame.Height - 1 - row : row;
-        const auto* words = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(memory.Data) +
-                                                                   static_cast<std::size_t>(from) * frame.Stride);
-        for (std::uint32_t x = 0; x < frame.Width; ++x)
-            copy.Pixels.push_back(PixelOf(words[x], frame.Format));
+        return Frame.Failed || (Connection.CopierVersion >= 3 ? Frame.BuffersListed : Frame.BufferOffered);
     }
-    return end(std::move(copy));
-}
+    bool Done() const { return Frame.Ready || Frame.Failed; }
+
+    // Gives the compositor a buffer to copy into; false where the offer is
+    // not one this reads, or the output's mode.
+    bool StartCopy()
+    {
+        if (Frame.Failed || !Frame.BufferOffered || !ReadsFormat(Frame.Format) ||
+            static_cast<int>(Frame.Width) != Described.DeviceWidth ||
+            static_cast<int>(Frame.Height) != Described.DeviceHeight || Frame.Stride < Frame.Width * 4)
+            return false;
+        Memory = std::make_unique<RSharedMemory>(static_cast<std::size_t>(Frame.Stride) * Frame.Height);
+        if (!Memory->Made())
+            return false;
+        wl_shm_pool* pool =
+            wl_shm_create_pool(Connection.Shm, Memory->File, static_cast<std::int32_t>(Memory->Size));
+        Buffer = wl_shm_pool_create_buffer(pool, 0, static_cast<std::int32_t>(Frame.Width),
+                                           static_cast<std::int32_t>(Frame.Height),
+                                           static_cast<std::int32_t>(Frame.Stride), Frame.Format);
+        wl_shm_pool_destroy(pool);
+        zwlr_screencopy_frame_v1_copy(Request, Buffer);
+        return true;
+    }
+
+    std::optional<ROutputCopy> Result() const
+    {
+        if (!Frame.Ready || !Memory)
+            return std::nullopt;
+        ROutputCopy copy{Described, {}, true};
+        copy.Pixels.reserve(static_cast<std::size_t>(Frame.Width) * Frame.Height);
+        for (std::uint32_t row = 0; row < Frame.Height; ++row)
+        {
+            const std::uint32_t from = Frame.YInverted ? Frame.Height - 1 - row : row;
+            const auto* words = reinterpret_cast<const std::uint32_t*>(
+                static_cast<const std::uint8_t*>(Memory->Data) + static_cast<std::size_t>(from) * Frame.Stride);
+            for (std::uint32_t x = 0; x < Frame.Width; ++x)
+                copy.Pixels.push_back(PixelOf(words[x], Frame.Format));
+        }
+        return copy;
+    }
+
+private:
+    RConnection& Connection;
+    ROutput Described;
+    RFrame Frame;
+    zwlr_screencopy_frame_v1* Request;
+    std::unique_ptr<RSharedMemory> Memory;
+    wl_buffer* Buffer = nullptr;
+};
 
 } // namespace
 
@@ -373,10 +403,22 @@ std::optional<std::vector<ROutputCopy>> CopyEveryOutput(int timeoutMs)
         return std::nullopt;
     if (OutputsOf(*connection).empty())
         return std::nullopt;
+    std::vector<std::unique_ptr<ROutputCapture>> captures;
+    for (const auto& output : connection->Outputs)
+        captures.push_back(std::make_unique<ROutputCapture>(*connection, *output));
+    const auto all = [&](bool (ROutputCapture::*state)() const)
+    { return std::all_of(captures.begin(), captures.end(), [&](const auto& capture) { return (*capture.*state)(); }); };
+    if (!DispatchUntil(connection->Display, deadline, [&] { return all(&ROutputCapture::Offered); }))
+        return std::nullopt;
+    for (auto& capture : captures)
+        if (!capture->StartCopy())
+            return std::nullopt;
+    if (!DispatchUntil(connection->Display, deadline, [&] { return all(&ROutputCapture::Done); }))
+        return std::nullopt;
     std::vector<ROutputCopy> copies;
-    for (auto& output : connection->Outputs)
+    for (const auto& capture : captures)
     {
-        auto copy = CopyOutput(*connection, *output, deadline);
+        auto copy = capture->Result();
         if (!copy)
             return std::nullopt;
         copies.push_back(std::move(*copy));
