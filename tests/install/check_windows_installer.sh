@@ -45,8 +45,14 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || fail "the installed program showed no window"
 sleep 1
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" Escape
+# wine may replace the window it first showed with another of the same name;
+# the key goes to the one there now.
+for _ in $(seq 10); do
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --window "$window" Escape 2>/dev/null && break
+    sleep 0.3
+    window=$(xdotool search --name '^Quenlar Tintwell$' 2>/dev/null | tail -n 1 || true)
+done
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$program" 2>/dev/null && fail "Escape did not close the installed program"
 [ -f "$settings" ] || fail "the installed program saved no settings at $settings"
