@@ -64,10 +64,8 @@ std::optional<std::vector<RPicturePlace>> PlaceOutputsInPicture(const std::vecto
     const double highest = std::min((pictureWidth + 0.5) / (right - left), (pictureHeight + 0.5) / (bottom - top));
     if (lowest >= highest)
         return std::nullopt;
-    const double scale = static_cast<double>(pictureWidth) / (right - left) >= lowest &&
-                                 static_cast<double>(pictureWidth) / (right - left) < highest
-                             ? static_cast<double>(pictureWidth) / (right - left)
-                             : (lowest + highest) / 2;
+    const double widthScale = static_cast<double>(pictureWidth) / (right - left);
+    const double scale = widthScale >= lowest && widthScale < highest ? widthScale : (lowest + highest) / 2;
     std::vector<RPicturePlace> places;
     for (const ROutput& output : outputs)
     {

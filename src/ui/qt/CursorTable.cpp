@@ -31,3 +31,10 @@ QCursor LoadDropperCursor()
 {
     return QCursor(QPixmap::fromImage(PictureImage(RBuiltPicture::DropperCursor)), 1, 30);
 }
+
+QCursor DropperCursor()
+{
+    static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
+    static_cast<void>(installed);
+    return CursorFor(crDropper);
+}

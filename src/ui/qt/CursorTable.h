@@ -10,3 +10,6 @@ void InstallCursor(int number, const QCursor& cursor);
 QCursor CursorFor(int number);
 // The eyedropper from the program's resources, its tip (1, 30) the hot spot.
 QCursor LoadDropperCursor();
+// The eyedropper, installed under crDropper the first time a sampling window
+// asks (not at every start of the program).
+QCursor DropperCursor();

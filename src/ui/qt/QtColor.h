@@ -15,6 +15,12 @@ inline QRgb ToQRgb(ColorValue value)
     return qRgb(RedOfValue(value), GreenOfValue(value), BlueOfValue(value));
 }
 
+inline ColorValue FromQRgb(QRgb pixel)
+{
+    return ColorValueOf(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
+                        static_cast<std::uint8_t>(qBlue(pixel)));
+}
+
 inline ColorValue FromQColor(const QColor& color)
 {
     return ColorValueOf(static_cast<std::uint8_t>(color.red()),

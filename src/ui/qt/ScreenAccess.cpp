@@ -256,7 +256,7 @@ std::vector<ColorValue> RDesktopCopy::PixelBlock(const QRect& part) const
     for (int y = 0; y < part.height(); ++y)
         for (int x = 0; x < part.width(); ++x)
             if (const QRgb pixel = pixels.pixel(x, y); qAlpha(pixel) != 0)
-                block[static_cast<std::size_t>(y * part.width() + x)] = FromQColor(QColor(pixel));
+                block[static_cast<std::size_t>(y * part.width() + x)] = FromQRgb(pixel);
     return block;
 }
 
@@ -265,7 +265,7 @@ ColorValue RDesktopCopy::Pixel(QPoint at) const
     if (!TheArea.contains(at))
         return 0xFFFFFFFF;
     const QImage pixel = Pixels(QRect(at, QSize(1, 1)));
-    return pixel.isNull() ? 0xFFFFFFFF : FromQColor(QColor(pixel.pixel(0, 0)));
+    return pixel.isNull() ? 0xFFFFFFFF : FromQRgb(pixel.pixel(0, 0));
 }
 
 bool RDesktopCopy::ShowIn(const QWidget& window, QPoint origin) const
@@ -487,5 +487,5 @@ ColorValue WindowPixel(QWidget& window, QPointF position)
     // start between device pixels at a fractional scale and come out shifted.
     const QImage picture = window.grab().toImage();
     const QPoint at = DevicePixelAt(position, picture.devicePixelRatio());
-    return picture.valid(at) ? FromQColor(QColor(picture.pixel(at))) : 0xFFFFFFFF;
+    return picture.valid(at) ? FromQRgb(picture.pixel(at)) : 0xFFFFFFFF;
 }

@@ -27,10 +27,7 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 {
     ScreenImage = image;
     TheLoupeBlockArea = QRect(); // of the last copy
-    // Made at the first sampling, not at every start of the program.
-    static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
-    static_cast<void>(installed);
-    setCursor(CursorFor(crDropper));
+    setCursor(DropperCursor());
     // Made without asking for its id, which would turn every widget of the
     // main window into a native window of its own.
     if (internalWinId() == 0)

@@ -58,7 +58,7 @@ TOutputPane::TOutputPane(TOutputPanes& panes, ROutputCopy copy, int index)
     setWindowTitle(QStringLiteral("Tintwell"));
     setMouseTracking(true); // movement without a button counts
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(CursorFor(crDropper));
+    setCursor(DropperCursor());
 }
 
 RDevicePixel TOutputPane::PixelAt(const QSinglePointEvent& event) const
@@ -114,7 +114,7 @@ void TOutputPane::mousePressEvent(QMouseEvent* event)
 void TOutputPane::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        Panes.Take(-1, {});
+        Panes.Take();
 }
 
 void TOutputPane::leaveEvent(QEvent* event)
@@ -147,16 +147,10 @@ bool TOutputPane::event(QEvent* event)
     if (event->type() == QEvent::Close)
     {
         event->ignore();
-        Panes.Take(-1, {});
+        Panes.Take();
         return true;
     }
     return QWidget::event(event);
-}
-
-TOutputPanes::~TOutputPanes()
-{
-    for (auto& pane : Panes)
-        pane->hide();
 }
 
 bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
@@ -171,9 +165,6 @@ bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
         screens.push_back(screen);
     }
     LastOutput = -1;
-    // Made at the first sampling, not at every start of the program.
-    static const bool installed = (InstallCursor(crDropper, LoadDropperCursor()), true);
-    static_cast<void>(installed);
     for (std::size_t i = 0; i < copies.size(); ++i)
     {
         auto pane = std::make_unique<TOutputPane>(*this, std::move(copies[i]), static_cast<int>(i));
@@ -211,15 +202,13 @@ void TOutputPanes::Press(int index, RDevicePixel pixel)
     // The press decides; the release ends sampling, so that it reaches no
     // window beneath. A compositor that moves the keyboard focus to the
     // pane clicked may send that release nowhere the toolkit passes on.
-    QTimer::singleShot(ReleaseWait, Panes.front().get(), [this] { Take(-1, {}); });
+    QTimer::singleShot(ReleaseWait, Panes.front().get(), [this] { Take(); });
 }
 
-void TOutputPanes::Take(int index, RDevicePixel pixel)
+void TOutputPanes::Take()
 {
     if (Panes.empty())
         return;
-    if (index >= 0)
-        LastOutput = index, LastPixel = pixel;
     // Where the pointer never came over a pane, nothing was shown under it:
     // the colour stays as it is.
     if (LastOutput >= 0)
@@ -241,7 +230,7 @@ void TOutputPanes::KeyPressed(QKeyEvent& event)
         TheOwner.EndMouseSelect();
         return;
     case RSamplingKey::Takes:
-        Take(-1, {});
+        Take();
         return;
     }
 }

@@ -58,7 +58,6 @@ class TOutputPanes
 {
 public:
     explicit TOutputPanes(TTWMainForm& owner) : TheOwner(owner) {}
-    ~TOutputPanes();
 
     // Shows copies, one pane on each output; false where no output of the
     // toolkit's matches one of them.
@@ -73,7 +72,7 @@ public:
     void Press(int index, RDevicePixel pixel);
     // A click's release or a typed key takes the pixel under the pointer (or
     // the one pressed) and ends.
-    void Take(int index, RDevicePixel pixel);
+    void Take();
     void KeyPressed(QKeyEvent& event);
     // Takes every pane off the screen, however sampling ended.
     void Close();

@@ -326,7 +326,7 @@ void TTWMainForm::ScreenshotTaken(const QString& fileName)
     {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x)
-            pixels.push_back(FromQColor(QColor(line[x])));
+            pixels.push_back(FromQRgb(line[x]));
     }
     if (auto copies = CopiesFromPicture(DescribeWaylandDesktop().Outputs, pixels, picture.width(), picture.height()))
         ShowOutputCopies(std::move(*copies));
