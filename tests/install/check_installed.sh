@@ -22,7 +22,7 @@ test -s "$prefix/share/tintwell/Tintwell.chm"
 
 export PREFIX="$prefix" HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home"
 chmod 700 "$home"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+bash "$(dirname "$0")/../support/with-xvfb.sh" "-screen 0 1024x768x24" bash -c '
     set -euo pipefail
     "$PREFIX/bin/tintwell" & pid=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quenlar Tintwell\$" | head -n 1)

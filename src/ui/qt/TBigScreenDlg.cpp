@@ -193,8 +193,13 @@ void TBigScreenDlg::mouseMoveEvent(QMouseEvent* event)
 
 void TBigScreenDlg::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        FormClick(CopyPixelAt(*event));
+    if (event->button() != Qt::LeftButton)
+        return;
+    // A window manager may shift the window by less than a logical pixel,
+    // which the toolkit reports as no move at all; the pixel taken must
+    // not be off by that.
+    FollowWindowOrigin();
+    FormClick(CopyPixelAt(*event));
 }
 
 void TBigScreenDlg::FormClick(QPoint desktopPixel)
