@@ -23,6 +23,8 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME Tintwell.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "https://www.quenlar.example/Products/Tintwell/Index.htm")
 set(CPACK_NSIS_CONTACT "support@quenlar.example")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The licence page shows the project's own licence, not CPack's placeholder.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The program asks for "Tintwell.chm" without a folder; the HTML Help
 # control finds such a file through this registry entry wherever the
 # program was started from. (Four backslashes: CPack's configuration file

@@ -99,8 +99,8 @@ void LoadRecentColors(RAppReg& store, RRecentColors& recent)
 
 void SaveRecentColors(RAppReg& store, const RRecentColors& recent)
 {
-    if (recent.Colors().empty())
-        return;
     const RSectionSwitch section(store);
+    if (recent.Colors().empty() && store.ReadString(RecentColorsValue, "").IsEmpty())
+        return;
     store.WriteString(RecentColorsValue, recent.Text().c_str());
 }

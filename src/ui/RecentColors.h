@@ -21,6 +21,7 @@ public:
     // color (its low three bytes) goes to the front; an equal colour further
     // back is dropped, and the oldest when there are more than Capacity.
     void Take(ColorValue color);
+    void Clear() { TheColors.clear(); }
     const std::vector<ColorValue>& Colors() const { return TheColors; }
 
     // "#RRGGBB" per colour, newest first, one space between.
@@ -41,6 +42,7 @@ inline constexpr const char* RecentColorsValue = "Colors";
 
 // Reads the history from store; the store's current section is put back.
 void LoadRecentColors(RAppReg& store, RRecentColors& recent);
-// Writes it unless it is empty: a user who never took a colour keeps the
+// Writes it; an empty history only over one the file holds (a cleared one
+// must not come back), so that a user who never took a colour keeps the
 // file as it was.
 void SaveRecentColors(RAppReg& store, const RRecentColors& recent);

@@ -27,26 +27,33 @@ RSwatchMenuEntry CopyEntry(const std::string& text, const char* form)
     return {MenuText("Copy " + text + "  (" + form + ")"), text};
 }
 
-// The ratio cut (not rounded) to two decimals, so that a ratio short of a
-// level never prints as the level itself: 4.499 is "4.49:1", not "4.5:1".
+// The ratio cut (not rounded) to two decimals, always both, so that a ratio
+// short of a level never prints as the level itself ("4.49:1", not "4.5:1")
+// and ratios line up when compared.
 std::string RatioText(double ratio)
 {
     const long hundredths = static_cast<long>(std::floor(ratio * 100 + 1e-9));
-    std::string text = std::to_string(hundredths / 100);
     const long fraction = hundredths % 100;
-    if (fraction != 0)
-    {
-        text += '.' + std::to_string(fraction / 10);
-        if (fraction % 10 != 0)
-            text += std::to_string(fraction % 10);
-    }
-    return text + ":1";
+    return std::to_string(hundredths / 100) + '.' + char('0' + fraction / 10) + char('0' + fraction % 10) + ":1";
+}
+
+// The highest level reached: 7:1 and 4.5:1 for normal text, 3:1 for large
+// text and for the parts of an interface (borders, icons, focus marks),
+// which is what most colours near 3:1 are checked for.
+const char* ContrastLevel(double ratio)
+{
+    if (ratio >= 7)
+        return "AAA";
+    if (ratio >= 4.5)
+        return "AA";
+    if (ratio >= 3)
+        return "AA large text / UI";
+    return "below AA";
 }
 
 std::string ContrastLine(const char* against, double ratio)
 {
-    const char* level = ratio >= 7 ? "AAA" : ratio >= 4.5 ? "AA" : "below AA";
-    return std::string("Contrast with ") + against + ": " + RatioText(ratio) + " (" + level + ")";
+    return std::string("Contrast with ") + against + ": " + RatioText(ratio) + " (" + ContrastLevel(ratio) + ")";
 }
 
 } // namespace

@@ -44,6 +44,8 @@ struct RCopyAsEntry
 std::vector<RCopyAsEntry> CopyAsMenuEntries(ColorValue color, const std::vector<RUserFormat>& userFormats);
 
 inline constexpr const char* RecentColorsMenuTitle = "Recent Colors";
+// The last entry of the recent colours' submenu, after a separator.
+inline constexpr const char* ClearRecentColorsMenuText = "Clear Recent Colors";
 
 // One recent colour: its literal in the current notation, as a label.
 struct RRecentMenuEntry
@@ -55,7 +57,7 @@ struct RRecentMenuEntry
 std::vector<RRecentMenuEntry> RecentMenuEntries(const std::vector<ColorValue>& colors, int hexFormat);
 
 // The swatch's tooltip: the colour's contrast against white and against
-// black, each with the level of the web's accessibility guidelines it
-// reaches for normal text, and the nearest of the web's colour names, for
+// black, each with the highest level of the web's accessibility guidelines
+// it reaches (AAA, AA, AA for large text and interface parts), and the nearest of the web's colour names, for
 // those who cannot tell colours apart by sight.
 std::string SwatchToolTip(ColorValue color);

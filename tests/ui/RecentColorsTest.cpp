@@ -162,6 +162,24 @@ TEST_F(RecentColorsStoreTest, SavedBehindTheOtherValuesAndReadBack)
     EXPECT_EQ(store->GetSectionPath(), RString("")); // the profile itself, as before
 }
 
+// Regression: a cleared history was not written, so the old one came back.
+TEST_F(RecentColorsStoreTest, AClearedHistoryStaysCleared)
+{
+    TestFolder::WriteBytes(File(), Options(Profile()).Section("Recent").Variable("Colors", "#FF0000").End().End().Bytes);
+    {
+        auto store = Open();
+        RRecentColors recent;
+        LoadRecentColors(*store, recent);
+        recent.Clear();
+        SaveRecentColors(*store, recent);
+    }
+    auto store = Open();
+    RRecentColors recent;
+    recent.Take(Green);
+    LoadRecentColors(*store, recent);
+    EXPECT_TRUE(recent.Colors().empty());
+}
+
 TEST_F(RecentColorsStoreTest, ADamagedHistoryCostsOnlyTheHistory)
 {
     const std::string oversized(100000, '#');
@@ -192,13 +210,30 @@ TEST_F(RecentColorsStoreTest, NoHistoryNoChange)
 
 TEST(SwatchToolTip, ContrastAgainstWhiteAndBlackWithTheLevelReached)
 {
-    EXPECT_EQ(SwatchToolTip(0), "Contrast with white: 21:1 (AAA)\nContrast with black: 1:1 (below AA)\n"
+    EXPECT_EQ(SwatchToolTip(0), "Contrast with white: 21.00:1 (AAA)\nContrast with black: 1.00:1 (below AA)\n"
                                 "Nearest name: black (exact)");
-    // 4.478:1 against white, just short of AA, is never shown as 4.5 or 4.48.
-    EXPECT_EQ(SwatchToolTip(ColorValueOf(0x77, 0x77, 0x77)),
-              "Contrast with white: 4.47:1 (below AA)\nContrast with black: 4.68:1 (AA)\nNearest name: gray");
-    EXPECT_EQ(SwatchToolTip(ColorValueOf(0x76, 0x76, 0x76)),
-              "Contrast with white: 4.54:1 (AA)\nContrast with black: 4.62:1 (AA)\nNearest name: gray");
+    // Each level's edge, the ratio cut and never rounded up to the level:
+    // against white 4.478, 2.995 and 3.033; against black 7.004 and 6.922.
+    const struct
+    {
+        std::uint8_t Grey;
+        const char* White;
+        const char* Black;
+    } edges[] = {
+        {0x77, "4.47:1 (AA large text / UI)", "4.68:1 (AA)"},
+        {0x76, "4.54:1 (AA)", "4.62:1 (AA)"},
+        {0x95, "2.99:1 (below AA)", "7.01:1 (AAA)"},
+        {0x94, "3.03:1 (AA large text / UI)", "6.92:1 (AA)"},
+        {0x59, "7.00:1 (AAA)", "2.99:1 (below AA)"},
+        {0x5A, "6.89:1 (AA)", "3.04:1 (AA large text / UI)"},
+    };
+    for (const auto& edge : edges)
+    {
+        const std::string tip = SwatchToolTip(ColorValueOf(edge.Grey, edge.Grey, edge.Grey));
+        EXPECT_EQ(tip.substr(0, tip.find("\nNearest")),
+                  std::string("Contrast with white: ") + edge.White + "\nContrast with black: " + edge.Black)
+            << edge.Grey;
+    }
 }
 
 // The nearest web name, by distance in OKLab: the name itself for its own

@@ -82,4 +82,6 @@ void RSwatchMenu::AddRecentColors(QMenu& menu) const
         recent->addAction(QIcon(swatch), QString::fromStdString(entry.Label),
                           [this, color] { Editor.TakeColor(color); });
     }
+    recent->addSeparator();
+    recent->addAction(QString::fromLatin1(ClearRecentColorsMenuText), [this] { Editor.RecentColors().Clear(); });
 }

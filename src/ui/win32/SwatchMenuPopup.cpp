@@ -19,6 +19,7 @@ namespace
 // Commands: n + 1 is the swatch menu's entry n, RecentCommand + n the n-th
 // recent colour, CopyAsCommand + n the Copy As submenu's entry n; 0 is the
 // menu closed without a choice.
+constexpr UINT ClearRecentCommand = 999;
 constexpr UINT RecentCommand = 1000;
 constexpr UINT CopyAsCommand = 2000;
 
@@ -79,6 +80,8 @@ HMENU SwatchPopup(const std::vector<RSwatchMenuEntry>& entries, const std::vecto
         item.dwItemData = recent[i].Color;
         ::SetMenuItemInfoA(recentMenu, static_cast<UINT>(i), TRUE, &item);
     }
+    ::AppendMenuA(recentMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(recentMenu, MF_STRING, ClearRecentCommand, WideText(ClearRecentColorsMenuText).c_str());
     ::AppendMenuW(menu, MF_POPUP | (recent.empty() ? MF_GRAYED : 0), reinterpret_cast<UINT_PTR>(recentMenu),
                   WideText(RecentColorsMenuTitle).c_str());
     return menu;
@@ -111,6 +114,8 @@ void RSwatchMenu::Show(POINT at) const
         else
             PutClipboardText(Form, entry.Text);
     }
+    else if (chosen == ClearRecentCommand)
+        Editor.RecentColors().Clear();
     else if (chosen >= RecentCommand && chosen < RecentCommand + recent.size())
         Editor.TakeColor(recent[chosen - RecentCommand].Color);
     else if (chosen > 0 && chosen <= entries.size() && entries[chosen - 1].Text.empty())

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 class ClipboardTest : public QObject
@@ -42,6 +43,21 @@ class ClipboardTest : public QObject
         auto* list = Find<QComboBox>("HexFormatCB");
         list->setCurrentIndex(format);
         emit list->activated(format);
+    }
+    // Opens the swatch's menu as a right click does and hands it to use,
+    // which must close it.
+    void WithSwatchMenu(const std::function<void(QMenu&)>& use)
+    {
+        QTimer::singleShot(200, [&use]
+        {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            use(*menu);
+            menu->close();
+        });
+        QWidget* swatch = Find<QWidget>("TheShape");
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), swatch->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(swatch, &request);
     }
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
     // Waits for the clipboard to hold text (the X server carries it).
@@ -291,31 +307,36 @@ private slots:
 
         QStringList labels;
         QList<QRgb> icons;
-        QTimer::singleShot(200, [&labels, &icons]
+        WithSwatchMenu([&labels, &icons](QMenu& menu)
         {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu != nullptr);
-            QMenu* recent = menu->findChild<QMenu*>("RecentColorsMenu");
+            QMenu* recent = menu.findChild<QMenu*>("RecentColorsMenu");
             QVERIFY(recent != nullptr);
             for (QAction* action : recent->actions())
             {
+                if (action->isSeparator())
+                    continue;
                 labels << action->text();
+                if (action->icon().isNull())
+                    continue;
                 const QImage icon = action->icon().pixmap(16).toImage();
                 icons << (icon.pixel(icon.width() / 2, icon.height() / 2) & 0xFFFFFF);
             }
-            if (recent->actions().size() > 2)
-                recent->actions()[2]->trigger();
-            menu->close();
+            recent->actions()[2]->trigger();
         });
-        QWidget* swatch = Find<QWidget>("TheShape");
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), swatch->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(swatch, &request);
         RColor takenColor(taken);
         QCOMPARE(labels, (QStringList{"#102030", QString::fromLatin1(takenColor.GetHexValue().Text()), "#C86432",
-                                      "#010203"}));
+                                      "#010203", QString::fromLatin1(ClearRecentColorsMenuText)}));
         QCOMPARE(icons, (QList<QRgb>{0x102030, qRgb(RedOfValue(taken), GreenOfValue(taken), BlueOfValue(taken)) & 0xFFFFFF,
                                      0xC86432, 0x010203}));
         QTRY_COMPARE(Rgb(), QStringLiteral("200,100,50"));
+
+        // Cleared, the history stays cleared after a restart.
+        WithSwatchMenu([](QMenu& menu) { menu.findChild<QMenu*>("RecentColorsMenu")->actions().last()->trigger(); });
+        Form->close();
+        Form = std::make_unique<TTWMainForm>();
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+        WithSwatchMenu([](QMenu& menu) { QVERIFY(!menu.findChild<QMenu*>("RecentColorsMenu")->isEnabled()); });
     }
 };
 

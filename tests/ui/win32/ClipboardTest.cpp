@@ -94,7 +94,8 @@ void ReadRecent(HMENU menu)
         for (int j = 0; recent != nullptr && j < ::GetMenuItemCount(recent); ++j)
         {
             char label[64] = {};
-            ::GetMenuStringA(recent, static_cast<UINT>(j), label, sizeof label, MF_BYPOSITION);
+            if (::GetMenuStringA(recent, static_cast<UINT>(j), label, sizeof label, MF_BYPOSITION) == 0)
+                continue; // the separator
             RecentEntries.push_back(label);
             MENUITEMINFOA item{};
             item.cbSize = sizeof item;
@@ -314,19 +315,32 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     ASSERT_EQ(Rgb(), "16,32,48");
     CloseAndRestart();
 
-    RSwatchMenu::BeforeShows = &ReadAndChoose;
-    SwatchMenu = &Form->SwatchMenu();
-    ::SetForegroundWindow(Form->Handle());
-    RECT bounds{};
-    ::GetWindowRect(Find("TheShape"), &bounds);
-    ChosenEntry = static_cast<int>(SwatchMenuEntries(0).size()) + 1; // the recent colours, after Copy As
-    ChosenRecent = 2;
-    RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
-    RSwatchMenu::BeforeShows = nullptr;
-    SwatchMenu = nullptr;
-    ChosenRecent = -1;
+    // Opens the menu with a right click on the swatch and chooses the recent
+    // submenu's entry of that number (none for -1).
+    const auto chooseRecent = [this](int recent)
+    {
+        RSwatchMenu::BeforeShows = &ReadAndChoose;
+        SwatchMenu = &Form->SwatchMenu();
+        ::SetForegroundWindow(Form->Handle());
+        RECT bounds{};
+        ::GetWindowRect(Find("TheShape"), &bounds);
+        ChosenEntry = recent < 0 ? -1 : static_cast<int>(SwatchMenuEntries(0).size()) + 1; // after Copy As
+        ChosenRecent = recent;
+        RealClick(POINT{bounds.left + 5, bounds.top + 5}, true);
+        RSwatchMenu::BeforeShows = nullptr;
+        SwatchMenu = nullptr;
+        ChosenRecent = -1;
+    };
+    chooseRecent(2);
     RColor printed(sampled);
-    EXPECT_EQ(RecentEntries, (std::vector<std::string>{"#102030", printed.GetHexValue().Text(), "#010203"}));
-    EXPECT_EQ(RecentSquares, (std::vector<COLORREF>{RGB(16, 32, 48), sampled, RGB(1, 2, 3)}));
+    EXPECT_EQ(RecentEntries, (std::vector<std::string>{"#102030", printed.GetHexValue().Text(), "#010203",
+                                                       ClearRecentColorsMenuText}));
+    EXPECT_EQ(RecentSquares, (std::vector<COLORREF>{RGB(16, 32, 48), sampled, RGB(1, 2, 3), CLR_INVALID}));
     EXPECT_EQ(Rgb(), "1,2,3");
+
+    // Cleared, the history stays cleared after a restart.
+    chooseRecent(3);
+    CloseAndRestart();
+    chooseRecent(-1);
+    EXPECT_EQ(RecentEntries, (std::vector<std::string>{ClearRecentColorsMenuText}));
 }
