@@ -142,9 +142,16 @@ bool ChoosePickPrinter(const RCommandLine& line, std::optional<RColorPrinter>& p
     return printer.has_value();
 }
 
-std::string PickedColorText(const RPickedColor& picked, const std::optional<RColorPrinter>& printer)
+RPickReport PickReport(const RPickAnswer& answer, const std::optional<RColorPrinter>& printer,
+                       const std::string& program)
 {
-    return printer ? printer->Print(picked.Color) : LiteralOf(picked.Color, picked.HexFormat);
+    RPickReport report{{}, {}, static_cast<int>(answer.Outcome)};
+    const RPickedColor& picked = answer.Picked;
+    if (answer.Outcome == RPickOutcome::Picked)
+        report.Output = (printer ? printer->Print(picked.Color) : LiteralOf(picked.Color, picked.HexFormat)) + "\n";
+    else if (!answer.Reason.empty())
+        report.Error = program + ": " + answer.Reason + "\n";
+    return report;
 }
 
 int RunConversionCommand(const RCommandLine& line, RConsole& console, const std::string& program)

@@ -51,9 +51,17 @@ std::optional<RColorPrinter> ChooseColorPrinter(const std::string& name, std::st
 // notation. False, with the lines for standard error in error, when no form
 // of that name can print: nothing may be picked then.
 bool ChoosePickPrinter(const RCommandLine& line, std::optional<RColorPrinter>& printer, std::string& error);
-// A pick's colour as --pick --print prints it: in printer's form, or else
-// in the notation the window had.
-std::string PickedColorText(const RPickedColor& picked, const std::optional<RColorPrinter>& printer);
+// What --pick --print writes and its exit status: the colour's line for
+// standard output, in printer's form or else in the notation the window had;
+// or, where nothing could be picked, the reason's line for standard error.
+struct RPickReport
+{
+    std::string Output;
+    std::string Error;
+    int Status;
+};
+RPickReport PickReport(const RPickAnswer& answer, const std::optional<RColorPrinter>& printer,
+                       const std::string& program);
 
 // --convert or --formats, as the line asks.
 int RunConversionCommand(const RCommandLine& line, RConsole& console, const std::string& program);

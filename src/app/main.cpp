@@ -34,29 +34,29 @@ std::string ProgramName(const char* argv0)
     return path.substr(path.find_last_of('/') + 1);
 }
 
-// One pick without the window: the colour on standard output, in printer's
-// form or else the saved notation, and 0; or 1 when the user cancelled it.
-// FIXME: a pick that cannot start (no session bus under Wayland) also ends
-// with 1, so a script cannot tell it from the user's cancel.
-int PickAndPrint(const std::optional<RColorPrinter>& printer)
+// One pick without the window: the colour on standard output and 0, 1 when
+// the user cancelled it, 3 when nothing can be picked here (the reason on
+// standard error).
+int PickAndPrint(const std::optional<RColorPrinter>& printer, const std::string& program)
 {
-    int status = 1;
+    int status = static_cast<int>(RPickOutcome::CannotPick);
     QtHelpHost help;
     TTWMainForm form;
-    form.PickOnce([&status, &printer](const std::optional<RPickedColor>& picked)
+    form.PickOnce([&status, &printer, &program](const RPickAnswer& answer)
     {
-        if (picked)
-        {
-            std::printf("%s\n", PickedColorText(*picked, printer).c_str());
-            status = std::fflush(stdout) == 0 ? 0 : 1;
-        }
+        const RPickReport report = PickReport(answer, printer, program);
+        status = report.Status;
+        std::fputs(report.Error.c_str(), stderr);
+        if (std::fputs(report.Output.c_str(), stdout) < 0 || std::fflush(stdout) != 0)
+            status = 1;
         QCoreApplication::exit();
     });
     QApplication::exec();
     return status;
 }
 
-int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::optional<RColorPrinter>& printer)
+int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::optional<RColorPrinter>& printer,
+               const std::string& program)
 {
     ReturnLargeBlocksToTheSystem();
     QApplication application(argc, argv);
@@ -72,7 +72,7 @@ int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::opti
     try
     {
         if (line.Print)
-            return PickAndPrint(printer);
+            return PickAndPrint(printer, program);
         RInstanceChannel channel(DisplayName());
         if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
             return 0;
@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
     if (!DisplayAvailable(line.Platform, line.Display, reason))
     {
         std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
-        return 1;
+        return line.Print ? static_cast<int>(RPickOutcome::CannotPick) : 1;
     }
-    return RunProgram(argc, argv, line, printer);
+    return RunProgram(argc, argv, line, printer, program);
 }

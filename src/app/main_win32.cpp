@@ -49,15 +49,21 @@ void Tell(const std::string& text, bool error)
         ::MessageBoxA(nullptr, text.c_str(), MainFormLayout().Caption, MB_OK | (error ? MB_ICONERROR : 0));
 }
 
+// One pick without the window: 0 with the colour printed, 1 cancelled, 3
+// when nothing can be picked (the reason on standard error).
 int PickAndPrint(const std::optional<RColorPrinter>& printer)
 {
-    int status = 1;
+    int status = static_cast<int>(RPickOutcome::CannotPick);
     Win32HelpHost help;
     TTWMainForm form;
-    form.PickOnce([&status, &printer](const std::optional<RPickedColor>& picked)
+    form.PickOnce([&status, &printer](const RPickAnswer& answer)
     {
-        if (picked && WriteStandardOutput(PickedColorText(*picked, printer) + "\n"))
-            status = 0;
+        const RPickReport report = PickReport(answer, printer, "Tintwell");
+        status = report.Status;
+        if (!report.Error.empty())
+            WriteStandardError(report.Error);
+        if (!report.Output.empty() && !WriteStandardOutput(report.Output))
+            status = 1;
         ::PostQuitMessage(0);
     });
     RunMessageLoop();

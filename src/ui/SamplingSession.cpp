@@ -1,13 +1,16 @@
 #include "ui/SamplingSession.h"
 
 #include "ui/RColorEditor.h"
+#include "ui/WindowTexts.h"
+
+#include <utility>
 
 void RSamplingSession::Begin(bool copied)
 {
     Cancelled = false;
     MouseSelecting = copied;
     if (!copied)
-        Answer(false);
+        Answer(RPickOutcome::CannotPick, WindowTexts::ScreenNotCopied);
 }
 
 void RSamplingSession::Follow(ColorValue pixel)
@@ -31,7 +34,7 @@ void RSamplingSession::End()
     MouseSelecting = false;
     if (!Cancelled)
         Editor.KeepCurrentColor();
-    Answer(!Cancelled);
+    Answer(Cancelled ? RPickOutcome::Cancelled : RPickOutcome::Picked);
 }
 
 void RSamplingSession::PickerPicked(ColorValue color)
@@ -40,18 +43,16 @@ void RSamplingSession::PickerPicked(ColorValue color)
     Editor.TakeColor(color);
 }
 
-void RSamplingSession::PickerEnded()
+void RSamplingSession::PickerEnded(const std::string& failure)
 {
-    Answer(PickerTook);
-    PickerTook = false;
+    if (std::exchange(PickerTook, false))
+        Answer(RPickOutcome::Picked);
+    else
+        Answer(failure.empty() ? RPickOutcome::Cancelled : RPickOutcome::CannotPick, failure);
 }
 
-void RSamplingSession::Answer(bool taken)
+void RSamplingSession::Answer(RPickOutcome outcome, const std::string& reason)
 {
-    if (!Done)
-        return;
-    std::optional<RPickedColor> picked;
-    if (taken)
-        picked = RPickedColor{Editor.Color().GetColor(), Editor.Color().GetHexFormat()};
-    Done(picked);
+    if (Done)
+        Done({outcome, {Editor.Color().GetColor(), Editor.Color().GetHexFormat()}, reason});
 }

@@ -3,7 +3,7 @@
 #include "colour/ColorValue.h"
 
 #include <functional>
-#include <optional>
+#include <string>
 
 class RColorEditor;
 
@@ -13,6 +13,23 @@ struct RPickedColor
 {
     ColorValue Color;
     int HexFormat;
+};
+
+// How a pick from the command line ended; each value is the process's exit
+// status, so that a script can tell the user's cancel from a desktop where
+// nothing can be picked (2 is the command line's own error).
+enum class RPickOutcome
+{
+    Picked = 0,
+    Cancelled = 1,
+    CannotPick = 3,
+};
+
+struct RPickAnswer
+{
+    RPickOutcome Outcome;
+    RPickedColor Picked; // meaningful when Picked
+    std::string Reason;  // why nothing could be picked, for standard error
 };
 
 // What a key pressed on the sampling window does.
@@ -32,17 +49,17 @@ enum class RSamplingKey
 class RSamplingSession
 {
 public:
-    using RDone = std::function<void(const std::optional<RPickedColor>&)>;
+    using RDone = std::function<void(const RPickAnswer&)>;
 
     explicit RSamplingSession(RColorEditor& editor) : Editor(editor) {}
 
     // From now on this run is one pick for the command line; done gets its
-    // answer once: the colour taken, or nothing.
+    // answer once: the colour taken, cancelled, or why none can be picked.
     void PickForCommandLine(RDone done) { Done = std::move(done); }
     bool IsCommandLinePick() const { return static_cast<bool>(Done); }
 
     // The screen was copied and shown (copied), or could not be: sampling
-    // then never starts, and a pick from the command line ends with nothing.
+    // then never starts, and a pick from the command line cannot pick.
     void Begin(bool copied);
     bool IsSampling() const { return MouseSelecting; }
 
@@ -63,11 +80,11 @@ public:
     // The desktop's own picker (where no copy can be had) gave color.
     void PickerPicked(ColorValue color);
     // It has ended, with a colour or without: the answer for a command-line
-    // pick.
-    void PickerEnded();
+    // pick. failure says why it could not pick; empty when the user cancelled.
+    void PickerEnded(const std::string& failure = {});
 
 private:
-    void Answer(bool taken);
+    void Answer(RPickOutcome outcome, const std::string& reason = {});
 
     RColorEditor& Editor;
     RDone Done;

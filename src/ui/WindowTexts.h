@@ -25,6 +25,9 @@ inline constexpr const char* PortalNoAnswer = "The desktop portal did not answer
 inline constexpr const char* PortalStopped = "The desktop portal stopped before a colour was picked.";
 inline constexpr const char* PickerGaveNoColour = "The desktop's colour picker gave no colour.";
 inline constexpr const char* PickerFailed = "The desktop's colour picker could not pick a colour.";
+// Why a pick from the command line ended without sampling, where the
+// display server refused a copy of the screen.
+inline constexpr const char* ScreenNotCopied = "The display server gave no copy of the screen to pick from.";
 // Said once a run where the desktop gave no copy of the screen to sample,
 // and its own picker takes the colour instead.
 inline constexpr const char* NoScreenCopy =

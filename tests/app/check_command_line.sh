@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program from a terminal: the informational options print and exit 0
 # without any display; an unknown option is one line and exit 2; no display
-# is one line and exit 1, never the toolkit's abort; the conversions need no
+# is one line and exit 1 (3 for a pick that prints), never the toolkit's abort; the conversions need no
 # display either, and answer with their exit codes.
 #   check_command_line.sh PROGRAM
 set -uo pipefail
@@ -45,6 +45,8 @@ expect "a missing value" 2 0 1 "needs a value" -platform
 expect "no display" 1 0 1 "^tintwell: no display" 
 expect "an X server that is not there" 1 0 1 "DISPLAY=:" -display :97
 expect "no compositor" 1 0 1 "no display" -platform wayland
+# A script's pick tells a place where nothing can be picked from a cancel.
+expect "--pick --print without a display" 3 0 1 "no display" --pick --print
 # Nothing was written for any of these.
 if [ -n "$(ls -A "$home")" ]; then
     echo "FAIL: files were made in the home folder:"; find "$home"

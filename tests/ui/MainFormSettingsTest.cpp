@@ -189,7 +189,7 @@ TEST_F(MainFormSettingsTest, WhatIsNotKnownOrNotTheUsersIsNotSaved)
     store.reset();
     {
         auto pick = Open();
-        Sampling.PickForCommandLine([](const std::optional<RPickedColor>&) {});
+        Sampling.PickForCommandLine([](const RPickAnswer&) {});
         Editor.TakeColor(ColorValueOf(1, 2, 3));
         SaveMainFormSettings(*pick, {ColorValueOf(1, 2, 3), 3, true}, Editor, Sampling);
     }

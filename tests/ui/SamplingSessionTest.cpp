@@ -3,12 +3,12 @@
 // answers.
 #include "colour/ColorNotation.h"
 #include "ui/SamplingSession.h"
+#include "ui/WindowTexts.h"
 
 #include "support/FakeEditorView.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,15 +23,27 @@ protected:
     FakeEditorView View;
     RColorEditor Editor{View};
     RSamplingSession Session{Editor};
-    std::vector<std::optional<std::string>> Answers;
+    // "0x00FF0000" for a colour picked (as the command line prints it by
+    // default), "cancelled", or "cannot: " and the reason.
+    std::vector<std::string> Answers;
 
     SamplingSessionTest() { View.Editor = &Editor; }
     void PickForCommandLine()
     {
-        // The answer as the command line prints it by default.
-        Session.PickForCommandLine([this](const std::optional<RPickedColor>& picked)
+        Session.PickForCommandLine([this](const RPickAnswer& answer)
         {
-            Answers.push_back(picked ? std::optional(LiteralOf(picked->Color, picked->HexFormat)) : std::nullopt);
+            switch (answer.Outcome)
+            {
+            case RPickOutcome::Picked:
+                Answers.push_back(LiteralOf(answer.Picked.Color, answer.Picked.HexFormat));
+                break;
+            case RPickOutcome::Cancelled:
+                Answers.push_back("cancelled");
+                break;
+            case RPickOutcome::CannotPick:
+                Answers.push_back("cannot: " + answer.Reason);
+                break;
+            }
         });
     }
 };
@@ -76,7 +88,7 @@ TEST_F(SamplingSessionTest, KeysTakeOrCancelOnlyWhereTheyMay)
     {
         RSamplingSession session(Editor);
         if (test.CommandLine)
-            session.PickForCommandLine([](const std::optional<RPickedColor>&) {});
+            session.PickForCommandLine([](const RPickAnswer&) {});
         EXPECT_EQ(session.KeyPressed(test.TypesCharacter, test.Escape), test.Does)
             << test.TypesCharacter << test.Escape << test.CommandLine;
     }
@@ -93,10 +105,12 @@ TEST_F(SamplingSessionTest, APickFromTheCommandLineAnswersOnce)
     Session.Take(Blue);
     Session.End();
     ASSERT_EQ(Answers.size(), 1u);
-    EXPECT_EQ(Answers[0], std::optional<std::string>("0x00FF0000")); // in the saved notation
+    EXPECT_EQ(Answers[0], "0x00FF0000"); // in the saved notation
 }
 
-TEST_F(SamplingSessionTest, CancelledOrImpossiblePicksAnswerNothingAndKeepNothing)
+// A script must tell the user's cancel from a desktop where nothing can be
+// picked: they answer apart, and keep nothing.
+TEST_F(SamplingSessionTest, CancelledOrImpossiblePicksAnswerApartAndKeepNothing)
 {
     PickForCommandLine();
     Session.Begin(true);
@@ -105,7 +119,7 @@ TEST_F(SamplingSessionTest, CancelledOrImpossiblePicksAnswerNothingAndKeepNothin
     Session.End();
     Session.Begin(false); // the screen could not be copied
     EXPECT_FALSE(Session.IsSampling());
-    EXPECT_EQ(Answers, (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
+    EXPECT_EQ(Answers, (std::vector<std::string>{"cancelled", std::string("cannot: ") + WindowTexts::ScreenNotCopied}));
     EXPECT_TRUE(Editor.RecentColors().Colors().empty());
 }
 
@@ -113,8 +127,9 @@ TEST_F(SamplingSessionTest, TheDesktopsPickerAnswersWithWhatItGave)
 {
     PickForCommandLine();
     Session.PickerEnded(); // cancelled in the desktop's picker
+    Session.PickerEnded("no portal");
     Session.PickerPicked(Red);
     Session.PickerEnded();
-    EXPECT_EQ(Answers, (std::vector<std::optional<std::string>>{std::nullopt, std::string("#FF0000")}));
+    EXPECT_EQ(Answers, (std::vector<std::string>{"cancelled", "cannot: no portal", "#FF0000"}));
     EXPECT_EQ(Editor.RecentColors().Colors(), std::vector<ColorValue>{Red});
 }

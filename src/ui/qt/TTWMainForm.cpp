@@ -363,14 +363,10 @@ void TTWMainForm::EndPortalSelect(const QString& explanation)
         }
     }
     SetSelectButtonsEnabled(true);
-    if (!explanation.isEmpty())
-    {
-        if (TheSampling.IsCommandLinePick())
-            std::fprintf(stderr, "%s\n", explanation.toLocal8Bit().constData());
-        else
-            QMessageBox::information(this, QString::fromLatin1(MainFormLayout().Caption), explanation);
-    }
-    TheSampling.PickerEnded();
+    // A pick from the command line gives the reason to its caller instead.
+    if (!explanation.isEmpty() && !TheSampling.IsCommandLinePick())
+        QMessageBox::information(this, QString::fromLatin1(MainFormLayout().Caption), explanation);
+    TheSampling.PickerEnded(explanation.toStdString());
 }
 
 void TTWMainForm::SetSelectButtonsEnabled(bool enabled)

@@ -8,6 +8,7 @@
 #include "settings/RAppReg.h"
 #include "colour/ColorNotation.h"
 #include "ui/qt/TOutputPanes.h"
+#include "ui/WindowTexts.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/TestFolder.h"
@@ -142,15 +143,16 @@ private slots:
     }
 
     // A pick from the command line on Wayland: the desktop's answer as a
-    // literal in the saved notation, or nothing when the user cancelled;
-    // no window and no message box either way.
+    // literal in the saved notation, cancelled, or why it cannot pick; no
+    // window and no message box either way.
     void OnePickWithoutTheWindow_data()
     {
         QTest::addColumn<QStringList>("how");
         QTest::addColumn<QString>("printed");
         QTest::newRow("picked") << QStringList{"answer", "1", "0.5", "0.2"} << "#FF8033";
-        QTest::newRow("cancelled") << QStringList{"cancel"} << QString();
-        QTest::newRow("failed") << QStringList{"fail"} << QString();
+        QTest::newRow("cancelled") << QStringList{"cancel"} << "cancelled";
+        QTest::newRow("failed") << QStringList{"fail"}
+                                << QString("cannot: ") + QString::fromUtf8(WindowTexts::PickerFailed);
     }
     void OnePickWithoutTheWindow()
     {
@@ -159,18 +161,17 @@ private slots:
         Form.reset();
         StartPortal(how);
         TTWMainForm picker;
-        bool ended = false;
-        std::optional<std::string> literal;
-        picker.PickOnce([&](const std::optional<RPickedColor>& picked)
+        std::optional<QString> answered;
+        picker.PickOnce([&](const RPickAnswer& answer)
         {
-            ended = true;
-            if (picked)
-                literal = LiteralOf(picked->Color, picked->HexFormat);
+            if (answer.Outcome == RPickOutcome::Picked)
+                answered = QString::fromStdString(LiteralOf(answer.Picked.Color, answer.Picked.HexFormat));
+            else
+                answered = answer.Outcome == RPickOutcome::Cancelled ? QString("cancelled")
+                                                                    : "cannot: " + QString::fromStdString(answer.Reason);
         });
-        QTRY_VERIFY_WITH_TIMEOUT(ended, 5000);
-        QCOMPARE(literal.has_value(), !printed.isEmpty());
-        if (literal)
-            QCOMPARE(QString::fromStdString(*literal), printed);
+        QTRY_VERIFY_WITH_TIMEOUT(answered.has_value(), 5000);
+        QCOMPARE(*answered, printed);
         QVERIFY(!picker.isVisible());
         QVERIFY(Explanations.isEmpty());
     }
