@@ -67,23 +67,4 @@ export WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland
 swaymsg create_output >/dev/null
 swaymsg output HEADLESS-1 mode 1000x700 position 0 0 scale 1 >/dev/null
 swaymsg output HEADLESS-2 mode 1200x900 position 1000 50 scale 1.5 >/dev/null
-# A private bus whose services are only those the caller lists.
-services=$runtime/dbus-services
-mkdir -p "$services"
-cat >"$runtime/session.conf" <<BUS
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=$runtime</listen>
-  <standard_session_servicedirs/>
-  <servicedir>$services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-BUS
-export TINTWELL_TEST_DBUS_SERVICES=$services
-dbus-run-session --config-file="$runtime/session.conf" -- "$@"
+"$(dirname "$0")/with-private-bus.sh" "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a test program as a Wayland client of a headless weston, with a
-# private session bus of its own, and stops both afterwards. Exits with the
+# private session bus of its own that starts none of the machine's services, and stops both afterwards. Exits with the
 # program's status.
 #   with-wayland.sh PROGRAM [ARGUMENTS...]
 set -uo pipefail
@@ -23,4 +23,4 @@ if [ ! -S "$runtime/$socket" ]; then
 fi
 unset DISPLAY
 export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
-dbus-run-session -- "$@"
+"$(dirname "$0")/../../support/with-private-bus.sh" "$@"
