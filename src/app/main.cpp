@@ -74,8 +74,11 @@ int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::opti
         if (line.Print)
             return PickAndPrint(printer, program);
         RInstanceChannel channel(DisplayName());
-        if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
+        std::string notice;
+        if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show, notice))
             return 0;
+        if (!notice.empty())
+            std::fprintf(stderr, "%s: %s\n", program.c_str(), notice.c_str());
         // Callers are answered from the event loop, whenever they come.
         std::optional<QSocketNotifier> callers;
         if (channel.WatchedSocket() >= 0)

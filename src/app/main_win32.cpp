@@ -77,8 +77,11 @@ int RunProgram(const RCommandLine& line, const std::optional<RColorPrinter>& pri
     if (!line.Print)
     {
         channel.emplace("");
-        if (!BecomeTheInstance(*channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show))
+        std::string notice;
+        if (!BecomeTheInstance(*channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show, notice))
             return 0;
+        if (!notice.empty())
+            WriteStandardError("Tintwell: " + notice + "\n");
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);

@@ -1,16 +1,29 @@
 #include "instance/InstanceChannel.h"
 
-bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request)
+bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request, std::string& notice)
 {
+    notice.clear();
+    if (!channel.HasMeetingPoint())
+    {
+        notice = channel.Problem();
+        return true;
+    }
     // Two starts at once: the one that loses the channel asks the other.
-    // FIXME: a running instance that is frozen answers nobody, and every
-    // later start waits for it in full twice before it runs on its own.
     for (int attempt = 0; attempt < 2; ++attempt)
     {
-        if (channel.HandOver(request))
+        switch (channel.HandOver(request))
+        {
+        case RHandOver::Taken:
             return false;
-        if (channel.Listen())
+        case RHandOver::NoAnswer:
+            // Waiting longer would only make every later start hang too.
+            notice = InstanceNoAnswerNotice;
             return true;
+        case RHandOver::NoneRunning:
+            if (channel.Listen())
+                return true;
+            break;
+        }
     }
     return true; // alone, without a channel
 }

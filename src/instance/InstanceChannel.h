@@ -25,8 +25,13 @@ public:
     RInstanceChannel(const RInstanceChannel&) = delete;
     RInstanceChannel& operator=(const RInstanceChannel&) = delete;
 
-    // Hands request to the running instance; true when it took it.
-    bool HandOver(RInstanceRequest request) const;
+    // Hands request to the running instance, waiting for its answer no
+    // longer than InstanceAnswerWaitMs.
+    RHandOver HandOver(RInstanceRequest request) const;
+    // False when there is no private place to meet in: every start then
+    // runs on its own. Why, for standard error, in Problem.
+    bool HasMeetingPoint() const;
+    std::string Problem() const;
     // Becomes the instance later starts reach; false when the channel cannot
     // be had (another holds it, or the system refuses): the program may
     // then run on its own.
@@ -56,5 +61,6 @@ inline constexpr const char* MainWindowClass = "TTWMainForm";
 
 // The window, or the running instance's: a start that finds the program
 // running hands its request over and ends. True when this process is to
-// show the window.
-bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request);
+// show the window; notice then says why it runs alone where it should not
+// (empty otherwise), for standard error.
+bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request, std::string& notice);

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -14,27 +16,26 @@
 namespace
 {
 
-// The session's runtime folder, private to the user by its definition;
-// otherwise a folder of the user's own in the temporary folder, trusted
-// only when it is a real folder of this user's that nobody else may enter.
-// Empty when there is none to be had.
-std::string PrivateFolder()
+// A real folder of this user's that nobody else may enter.
+bool IsPrivateFolder(const std::string& folder)
 {
-    // FIXME: a start with XDG_RUNTIME_DIR and one without it on the same
-    // display meet in different folders and do not find each other; and a
-    // folder in /tmp taken by another user leaves the program without a
-    // channel, silently.
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat status{};
-    if (runtime != nullptr && *runtime == '/' && ::stat(runtime, &status) == 0 && S_ISDIR(status.st_mode) &&
-        status.st_uid == ::getuid())
-        return runtime;
-    const std::string own = "/tmp/tintwell-" + std::to_string(::getuid());
-    ::mkdir(own.c_str(), 0700);
-    if (::lstat(own.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != ::getuid() ||
-        (status.st_mode & 077) != 0)
-        return {};
-    return own;
+    return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
+           (status.st_mode & 077) == 0;
+}
+
+// The first private folder of the candidates, the one in the temporary
+// folder made when it comes to that; empty when there is none to be had.
+std::string PrivateFolder(const std::vector<std::string>& candidates)
+{
+    for (const std::string& folder : candidates)
+    {
+        if (&folder == &candidates.back())
+            ::mkdir(folder.c_str(), 0700);
+        if (IsPrivateFolder(folder))
+            return folder;
+    }
+    return {};
 }
 
 bool Address(const std::string& path, sockaddr_un& address)
@@ -47,18 +48,25 @@ bool Address(const std::string& path, sockaddr_un& address)
     return true;
 }
 
-// A connected socket to path, or -1 when no one listens there.
+// A socket connected to path, or -1 with the reason in errno: no one
+// listens there (ECONNREFUSED, ENOENT), or someone does but takes no calls
+// (EAGAIN: the queue of callers is full). It never waits.
 int Connect(const std::string& path)
 {
     sockaddr_un address;
     if (!Address(path, address))
+    {
+        errno = ENOENT;
         return -1;
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    }
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0)
         return -1;
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
     {
+        const int reason = errno;
         ::close(socket);
+        errno = reason;
         return -1;
     }
     return socket;
@@ -92,15 +100,19 @@ bool WriteAll(int socket, const std::string& text)
 struct RInstanceChannel::RState
 {
     std::string SocketPath;
+    std::string Problem;
     int Listener = -1;
     RReceiver Receiver;
 };
 
 RInstanceChannel::RInstanceChannel(const std::string& display) : State(std::make_unique<RState>())
 {
-    const std::string folder = PrivateFolder();
+    const std::vector<std::string> candidates = InstanceFolderCandidates(std::getenv("XDG_RUNTIME_DIR"), ::getuid());
+    const std::string folder = PrivateFolder(candidates);
     if (!folder.empty())
         State->SocketPath = folder + '/' + InstanceChannelName(display);
+    else
+        State->Problem = InstanceNoFolderNotice(candidates.back());
 }
 
 RInstanceChannel::~RInstanceChannel()
@@ -112,16 +124,26 @@ RInstanceChannel::~RInstanceChannel()
     }
 }
 
-bool RInstanceChannel::HandOver(RInstanceRequest request) const
+RHandOver RInstanceChannel::HandOver(RInstanceRequest request) const
 {
     const int socket = Connect(State->SocketPath);
     if (socket < 0)
-        return false;
+        return errno == EAGAIN ? RHandOver::NoAnswer : RHandOver::NoneRunning;
     std::string answer;
     const bool taken = WriteAll(socket, InstanceRequestLine(request)) &&
                        ReadLine(socket, answer, InstanceAnswerWaitMs) && answer == InstanceRequestTaken;
     ::close(socket);
-    return taken;
+    return taken ? RHandOver::Taken : RHandOver::NoAnswer;
+}
+
+bool RInstanceChannel::HasMeetingPoint() const
+{
+    return !State->SocketPath.empty();
+}
+
+std::string RInstanceChannel::Problem() const
+{
+    return State->Problem;
 }
 
 bool RInstanceChannel::Listen()
@@ -137,13 +159,13 @@ bool RInstanceChannel::Listen()
     bool bound = bind();
     if (!bound && errno == EADDRINUSE)
     {
-        // Left over, or someone is alive there: only a socket file that no
-        // one answers at is taken over.
+        // Left over, or someone is alive there (answering or too busy to
+        // take calls): only a socket file that no one listens at is taken over.
         struct stat status{};
         const int alive = Connect(path);
         if (alive >= 0)
             ::close(alive);
-        else if (::lstat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) && ::unlink(path.c_str()) == 0)
+        else if (errno != EAGAIN && ::lstat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) && ::unlink(path.c_str()) == 0)
             bound = bind();
     }
     if (!bound || ::chmod(path.c_str(), 0600) != 0 || ::listen(socket, 4) != 0)

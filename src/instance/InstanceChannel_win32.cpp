@@ -43,10 +43,10 @@ RInstanceChannel::~RInstanceChannel()
         ::CloseHandle(State->Name);
 }
 
-bool RInstanceChannel::HandOver(RInstanceRequest request) const
+RHandOver RInstanceChannel::HandOver(RInstanceRequest request) const
 {
     if (!State->Another)
-        return false;
+        return RHandOver::NoneRunning;
     const std::string line = InstanceRequestLine(request);
     const std::string text = line.substr(0, line.size() - 1); // the message has its own length
     for (int waited = 0; waited < WindowWaitMs; waited += 50)
@@ -61,13 +61,25 @@ bool RInstanceChannel::HandOver(RInstanceRequest request) const
             ::AllowSetForegroundWindow(process);
             COPYDATASTRUCT data{RequestTag, static_cast<DWORD>(text.size()), const_cast<char*>(text.data())};
             DWORD_PTR answer = FALSE;
-            return ::SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                                         InstanceAnswerWaitMs, &answer) != 0 &&
-                   answer == TRUE;
+            const bool taken = ::SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                                     SMTO_ABORTIFHUNG, InstanceAnswerWaitMs, &answer) != 0 &&
+                               answer == TRUE;
+            return taken ? RHandOver::Taken : RHandOver::NoAnswer;
         }
         ::Sleep(50);
     }
-    return false;
+    // The name is held, but no window came: the one that holds it hangs.
+    return RHandOver::NoAnswer;
+}
+
+bool RInstanceChannel::HasMeetingPoint() const
+{
+    return State->Name != nullptr;
+}
+
+std::string RInstanceChannel::Problem() const
+{
+    return HasMeetingPoint() ? std::string() : InstanceNoNameNotice;
 }
 
 bool RInstanceChannel::Listen()

@@ -35,3 +35,20 @@ std::string InstanceChannelName(std::string_view display)
     }
     return name;
 }
+
+std::vector<std::string> InstanceFolderCandidates(const char* runtimeFolder, unsigned user)
+{
+    std::vector<std::string> folders;
+    const std::string own = "/run/user/" + std::to_string(user);
+    if (runtimeFolder != nullptr && runtimeFolder[0] == '/' && own != runtimeFolder)
+        folders.emplace_back(runtimeFolder);
+    folders.push_back(own);
+    folders.push_back("/tmp/tintwell-" + std::to_string(user));
+    return folders;
+}
+
+std::string InstanceNoFolderNotice(const std::string& lastFolder)
+{
+    return "no private folder to meet other starts in (" + lastFolder +
+           " is not this user's alone); running without single-instance";
+}

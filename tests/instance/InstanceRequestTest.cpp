@@ -39,3 +39,25 @@ TEST(InstanceRequest, RequestsReadBackAndNothingElseIsOne)
     for (const char* other : {"", "PICK", "pick ", "pick\n", "picks", "quit"})
         EXPECT_FALSE(ParseInstanceRequest(other, untouched)) << other;
 }
+
+// A start with the session's runtime folder in its environment and one
+// without it (from a terminal that lost it, a cron job) meet in the user's
+// runtime folder; the temporary folder is the last resort.
+TEST(InstanceRequest, StartsWithAndWithoutTheRuntimeFolderMeetInOne)
+{
+    using Folders = std::vector<std::string>;
+    const struct
+    {
+        const char* Runtime;
+        Folders Candidates;
+    } cases[] = {
+        {"/run/user/1000", {"/run/user/1000", "/tmp/tintwell-1000"}},
+        {nullptr, {"/run/user/1000", "/tmp/tintwell-1000"}},
+        {"", {"/run/user/1000", "/tmp/tintwell-1000"}},
+        {"relative/folder", {"/run/user/1000", "/tmp/tintwell-1000"}},
+        {"/tmp/session", {"/tmp/session", "/run/user/1000", "/tmp/tintwell-1000"}},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(InstanceFolderCandidates(test.Runtime, 1000), test.Candidates)
+            << (test.Runtime != nullptr ? test.Runtime : "(none)");
+}

@@ -2,6 +2,7 @@
 // window manager: "tintwell --pick" with no Tintwell running, with one
 // running, and after one was killed; "tintwell --pick --print" printing the
 // clicked pixel's literal or cancelled by Escape.
+#include "instance/InstanceRequest.h"
 #include "settings/RAppReg.h"
 #include "ui/qt/TTWMainForm.h"
 
@@ -162,6 +163,26 @@ private slots:
         ClickWhenSampling(1000, 300);
         Terminate(tintwell);
         QCOMPARE(SavedColor(), ColorOfCode(CodeOf(1000, 300)));
+    }
+
+    // Regression: a stopped Tintwell made every later start wait for ever.
+    // Now a start says so and picks on its own within the answer's limit,
+    // however many came before it.
+    void AStoppedTintwellHoldsNoStart()
+    {
+        QProcess& stopped = Start({});
+        QTRY_VERIFY_WITH_TIMEOUT(Desktop->ClientTitled(Caption) != XCB_NONE, 10000);
+        ::kill(static_cast<pid_t>(stopped.processId()), SIGSTOP);
+        for (int earlier = 0; earlier < 5; ++earlier)
+            Start({"--pick"}).closeWriteChannel(); // a hot key pressed again and again
+        QProcess& tintwell = Start({"--pick"});
+        QVERIFY(tintwell.waitForStarted(5000));
+        QElapsedTimer waited;
+        waited.start();
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += tintwell.readAllStandardError()).contains("did not answer"), 5000);
+        QVERIFY2(waited.elapsed() < InstanceAnswerWaitMs + 1500, qPrintable(QString::number(waited.elapsed()) + said));
+        ::kill(static_cast<pid_t>(stopped.processId()), SIGCONT);
     }
 
     // In the saved notation (C++ here), with no window shown and nothing saved.
