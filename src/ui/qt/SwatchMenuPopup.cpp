@@ -19,10 +19,13 @@ RSwatchMenu::RSwatchMenu(QWidget* swatch, RColorEditor& editor, const RColorClip
     connect(Swatch, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { Show(at); });
 }
 
+void RSwatchMenu::ShowBelowSwatch() const
+{
+    Show(Swatch->rect().bottomLeft());
+}
+
 void RSwatchMenu::Show(const QPoint& at) const
 {
-    // FIXME: the menu opens only at a right click on the swatch: Shift+F10
-    // and the menu key cannot reach it from the keyboard.
     QMenu menu;
     menu.setObjectName("SwatchMenu");
     for (const RSwatchMenuEntry& entry : SwatchMenuEntries(Editor.Color().GetColor()))

@@ -16,6 +16,8 @@ class RSwatchMenu : public QObject
 {
 public:
     RSwatchMenu(QWidget* swatch, RColorEditor& editor, const RColorClipboard& clipboard);
+    // Opened from the keyboard: below the swatch.
+    void ShowBelowSwatch() const;
 
 private:
     void Show(const QPoint& at) const;

@@ -3,6 +3,7 @@
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
+#include "ui/FormKeys.h"
 #include "ui/SwatchMenu.h"
 #include "ui/WindowTexts.h"
 #include "ui/qt/ClickFilter.h"
@@ -124,14 +125,40 @@ void TTWMainForm::ConnectKeys()
         if (QWidget::keyboardGrabber() == nullptr)
             HelpBtnClick();
     });
-    // The dropper from the keyboard, from whichever control has the focus:
-    // the select buttons never take it. Not while one is under way.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), this), &QShortcut::activated, this,
-            [this]
+    for (const RFormKey& key : FormKeys)
     {
-        if (MouseSelectSBtn->isEnabled() && QWidget::keyboardGrabber() == nullptr)
+        const int code = key.Key == RFormKeyName::F10    ? Qt::Key_F10
+                         : key.Key == RFormKeyName::Menu ? Qt::Key_Menu
+                                                         : Qt::Key_A + (key.Letter - 'A');
+        const Qt::KeyboardModifiers held = (key.Ctrl ? Qt::ControlModifier : Qt::NoModifier) |
+                                           (key.Shift ? Qt::ShiftModifier : Qt::NoModifier);
+        const QKeySequence keys(QKeyCombination(held, static_cast<Qt::Key>(code)));
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, command = key.Command]
+        {
+            if (QWidget::keyboardGrabber() == nullptr)
+                RunFormCommand(command);
+        });
+    }
+}
+
+void TTWMainForm::RunFormCommand(RFormCommand command)
+{
+    // The select buttons never take the focus, so their keys work from
+    // whichever control has it; not while a selection is under way.
+    switch (command)
+    {
+    case RFormCommand::SelectWithMouse:
+        if (MouseSelectSBtn->isEnabled())
             MouseSelectSBtnClick();
-    });
+        break;
+    case RFormCommand::SelectFromDialog:
+        if (ColorDlgSelectSBtn->isEnabled())
+            TheEditor.ColorDlgSelectSBtnClick();
+        break;
+    case RFormCommand::SwatchMenu:
+        TheSwatchMenu->ShowBelowSwatch();
+        break;
+    }
 }
 
 void TTWMainForm::showEvent(QShowEvent* event)

@@ -37,6 +37,7 @@ class RUpDown;
 // are the core's too.
 class RColorClipboard;
 class RSwatchMenu;
+enum class RFormCommand;
 
 class TTWMainForm : public QWidget, public RColorEditorView, public RMainFormView, public RPlaceableWindow
 {
@@ -122,6 +123,7 @@ private:
     void ConnectHandlers();
     // The window's own keys: F1 and Ctrl+Shift+D.
     void ConnectKeys();
+    void RunFormCommand(RFormCommand command);
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();

@@ -3,6 +3,7 @@
 #include "instance/InstanceChannel.h"
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
+#include "ui/FormKeys.h"
 #include "ui/FormLayout.h"
 #include "ui/win32/ColorClipboard.h"
 #include "ui/win32/Dpi.h"
@@ -235,8 +236,7 @@ bool TTWMainForm::FormContextMenu(LPARAM lParam)
 {
     // The swatch's menu: a right click on it (found by the point: the
     // window the message names is not the swatch everywhere once it has
-    // passed through its panel), or the menu key where the focused control
-    // has no menu of its own, below the swatch then.
+    // passed through its panel), or the keyboard, below the swatch then.
     RECT swatch{};
     ::GetWindowRect(TheShape->Handle(), &swatch);
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -303,15 +303,42 @@ void TTWMainForm::EndMouseSelect()
 
 bool TTWMainForm::TakeKey(const MSG& message)
 {
-    const auto held = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
-    if (message.message != WM_KEYDOWN || message.wParam != 'D' || !held(VK_CONTROL) || !held(VK_SHIFT) ||
-        held(VK_MENU))
+    // F10 comes as a system key, the others as plain ones.
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    // The dropper from the keyboard, from whichever control has the focus:
-    // the select buttons never take it. Not while one is under way.
-    if (!TheSampling.IsSampling() && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
-        MouseSelectSBtnClick();
-    return true;
+    const auto held = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    for (const RFormKey& key : FormKeys)
+    {
+        const WPARAM code = key.Key == RFormKeyName::F10    ? VK_F10
+                            : key.Key == RFormKeyName::Menu ? VK_APPS
+                                                            : static_cast<WPARAM>(key.Letter);
+        if (message.wParam == code && held(VK_CONTROL) == key.Ctrl && held(VK_SHIFT) == key.Shift && !held(VK_MENU))
+        {
+            RunFormCommand(key.Command);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TTWMainForm::RunFormCommand(RFormCommand command)
+{
+    // The select buttons never take the focus, so their keys work from
+    // whichever control has it; not while a selection is under way.
+    switch (command)
+    {
+    case RFormCommand::SelectWithMouse:
+        if (!TheSampling.IsSampling() && ::IsWindowEnabled(MouseSelectSBtn->Handle()))
+            MouseSelectSBtnClick();
+        break;
+    case RFormCommand::SelectFromDialog:
+        if (!TheSampling.IsSampling() && ::IsWindowEnabled(ColorDlgSelectSBtn->Handle()))
+            TheEditor.ColorDlgSelectSBtnClick();
+        break;
+    case RFormCommand::SwatchMenu:
+        FormContextMenu(-1);
+        break;
+    }
 }
 
 void TTWMainForm::ComeForward(bool pick)

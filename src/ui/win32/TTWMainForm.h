@@ -17,6 +17,7 @@
 class RColorClipboard;
 class RDesktopCopy;
 class RSwatchMenu;
+enum class RFormCommand;
 class RShape;
 class RSpeedButton;
 class RSwatchImage;
@@ -140,6 +141,7 @@ private:
     void SetSelectButtonsEnabled(bool enabled);
     // The form's own keys before the dialog navigation: Ctrl+Shift+D.
     bool TakeKey(const MSG& message);
+    void RunFormCommand(RFormCommand command);
     void CloseBtnClick();
     void QLImageClick();
     void AboutBtnClick();

@@ -267,6 +267,55 @@ private slots:
     // come back after a
     // restart in the swatch's menu, newest first, each with an icon of its
     // colour; one chosen there is applied and leads again.
+    // Shift+F10 and the menu key open the swatch's menu from any control, an
+    // edit box with its own menu included; Escape then closes the menu and
+    // never the window.
+    void TheSwatchMenuFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Shift+F10 in a box") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "RedEdit";
+        QTest::newRow("menu key in a box") << int(Qt::Key_Menu) << int(Qt::NoModifier) << "HueEdit";
+        QTest::newRow("Shift+F10 in a list") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "HexFormatCB";
+    }
+    void TheSwatchMenuFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focus);
+        auto* focused = Form->findChild<QWidget*>(focus);
+        focused->setFocus();
+        QString opened;
+        QTimer::singleShot(200, [&opened]
+        {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            {
+                opened = menu->objectName();
+                QTest::keyClick(menu, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(opened, QStringLiteral("SwatchMenu"));
+        QTest::qWait(100);
+        QVERIFY(Form->isVisible());
+    }
+
+    // The colour dialog has its key as the dropper has Ctrl+Shift+D.
+    void TheColourDialogFromTheKeyboard()
+    {
+        bool opened = false;
+        QTimer::singleShot(200, [&opened]
+        {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            opened = dialog != nullptr;
+            if (dialog != nullptr)
+                dialog->reject();
+        });
+        QTest::keyClick(Find("GrnEdit"), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(opened);
+    }
+
     void RecentColorsSurviveARestart()
     {
         const auto paste = [this](const QString& text)

@@ -285,6 +285,34 @@ TEST_F(MainFormTest, CopyAsTheUsersOwnForm)
     std::filesystem::remove(SettingsFile().parent_path() / "formats.txt");
 }
 
+// Shift+F10 and the menu key open the swatch's menu from any control, an
+// edit box with its own menu included; the Escape that closes the menu
+// never closes the window.
+TEST_F(MainFormTest, TheSwatchMenuFromTheKeyboard)
+{
+    const struct
+    {
+        const char* Focus;
+        bool ShiftF10; // else the menu key
+    } cases[] = {{"RedEdit", true}, {"HueEdit", false}, {"HexFormatCB", true}};
+    RSwatchMenu::BeforeShows = &ReadAndChoose;
+    for (const auto& test : cases)
+    {
+        MenuEntries.clear();
+        ::SetForegroundWindow(Form->Handle());
+        ::SetFocus(Find(test.Focus));
+        PumpFor(100);
+        if (test.ShiftF10)
+            PressRealKeys({VK_SHIFT, VK_F10});
+        else
+            PressRealKeys({VK_APPS});
+        EXPECT_EQ(MenuEntries.size(), SwatchMenuEntries(0).size() + 2) << test.Focus; // and Copy As, Recent Colors
+        PumpFor(200);
+        EXPECT_TRUE(::IsWindowVisible(Form->Handle())) << test.Focus;
+    }
+    RSwatchMenu::BeforeShows = nullptr;
+}
+
 // Colours taken by paste and the dropper come back after a restart in the
 // swatch's menu, newest first, each beside a square of its colour; one
 // chosen there is applied.

@@ -390,6 +390,18 @@ void CALLBACK AnswerColourDialog(HWND, UINT, UINT_PTR, DWORD)
 
 } // namespace
 
+// The colour dialog has its key as the dropper has Ctrl+Shift+D.
+TEST_F(MainFormTest, TheColourDialogFromTheKeyboard)
+{
+    ::SetForegroundWindow(Form->Handle());
+    ::SetFocus(Find("GrnEdit"));
+    Answer = IDCANCEL;
+    DialogSeen = false;
+    AnswerTimer = ::SetTimer(nullptr, 0, 100, &AnswerColourDialog);
+    PressRealKeys({VK_CONTROL, VK_SHIFT, 'O'});
+    EXPECT_TRUE(DialogSeen);
+}
+
 TEST_F(MainFormTest, TheColourDialogCancelledOrConfirmedUnchangedRewritesNoBox)
 {
     SetRgb("255", "165", "0");
