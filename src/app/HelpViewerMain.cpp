@@ -60,7 +60,8 @@ int RunHelpViewer(int& argc, char** argv)
                 return;
             RHelpViewer* viewer = RHelpViewer::Display(
                 owner.Find(request.Owner),
-                RString(request.FileAndTopic.constData(), static_cast<int>(request.FileAndTopic.size())), library);
+                RString(request.FileAndTopic.constData(), static_cast<int>(request.FileAndTopic.size())), library,
+                request.OwnerFrame);
             // The viewer ends with its window; the next Help starts a new
             // one. (An owned window does not count as the last one closed.)
             if (viewer != watched)

@@ -3,6 +3,7 @@
 #include "shell/ChmContents.h"
 #include "shell/ShellOpen.h"
 #include "ui/DesktopMonitors.h"
+#include "ui/HelpPlacement.h"
 #include "ui/WindowTexts.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/Resources.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QSplitter>
@@ -103,12 +105,15 @@ RHelpViewer::RHelpViewer(const RHtmlHelpLibrary& library) : Chm(library)
     });
     connect(Contents, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { ShowTopic(item->data(0, Qt::UserRole).toString()); });
+    // Return and Space open the selected topic, as a click does.
+    Contents->installEventFilter(this);
     // Closed as the desktop's other help and document windows are.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
-RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library)
+RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library,
+                                  const QRect& ownerFrame)
 {
     const QString text = ToQString(fileAndTopic);
     const qsizetype separator = text.indexOf(QStringLiteral("::"));
@@ -121,6 +126,8 @@ RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, c
     // An owned window stays above its owner, which itself stays above other
     // windows; the desktop keeps only dialogs above their owners. Set before
     // the window shows, so that the desktop knows it from the start.
+    if (!viewer->isVisible())
+        viewer->OwnerFrame = ownerFrame;
     if (owner != nullptr && !viewer->isVisible())
     {
         viewer->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -137,8 +144,13 @@ RHelpViewer* RHelpViewer::Display(QWindow* owner, const RString& fileAndTopic, c
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
-    // Once more when the window manager has framed it.
-    QTimer::singleShot(0, viewer, [viewer] { viewer->KeepOnScreen(); });
+    // Once more when the window manager has framed it; then where the user
+    // moves it.
+    QTimer::singleShot(0, viewer, [viewer]
+    {
+        viewer->KeepOnScreen();
+        viewer->OwnerFrame = QRect();
+    });
     return viewer;
 }
 
@@ -206,17 +218,40 @@ void RHelpViewer::KeepOnScreen()
     if (on == nullptr)
         return;
     const QRect available = on->availableGeometry();
-    // The frame as the window manager draws it, once it does.
+    const qreal ratio = devicePixelRatioF();
+    // The frame as the window manager draws it, once it does; the largest
+    // size whose device pixels fit, however the toolkit rounded the area.
     const QRect outer = frameGeometry(), inner = geometry();
     const QSize frame(outer.width() - inner.width(), outer.height() - inner.height());
-    const QSize fitting = size().boundedTo(available.size() - frame);
+    const QSize room(LargestWholeFit(available.width(), ratio), LargestWholeFit(available.height(), ratio));
+    const QSize fitting = size().boundedTo(room - frame);
     if (fitting != size())
         resize(fitting);
+    const RScreenArea work{available.x(), available.y(), room.width(), room.height()};
+    const int width = fitting.width() + frame.width(), height = fitting.height() + frame.height();
     const QPoint at = frameGeometry().topLeft();
-    const RScreenArea placed = WholeOn({at.x(), at.y(), fitting.width() + frame.width(), fitting.height() + frame.height()},
-                                       {available.x(), available.y(), available.width(), available.height()});
+    const RScreenArea placed =
+        OwnerFrame.isEmpty()
+            ? WholeOn({at.x(), at.y(), width, height}, work)
+            : PlaceBesideOwner({OwnerFrame.x(), OwnerFrame.y(), OwnerFrame.width(), OwnerFrame.height()}, width,
+                               height, work);
     if (QPoint(placed.Left, placed.Top) != at)
         move(placed.Left, placed.Top);
+}
+
+bool RHelpViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Contents && event->type() == QEvent::KeyPress)
+    {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QTreeWidgetItem* item = Contents->currentItem();
+        if (item != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        {
+            ShowTopic(item->data(0, Qt::UserRole).toString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RHelpViewer::moveEvent(QMoveEvent* event)

@@ -26,7 +26,10 @@ public:
     // window, made on first use and kept above owner (if any). A file named
     // without a folder is looked for beside the program, then in the
     // installed data folder.
-    static RHelpViewer* Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library);
+    // Opened anew, it goes beside ownerFrame (the owner's frame on the
+    // desktop) where it is known.
+    static RHelpViewer* Display(QWindow* owner, const RString& fileAndTopic, const RHtmlHelpLibrary& library,
+                                const QRect& ownerFrame = {});
 
 private:
     explicit RHelpViewer(const RHtmlHelpLibrary& library);
@@ -42,6 +45,7 @@ private:
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Follow(const QUrl& link);
@@ -51,6 +55,8 @@ private:
     QByteArray ReadObject(const QString& path) const;
 
     RChmFile Chm;
+    // Where the owner lies while the window is still to be placed beside it.
+    QRect OwnerFrame;
     QTreeWidget* Contents = nullptr;
     ChmBrowser* Browser = nullptr;
 };

@@ -60,8 +60,11 @@ bool RHelpViewerProcess::Start(const RString& engineFile)
 
 bool RHelpViewerProcess::Show(QWidget* owner, const RString& fileAndTopic, const RString& engineFile)
 {
+    // Where the owner lies, so that the viewer opens beside it; a Wayland
+    // client knows no place of its own.
+    const QRect frame = owner != nullptr && ForeignOwnersAllowed() ? owner->window()->frameGeometry() : QRect();
     const QByteArray line =
-        FormatHelpViewerRequest({OwnerId(owner), QByteArray(fileAndTopic.Text(), fileAndTopic.Length())});
+        FormatHelpViewerRequest({OwnerId(owner), QByteArray(fileAndTopic.Text(), fileAndTopic.Length()), frame});
     if (line.isEmpty())
         return false;
     if (Viewer.state() == QProcess::NotRunning && !Start(engineFile))

@@ -5,6 +5,7 @@
 #include "ui/qt/HelpViewerRequest.h"
 #include "ui/qt/QtHelpHost.h"
 #include "ui/qt/RHelpViewer.h"
+#include "ui/qt/ScreenAccess.h"
 #include "ui/qt/TTWMainForm.h"
 
 #include "support/RecordingOpener.h"
@@ -118,6 +119,10 @@ private slots:
         QTest::newRow("owned") << QByteArray("4194310\tTintwell.chm::/Overview.htm") << true;
         QTest::newRow("no owner") << QByteArray("0\t/a folder/Hj\xC3\xA6lp\tfile.chm::/x.htm") << true;
         QTest::newRow("largest id") << QByteArray("18446744073709551615\tTintwell.chm") << true;
+        QTest::newRow("owner's frame") << QByteArray("12,-1024,30,360,290\tTintwell.chm") << true;
+        QTest::newRow("frame cut short") << QByteArray("12,10,30,360\tTintwell.chm") << false;
+        QTest::newRow("empty frame") << QByteArray("12,10,30,0,290\tTintwell.chm") << false;
+        QTest::newRow("frame not numbers") << QByteArray("12,a,30,360,290\tTintwell.chm") << false;
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("no tab") << QByteArray("12 Tintwell.chm") << false;
         QTest::newRow("no owner id") << QByteArray("\tTintwell.chm") << false;
@@ -139,8 +144,8 @@ private slots:
 
     void ANameWithALineBreakIsNeverSent()
     {
-        QVERIFY(FormatHelpViewerRequest({1, "Tintwell.chm\n0\tother.chm"}).isEmpty());
-        QVERIFY(FormatHelpViewerRequest({1, ""}).isEmpty());
+        QVERIFY(FormatHelpViewerRequest({1, "Tintwell.chm\n0\tother.chm", {}}).isEmpty());
+        QVERIFY(FormatHelpViewerRequest({1, "", {}}).isEmpty());
     }
 
     void TheOverviewWithItsContents()
@@ -155,6 +160,27 @@ private slots:
         emit contents->itemClicked(contents->topLevelItem(0)->child(2), 0);
         QTRY_VERIFY(viewer->windowTitle() != QString::fromLatin1(Overview));
         QVERIFY(viewer->windowTitle().startsWith("Tintwell Help - "));
+        // So do Return and Space on the selected one.
+        for (const auto& [key, entry] : {std::pair{Qt::Key_Return, 0}, std::pair{Qt::Key_Space, 3}})
+        {
+            const QString before = viewer->windowTitle();
+            contents->setCurrentItem(entry == 0 ? contents->topLevelItem(0) : contents->topLevelItem(0)->child(entry));
+            QTest::keyClick(contents, key);
+            QTRY_VERIFY2(viewer->windowTitle() != before, qPrintable(before));
+        }
+        viewer->close();
+    }
+
+    // Opened for the main window, it goes beside it, not over it.
+    void TheViewerOpensBesideItsOwner()
+    {
+        if (!OnX11())
+            QSKIP("a Wayland client knows no place of its own");
+        const QRect owner(60, 80, 360, 290);
+        RHelpViewer* viewer = RHelpViewer::Display(nullptr, "Tintwell.chm::/Overview.htm", Library, owner);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        QTRY_VERIFY2(!viewer->frameGeometry().intersects(owner) && viewer->frameGeometry().left() == owner.right() + 1,
+                     qPrintable(QStringLiteral("%1,%2").arg(viewer->frameGeometry().x()).arg(viewer->frameGeometry().y())));
         viewer->close();
     }
 
@@ -186,6 +212,17 @@ private slots:
                                     .arg(viewer->frameGeometry().x()).arg(viewer->frameGeometry().y())
                                     .arg(viewer->frameGeometry().width()).arg(viewer->frameGeometry().height())
                                     .arg(available.width()).arg(available.height())));
+        // And to the device pixel, however the scale rounds.
+        if (OnX11())
+        {
+            const QRect frame = WindowFrameOnDesktop(*viewer);
+            const std::vector<RMonitor> monitors = DesktopMonitors();
+            QVERIFY(!monitors.empty());
+            const RMonitor& monitor = monitors[static_cast<std::size_t>(MonitorAt(monitors, frame.x(), frame.y()))];
+            QVERIFY2(frame.right() < monitor.Left + monitor.Width && frame.bottom() < monitor.Top + monitor.Height,
+                     qPrintable(QStringLiteral("%1x%2 at %3,%4").arg(frame.width()).arg(frame.height())
+                                    .arg(frame.x()).arg(frame.y())));
+        }
         auto* page = viewer->findChild<QTextBrowser*>("HelpPage");
         QCOMPARE(page->horizontalScrollBar()->maximum(), 0);
         viewer->close();
@@ -277,7 +314,7 @@ private slots:
         viewer.start(QStringLiteral(TINTWELL_PROGRAM),
                      {QString::fromLatin1(HelpViewerOption), QString::fromLatin1(DefaultHtmlHelpLibraryFile())});
         QVERIFY(viewer.waitForStarted());
-        viewer.write(FormatHelpViewerRequest({0, "Tintwell.chm::/Overview.htm"}));
+        viewer.write(FormatHelpViewerRequest({0, "Tintwell.chm::/Overview.htm", {}}));
         QVERIFY(OverviewShownBy(viewer.processId()));
         viewer.closeWriteChannel();
         QVERIFY(viewer.waitForFinished(5000));
