@@ -21,6 +21,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+
 namespace
 {
 
@@ -303,6 +304,17 @@ void TTWMainForm::EndMouseSelect()
 
 bool TTWMainForm::TakeKey(const MSG& message)
 {
+    // A command runs when its key is released, and neither press nor
+    // release reaches the controls: a release inside the menu or dialog the
+    // command opens would go on to the focused box (the menu key's opens
+    // the box's own menu, F10's enters the window menu's mode unseen).
+    if ((message.message == WM_KEYUP || message.message == WM_SYSKEYUP) && TheKeyTaken != 0 &&
+        message.wParam == TheKeyTaken)
+    {
+        TheKeyTaken = 0;
+        RunFormCommand(TheCommandTaken);
+        return true;
+    }
     // F10 comes as a system key, the others as plain ones.
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
@@ -314,7 +326,8 @@ bool TTWMainForm::TakeKey(const MSG& message)
                                                             : static_cast<WPARAM>(key.Letter);
         if (message.wParam == code && held(VK_CONTROL) == key.Ctrl && held(VK_SHIFT) == key.Shift && !held(VK_MENU))
         {
-            RunFormCommand(key.Command);
+            TheKeyTaken = code;
+            TheCommandTaken = key.Command;
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "settings/PlaceableWindow.h"
 #include "settings/RAppReg.h"
+#include "ui/FormKeys.h"
 #include "ui/MainFormSettings.h"
 #include "ui/PrecomputedPlane.h"
 #include "ui/RColorEditor.h"
@@ -17,7 +18,7 @@
 class RColorClipboard;
 class RDesktopCopy;
 class RSwatchMenu;
-enum class RFormCommand;
+
 class RShape;
 class RSpeedButton;
 class RSwatchImage;
@@ -177,6 +178,9 @@ private:
     // The clipboard's keys, and the swatch's menu.
     std::unique_ptr<RColorClipboard> TheClipboard;
     std::unique_ptr<RSwatchMenu> TheSwatchMenu;
+    // The key of a command of the window, pressed and not yet released.
+    WPARAM TheKeyTaken = 0;
+    RFormCommand TheCommandTaken{};
     // The swatch's tooltip: its contrast against white and black.
     std::unique_ptr<RToolTip> TheSwatchTip;
     std::unique_ptr<RAppReg> TheAppReg;
