@@ -241,6 +241,14 @@ void TTWMainForm::SaveSettings()
 
 void TTWMainForm::ComeForward(bool pick)
 {
+    // A dialog of ours (the colour dialog, the About box) holds the window:
+    // it comes forward, and nothing starts behind it that it would block.
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog != this)
+    {
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

@@ -356,6 +356,13 @@ void TTWMainForm::RunFormCommand(RFormCommand command)
 
 void TTWMainForm::ComeForward(bool pick)
 {
+    // A dialog of ours (the colour dialog, the About box) holds the window:
+    // it comes forward, and nothing starts behind it that it would block.
+    if (HWND dialog = ::GetLastActivePopup(Handle()); dialog != Handle() && !::IsWindowEnabled(Handle()))
+    {
+        ::SetForegroundWindow(dialog);
+        return;
+    }
     if (::IsIconic(Handle()))
         ::ShowWindow(Handle(), SW_RESTORE);
     else if (!::IsWindowVisible(Handle()))

@@ -301,6 +301,30 @@ private slots:
         QVERIFY(Form->isVisible());
     }
 
+    // Regression: a pick asked for while the colour dialog was open started
+    // behind it, where no click could reach it. The dialog comes forward, and
+    // that is all.
+    void APickWhileTheColourDialogIsOpenOnlyBringsItForward()
+    {
+        bool asked = false, sampling = true, dialogShown = false;
+        QTimer::singleShot(200, [&]
+        {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            Form->ComeForward(true);
+            QTest::qWait(100);
+            asked = true;
+            sampling = Form->IsMouseSelecting();
+            dialogShown = dialog->isVisible();
+            dialog->reject();
+        });
+        QTest::mouseClick(Find<QPushButton>("ColorDlgSelectSBtn"), Qt::LeftButton);
+        QVERIFY(asked);
+        QVERIFY(!sampling);
+        QVERIFY(dialogShown);
+        QVERIFY(!Form->IsMouseSelecting());
+    }
+
     // The colour dialog has its key as the dropper has Ctrl+Shift+D.
     void TheColourDialogFromTheKeyboard()
     {

@@ -378,17 +378,42 @@ UINT_PTR AnswerTimer = 0;
 int Answer = IDCANCEL;
 bool DialogSeen = false;
 
+// With a form to ask, a pick is asked of it first, as a later start does.
+TTWMainForm* AskedToPick = nullptr;
+bool SamplingBehindTheDialog = false;
+
 void CALLBACK AnswerColourDialog(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = ::FindWindowA("#32770", nullptr);
     if (dialog == nullptr || !::IsWindowVisible(dialog))
         return;
     DialogSeen = true;
+    if (AskedToPick != nullptr)
+    {
+        AskedToPick->ComeForward(true);
+        SamplingBehindTheDialog = AskedToPick->IsMouseSelecting();
+    }
     ::KillTimer(nullptr, AnswerTimer);
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(Answer, BN_CLICKED), 0);
 }
 
 } // namespace
+
+// Regression: a pick asked for while the colour dialog was open started
+// behind it, where no click could reach it. The dialog comes forward, and
+// that is all.
+TEST_F(MainFormTest, APickWhileTheColourDialogIsOpenOnlyBringsItForward)
+{
+    Answer = IDCANCEL;
+    DialogSeen = false;
+    AskedToPick = Form.get();
+    AnswerTimer = ::SetTimer(nullptr, 0, 100, &AnswerColourDialog);
+    Click(Find("ColorDlgSelectSBtn"));
+    AskedToPick = nullptr;
+    EXPECT_TRUE(DialogSeen);
+    EXPECT_FALSE(SamplingBehindTheDialog);
+    EXPECT_FALSE(Form->IsMouseSelecting());
+}
 
 // The colour dialog has its key as the dropper has Ctrl+Shift+D.
 TEST_F(MainFormTest, TheColourDialogFromTheKeyboard)
