@@ -20,6 +20,7 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <string>
@@ -55,10 +56,26 @@ int PickAndPrint(const std::optional<RColorPrinter>& printer, const std::string&
     return status;
 }
 
+// The launcher's tokens for this start, read before the toolkit takes them
+// out of the environment.
+struct RStartupTokens
+{
+    std::string X11StartupId;
+    std::string WaylandToken;
+};
+
+RStartupTokens StartupTokens()
+{
+    const char* x11 = std::getenv("DESKTOP_STARTUP_ID");
+    const char* wayland = std::getenv("XDG_ACTIVATION_TOKEN");
+    return {x11 != nullptr ? x11 : "", wayland != nullptr ? wayland : ""};
+}
+
 int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::optional<RColorPrinter>& printer,
                const std::string& program)
 {
     ReturnLargeBlocksToTheSystem();
+    const RStartupTokens tokens = StartupTokens();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintwell"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(MainFormLayout().Caption));
@@ -75,7 +92,9 @@ int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::opti
             return PickAndPrint(printer, program);
         RInstanceChannel channel(DisplayName());
         std::string notice;
-        if (!BecomeTheInstance(channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show, notice))
+        const RInstanceCall call{line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show,
+                                 StartupTokenOfThisStart(tokens.X11StartupId, tokens.WaylandToken)};
+        if (!BecomeTheInstance(channel, call, notice))
             return 0;
         if (!notice.empty())
             std::fprintf(stderr, "%s: %s\n", program.c_str(), notice.c_str());
@@ -88,7 +107,8 @@ int RunProgram(int& argc, char** argv, const RCommandLine& line, const std::opti
         }
         QtHelpHost help; // help can warn and show topics while the application exists
         TTWMainForm form;
-        channel.OnRequest([&form](RInstanceRequest request) { form.ComeForward(request == RInstanceRequest::Pick); });
+        channel.OnRequest([&form](const RInstanceCall& request)
+                          { form.ComeForward(request.Request == RInstanceRequest::Pick, request.StartupToken); });
         // The desktop session ending, or a request to terminate, saves as a
         // close does: once, whichever comes first.
         QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,

@@ -78,7 +78,8 @@ int RunProgram(const RCommandLine& line, const std::optional<RColorPrinter>& pri
     {
         channel.emplace("");
         std::string notice;
-        if (!BecomeTheInstance(*channel, line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show, notice))
+        // Windows hands the foreground right over itself; no token travels.
+        if (!BecomeTheInstance(*channel, {line.Pick ? RInstanceRequest::Pick : RInstanceRequest::Show, {}}, notice))
             return 0;
         if (!notice.empty())
             WriteStandardError("Tintwell: " + notice + "\n");
@@ -91,7 +92,8 @@ int RunProgram(const RCommandLine& line, const std::optional<RColorPrinter>& pri
             return PickAndPrint(printer);
         Win32HelpHost help; // help can warn and show topics while the program runs
         TTWMainForm form;
-        channel->OnRequest([&form](RInstanceRequest request) { form.ComeForwardLater(request == RInstanceRequest::Pick); });
+        channel->OnRequest([&form](const RInstanceCall& call)
+                           { form.ComeForwardLater(call.Request == RInstanceRequest::Pick); });
         form.Show();
         if (line.Pick)
             form.ComeForward(true);

@@ -1,6 +1,6 @@
 #include "instance/InstanceChannel.h"
 
-bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request, std::string& notice)
+bool BecomeTheInstance(RInstanceChannel& channel, const RInstanceCall& call, std::string& notice)
 {
     notice.clear();
     if (!channel.HasMeetingPoint())
@@ -11,7 +11,7 @@ bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request, std:
     // Two starts at once: the one that loses the channel asks the other.
     for (int attempt = 0; attempt < 2; ++attempt)
     {
-        switch (channel.HandOver(request))
+        switch (channel.HandOver(call))
         {
         case RHandOver::Taken:
             return false;

@@ -16,7 +16,7 @@
 class RInstanceChannel
 {
 public:
-    using RReceiver = std::function<void(RInstanceRequest request)>;
+    using RReceiver = std::function<void(const RInstanceCall& call)>;
 
     // The channel of display (the display's name, which tells one user's
     // sessions apart on POSIX; unused on Windows, where the session does).
@@ -25,9 +25,9 @@ public:
     RInstanceChannel(const RInstanceChannel&) = delete;
     RInstanceChannel& operator=(const RInstanceChannel&) = delete;
 
-    // Hands request to the running instance, waiting for its answer no
+    // Hands call to the running instance, waiting for its answer no
     // longer than InstanceAnswerWaitMs.
-    RHandOver HandOver(RInstanceRequest request) const;
+    RHandOver HandOver(const RInstanceCall& call) const;
     // False when there is no private place to meet in: every start then
     // runs on its own. Why, for standard error, in Problem.
     bool HasMeetingPoint() const;
@@ -63,4 +63,4 @@ inline constexpr const char* MainWindowClass = "TTWMainForm";
 // running hands its request over and ends. True when this process is to
 // show the window; notice then says why it runs alone where it should not
 // (empty otherwise), for standard error.
-bool BecomeTheInstance(RInstanceChannel& channel, RInstanceRequest request, std::string& notice);
+bool BecomeTheInstance(RInstanceChannel& channel, const RInstanceCall& call, std::string& notice);

@@ -124,13 +124,13 @@ RInstanceChannel::~RInstanceChannel()
     }
 }
 
-RHandOver RInstanceChannel::HandOver(RInstanceRequest request) const
+RHandOver RInstanceChannel::HandOver(const RInstanceCall& call) const
 {
     const int socket = Connect(State->SocketPath);
     if (socket < 0)
         return errno == EAGAIN ? RHandOver::NoAnswer : RHandOver::NoneRunning;
     std::string answer;
-    const bool taken = WriteAll(socket, InstanceRequestLine(request)) &&
+    const bool taken = WriteAll(socket, InstanceRequestLine(call)) &&
                        ReadLine(socket, answer, InstanceAnswerWaitMs) && answer == InstanceRequestTaken;
     ::close(socket);
     return taken ? RHandOver::Taken : RHandOver::NoAnswer;
@@ -200,11 +200,11 @@ void RInstanceChannel::Serve()
         if (caller < 0)
             return;
         std::string line;
-        RInstanceRequest request{};
-        const bool understood = ReadLine(caller, line, InstanceLineWaitMs) && ParseInstanceRequest(line, request) &&
+        RInstanceCall call;
+        const bool understood = ReadLine(caller, line, InstanceLineWaitMs) && ParseInstanceRequest(line, call) &&
                                 WriteAll(caller, std::string(InstanceRequestTaken) + "\n");
         ::close(caller);
         if (understood && State->Receiver)
-            State->Receiver(request);
+            State->Receiver(call);
     }
 }

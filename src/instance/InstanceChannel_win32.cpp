@@ -43,11 +43,11 @@ RInstanceChannel::~RInstanceChannel()
         ::CloseHandle(State->Name);
 }
 
-RHandOver RInstanceChannel::HandOver(RInstanceRequest request) const
+RHandOver RInstanceChannel::HandOver(const RInstanceCall& call) const
 {
     if (!State->Another)
         return RHandOver::NoneRunning;
-    const std::string line = InstanceRequestLine(request);
+    const std::string line = InstanceRequestLine(call);
     const std::string text = line.substr(0, line.size() - 1); // the message has its own length
     for (int waited = 0; waited < WindowWaitMs; waited += 50)
     {
@@ -107,11 +107,11 @@ void RInstanceChannel::Serve()
 bool RInstanceChannel::Receive(const void* message)
 {
     const auto* data = static_cast<const COPYDATASTRUCT*>(message);
-    RInstanceRequest request{};
+    RInstanceCall call;
     if (data == nullptr || data->dwData != RequestTag || data->cbData > LongestInstanceRequest ||
-        !ParseInstanceRequest(std::string_view(static_cast<const char*>(data->lpData), data->cbData), request))
+        !ParseInstanceRequest(std::string_view(static_cast<const char*>(data->lpData), data->cbData), call))
         return false;
     if (Listening != nullptr && *Listening)
-        (*Listening)(request);
+        (*Listening)(call);
     return true;
 }

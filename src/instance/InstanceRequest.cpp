@@ -1,18 +1,34 @@
 #include "instance/InstanceRequest.h"
 
-std::string InstanceRequestLine(RInstanceRequest request)
+#include <algorithm>
+
+namespace
 {
-    return request == RInstanceRequest::Pick ? "pick\n" : "show\n";
+
+bool TravelsAsToken(std::string_view token)
+{
+    return !token.empty() && token.size() <= LongestStartupToken &&
+           std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c <= '~'; });
 }
 
-bool ParseInstanceRequest(std::string_view line, RInstanceRequest& request)
+} // namespace
+
+std::string InstanceRequestLine(const RInstanceCall& call)
 {
-    if (line == "pick")
-        request = RInstanceRequest::Pick;
-    else if (line == "show")
-        request = RInstanceRequest::Show;
-    else
+    std::string line = call.Request == RInstanceRequest::Pick ? "pick" : "show";
+    if (TravelsAsToken(call.StartupToken))
+        line += ' ' + call.StartupToken;
+    return line + '\n';
+}
+
+bool ParseInstanceRequest(std::string_view line, RInstanceCall& call)
+{
+    const std::size_t space = line.find(' ');
+    const std::string_view word = line.substr(0, space);
+    const std::string_view token = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
+    if ((word != "pick" && word != "show") || (space != std::string_view::npos && !TravelsAsToken(token)))
         return false;
+    call = {word == "pick" ? RInstanceRequest::Pick : RInstanceRequest::Show, std::string(token)};
     return true;
 }
 

@@ -13,8 +13,20 @@ enum class RInstanceRequest
     Pick, // come forward and start sampling
 };
 
-// A request is a word; anything longer than this is no request.
-inline constexpr std::size_t LongestInstanceRequest = 16;
+// A request and the start's token from its launcher (an X11 startup id, a
+// Wayland activation token; empty for none), with which the running window
+// ends the launcher's busy cursor and may take the focus.
+struct RInstanceCall
+{
+    RInstanceRequest Request = RInstanceRequest::Show;
+    std::string StartupToken;
+};
+
+// A request is a word, then a space and the token where there is one: at
+// most this many printable characters, no spaces. Anything longer is no
+// request.
+inline constexpr std::size_t LongestStartupToken = 400;
+inline constexpr std::size_t LongestInstanceRequest = 5 + LongestStartupToken;
 // How long the running one waits for a caller's line, and a caller for the
 // running one's answer: it may be busy painting, but a user waits for the
 // window no longer than this before a start goes on alone.
@@ -31,10 +43,11 @@ enum class RHandOver
 // The running one's answer: it read the request, not that it is done.
 inline constexpr const char* InstanceRequestTaken = "ok";
 
-// The request's line, newline included.
-std::string InstanceRequestLine(RInstanceRequest request);
+// The call's line, newline included; a token that could not travel (too
+// long, a space or a control character in it) is left off.
+std::string InstanceRequestLine(const RInstanceCall& call);
 // One line, its newline taken off; false for anything else.
-bool ParseInstanceRequest(std::string_view line, RInstanceRequest& request);
+bool ParseInstanceRequest(std::string_view line, RInstanceCall& call);
 
 // The folders the meeting point may lie in, best first: the session's
 // runtime folder (runtimeFolder, the environment's, when it is a path), the

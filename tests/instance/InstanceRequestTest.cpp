@@ -1,6 +1,7 @@
 // The running instance's meeting point: one per display, a plain file name
 // whatever the display is called, and the requests that travel to it.
 #include "instance/InstanceRequest.h"
+#include "instance/StartupNotification.h"
 
 #include <gtest/gtest.h>
 
@@ -24,19 +25,37 @@ TEST(InstanceRequest, OneNamePerDisplayThatStaysInItsFolder)
         EXPECT_EQ(InstanceChannelName(test.Display), test.Name) << test.Display;
 }
 
+// Each request reads back with its start's token; a token that cannot
+// travel is left off, and no other line is a request.
 TEST(InstanceRequest, RequestsReadBackAndNothingElseIsOne)
 {
-    for (const RInstanceRequest request : {RInstanceRequest::Show, RInstanceRequest::Pick})
+    const std::string longest(LongestStartupToken, 'x');
+    const struct
     {
-        std::string line = InstanceRequestLine(request);
+        RInstanceCall Call;
+        const char* TokenRead;
+    } calls[] = {
+        {{RInstanceRequest::Show, ""}, ""},
+        {{RInstanceRequest::Pick, ""}, ""},
+        {{RInstanceRequest::Pick, "openbox/tintwell/1234-0-host_TIME5678"}, "openbox/tintwell/1234-0-host_TIME5678"},
+        {{RInstanceRequest::Show, longest}, longest.c_str()},
+        {{RInstanceRequest::Pick, longest + "x"}, ""},     // too long to travel
+        {{RInstanceRequest::Pick, "two words"}, ""},       // a space would end it
+        {{RInstanceRequest::Pick, "line\nbreak"}, ""},     // a second line
+    };
+    for (const auto& test : calls)
+    {
+        std::string line = InstanceRequestLine(test.Call);
         ASSERT_EQ(line.back(), '\n');
         line.pop_back();
-        RInstanceRequest read{};
-        EXPECT_TRUE(ParseInstanceRequest(line, read));
-        EXPECT_EQ(read, request);
+        ASSERT_LE(line.size(), LongestInstanceRequest);
+        RInstanceCall read;
+        EXPECT_TRUE(ParseInstanceRequest(line, read)) << line;
+        EXPECT_EQ(read.Request, test.Call.Request) << line;
+        EXPECT_EQ(read.StartupToken, test.TokenRead) << line;
     }
-    RInstanceRequest untouched = RInstanceRequest::Show;
-    for (const char* other : {"", "PICK", "pick ", "pick\n", "picks", "quit"})
+    RInstanceCall untouched;
+    for (const char* other : {"", "PICK", "pick ", "pick\n", "picks", "quit", "pick a b", "show \x7F", " pick"})
         EXPECT_FALSE(ParseInstanceRequest(other, untouched)) << other;
 }
 
@@ -60,4 +79,24 @@ TEST(InstanceRequest, StartsWithAndWithoutTheRuntimeFolderMeetInOne)
     for (const auto& test : cases)
         EXPECT_EQ(InstanceFolderCandidates(test.Runtime, 1000), test.Candidates)
             << (test.Runtime != nullptr ? test.Runtime : "(none)");
+}
+
+// The message that ends a launcher's busy cursor, in the pieces X11 client
+// messages carry: the id as it is, or quoted where it holds a quote, a
+// backslash or a space.
+TEST(StartupNotification, TheRemoveMessageInTwentyBytePieces)
+{
+    const auto joined = [](const std::string& id)
+    {
+        std::string text;
+        for (const RStartupInfoPiece& piece : StartupRemovePieces(id))
+            text.append(piece.data(), piece.size());
+        return text;
+    };
+    const std::string plain = joined("host-1234_TIME42");
+    EXPECT_EQ(plain.size(), 40u); // 28 bytes and the NUL, in two pieces
+    EXPECT_EQ(plain, std::string("remove: ID=host-1234_TIME42") + std::string(13, '\0'));
+    EXPECT_EQ(joined("a\"b\\c").substr(0, 21), std::string("remove: ID=\"a\\\"b\\\\c\"") + '\0');
+    EXPECT_EQ(StartupRemovePieces(std::string(8, 'x')).size(), 1u); // 20 bytes with the NUL: one piece
+    EXPECT_EQ(StartupRemovePieces(std::string(9, 'x')).size(), 2u);
 }

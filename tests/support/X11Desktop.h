@@ -28,6 +28,40 @@ public:
     X11Desktop& operator=(const X11Desktop&) = delete;
 
     bool IsOpen() const { return Screen != nullptr; }
+
+    // From now on the root window's startup messages are kept, as a
+    // launcher sees them.
+    void WatchStartupMessages()
+    {
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(Connection, Screen->root, XCB_CW_EVENT_MASK, &mask);
+        Sync();
+    }
+    // The whole startup messages seen since ("remove: ID=..."), their
+    // pieces joined.
+    std::vector<std::string> StartupMessages()
+    {
+        const xcb_atom_t begin = Atom("_NET_STARTUP_INFO_BEGIN"), more = Atom("_NET_STARTUP_INFO");
+        while (auto event = Reply(xcb_poll_for_event(Connection)))
+        {
+            if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE)
+                continue;
+            const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event.get());
+            if (message->type == begin)
+                Pending.clear();
+            else if (message->type != more)
+                continue;
+            const char* piece = reinterpret_cast<const char*>(message->data.data8);
+            const std::size_t length = strnlen(piece, 20);
+            Pending.append(piece, length);
+            if (length < 20)
+            {
+                Startups.push_back(Pending);
+                Pending.clear();
+            }
+        }
+        return Startups;
+    }
     int Width() const { return Screen->width_in_pixels; }
     int Height() const { return Screen->height_in_pixels; }
 
@@ -279,6 +313,8 @@ private:
         return std::nullopt;
     }
 
+    std::string Pending;
+    std::vector<std::string> Startups;
     xcb_connection_t* Connection;
     const xcb_screen_t* Screen = nullptr;
 };

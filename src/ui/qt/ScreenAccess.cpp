@@ -1,5 +1,6 @@
 #include "ui/qt/ScreenAccess.h"
 
+#include "instance/StartupNotification.h"
 #include "ui/LoupePicture.h"
 #include "ui/qt/QtColor.h"
 
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace
 {
@@ -55,6 +58,11 @@ std::string DisplayName()
         return name;
     // The client library's own default where the variable is unset.
     return OnWayland() ? "wayland-0" : QGuiApplication::platformName().toStdString();
+}
+
+std::string StartupTokenOfThisStart(const std::string& x11StartupId, const std::string& waylandToken)
+{
+    return OnWayland() ? waylandToken : OnX11() ? x11StartupId : std::string();
 }
 
 QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio)
@@ -488,4 +496,39 @@ ColorValue WindowPixel(QWidget& window, QPointF position)
     const QImage picture = window.grab().toImage();
     const QPoint at = DevicePixelAt(position, picture.devicePixelRatio());
     return picture.valid(at) ? FromQRgb(picture.pixel(at)) : 0xFFFFFFFF;
+}
+
+void CompleteStartup(const QWidget& window, const std::string& token)
+{
+    if (token.empty())
+        return;
+    if (OnWayland())
+    {
+        qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+        return;
+    }
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr)
+        return;
+    const auto atom = [&x11](const char* name)
+    {
+        const auto reply = Reply(xcb_intern_atom_reply(
+            x11.Connection, xcb_intern_atom(x11.Connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr));
+        return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    };
+    const xcb_atom_t begin = atom("_NET_STARTUP_INFO_BEGIN"), more = atom("_NET_STARTUP_INFO");
+    bool first = true;
+    for (const RStartupInfoPiece& piece : StartupRemovePieces(token))
+    {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 8;
+        message.window = static_cast<xcb_window_t>(window.winId());
+        message.type = std::exchange(first, false) ? begin : more;
+        std::memcpy(message.data.data8, piece.data(), piece.size());
+        xcb_send_event(x11.Connection, 0, x11.Root, XCB_EVENT_MASK_PROPERTY_CHANGE,
+                       reinterpret_cast<const char*>(&message));
+    }
+    xcb_flush(x11.Connection);
 }

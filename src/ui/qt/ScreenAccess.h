@@ -45,6 +45,16 @@ bool ForeignOwnersAllowed();
 // "wayland-0" and the like.
 std::string DisplayName();
 
+// The token a launcher gave this start, as this display server names it:
+// the X11 startup id or the Wayland activation token, read from the
+// environment (x11StartupId, waylandToken) before the toolkit took them.
+std::string StartupTokenOfThisStart(const std::string& x11StartupId, const std::string& waylandToken);
+// Ends the startup a launcher began for a start that handed its request to
+// window, and lets window take the focus by it: on X11 the startup
+// sequence's "remove" message to the root window; on Wayland the token, for
+// the toolkit's next activation of a window. Call before activating window.
+void CompleteStartup(const QWidget& window, const std::string& token);
+
 // A frozen copy of the whole desktop, every monitor at its own scale, one
 // device pixel for each of the desktop's. The X server keeps it: the copy is
 // made and shown without its pixels passing through the program, and the few

@@ -239,7 +239,7 @@ void TTWMainForm::SaveSettings()
     TheAppReg.reset(); // writes the file
 }
 
-void TTWMainForm::ComeForward(bool pick)
+void TTWMainForm::ComeForward(bool pick, const std::string& startupToken)
 {
     // A dialog of ours (the colour dialog, the About box) holds the window:
     // it comes forward, and nothing starts behind it that it would block.
@@ -253,6 +253,9 @@ void TTWMainForm::ComeForward(bool pick)
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
+    // The launcher of the start that asked stops waiting, and the desktop
+    // lets the window take the focus by its token.
+    CompleteStartup(*this, startupToken);
     activateWindow();
     if (!pick)
         return;

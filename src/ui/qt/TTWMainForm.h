@@ -69,7 +69,7 @@ public:
     // Shows the window where it may have been hidden behind others or
     // minimised and brings it forward; with pick, sampling starts too
     // (unless under way). Another start of the program asks this.
-    void ComeForward(bool pick);
+    void ComeForward(bool pick, const std::string& startupToken = {});
     // One pick without showing the window: done gets the colour's literal in
     // the saved notation, or nothing when the user cancelled (Escape) or no
     // pick could start. Nothing is saved.

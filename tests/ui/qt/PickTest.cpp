@@ -165,6 +165,31 @@ private slots:
         QCOMPARE(SavedColor(), ColorOfCode(CodeOf(1000, 300)));
     }
 
+    // A start that hands its request over ends its launcher's startup (the
+    // busy cursor): the running window sends the startup's "remove" for the
+    // id the start was given.
+    void AHandedOverStartEndsItsLaunchersStartup()
+    {
+        Start({});
+        QTRY_VERIFY_WITH_TIMEOUT(Desktop->ClientTitled(Caption) != XCB_NONE, 10000);
+        Desktop->WatchStartupMessages();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DESKTOP_STARTUP_ID", "launcher/tintwell/42-0-host_TIME0");
+        Programs.push_back(std::make_unique<QProcess>());
+        QProcess& second = *Programs.back();
+        second.setProcessEnvironment(environment);
+        second.start(QStringLiteral(TINTWELL_PROGRAM), {});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        const std::string removed = "remove: ID=launcher/tintwell/42-0-host_TIME0";
+        const auto seen = [this, &removed]
+        {
+            const std::vector<std::string> messages = Desktop->StartupMessages();
+            return std::count(messages.begin(), messages.end(), removed);
+        };
+        QTRY_COMPARE(seen(), 1);
+    }
+
     // Regression: a stopped Tintwell made every later start wait for ever.
     // Now a start says so and picks on its own within the answer's limit,
     // however many came before it.
