@@ -532,3 +532,30 @@ void CompleteStartup(const QWidget& window, const std::string& token)
     }
     xcb_flush(x11.Connection);
 }
+
+bool HoldPointer(const QWidget& window)
+{
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr)
+        return true;
+    constexpr std::uint16_t events = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                     XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
+                                     XCB_EVENT_MASK_LEAVE_WINDOW;
+    // Owner events: over the program's own windows (the main window stays
+    // usable) their events go to them as ever; over anything else, to window.
+    const auto reply = Reply(xcb_grab_pointer_reply(
+        x11.Connection,
+        xcb_grab_pointer(x11.Connection, 1, static_cast<xcb_window_t>(window.winId()), events, XCB_GRAB_MODE_ASYNC,
+                         XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+void ReleasePointer()
+{
+    const RX11Root x11 = X11Root();
+    if (x11.Connection == nullptr)
+        return;
+    xcb_ungrab_pointer(x11.Connection, XCB_CURRENT_TIME);
+    xcb_flush(x11.Connection);
+}

@@ -128,6 +128,15 @@ void RestoreWindowPixels(const QWidget& window, const QRect& area);
 // device pixels, so scaling back and rounding recovers them exactly.
 QPoint DevicePixelAt(QPointF position, qreal devicePixelRatio);
 
+// Holds the pointer for window while it samples: on X11 an active grab that
+// still reports the program's own windows to them, so that no other
+// program's window (one that bypasses the window manager included) gets a
+// click meant for the copy, and the sampling follows the pointer over it.
+// False where it cannot be had yet (window not on the screen, or another
+// program holds the pointer); true where the display server needs none.
+bool HoldPointer(const QWidget& window);
+void ReleasePointer();
+
 // Where the pointer's hot spot is, exactly, on the desktop; none when the
 // display server does not say (or the pointer is on another X screen).
 std::optional<QPoint> PointerOnDesktop();

@@ -10,6 +10,8 @@
 #include <QRegion>
 #include <QWindow>
 
+#include <utility>
+
 TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     // Typed as an ordinary window (no transient tie to the main window, which
     // would lift it to the main window's layer), and one that refuses focus.
@@ -66,10 +68,12 @@ bool TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
 
 void TBigScreenDlg::HoldKeyboard()
 {
-    // FIXME: a window that bypasses the window manager (a notification)
-    // stays above the copy and takes the click meant for the copy.
     if (!TheKeyboardHeld && windowHandle() != nullptr)
         TheKeyboardHeld = windowHandle()->setKeyboardGrabEnabled(true);
+    // A window that bypasses the window manager (a notification) may stay
+    // above the copy: the pointer too is held, so it gets no click.
+    if (!ThePointerHeld)
+        ThePointerHeld = HoldPointer(*this);
 }
 
 // The scene position keeps the fraction of a logical pixel that names the
@@ -252,6 +256,8 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     TheLoupe.Hide();
     releaseKeyboard();
     TheKeyboardHeld = false;
+    if (std::exchange(ThePointerHeld, false))
+        ReleasePointer();
     // The hidden window would keep the copy alive on the server.
     RDesktopCopy::ShowNothingIn(*this);
     OwnerForm.EndMouseSelect();

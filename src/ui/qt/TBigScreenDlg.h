@@ -99,6 +99,7 @@ private:
     // The server grants a keyboard grab only to a window on the screen, so
     // the grab is retried when the window is first painted.
     bool TheKeyboardHeld = false;
+    bool ThePointerHeld = false;
     RLoupe TheLoupe;
     // Whether the window takes the loupe's 32-bit pixels straight.
     bool ThePutsLoupePixels = false;

@@ -51,6 +51,22 @@ protected:
     }
 };
 
+// A window of another program that bypasses the window manager, as a
+// notification does; it counts the presses it gets.
+class Notification : public QWidget
+{
+public:
+    int Presses = 0;
+
+    Notification() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    {
+        setGeometry(600, 500, 200, 100);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++Presses; }
+};
+
 } // namespace
 
 class PickTest : public QObject
@@ -188,6 +204,31 @@ private slots:
             return std::count(messages.begin(), messages.end(), removed);
         };
         QTRY_COMPARE(seen(), 1);
+    }
+
+    // Regression: a window that bypasses the window manager stayed above the
+    // copy and took the click meant for it. Now the click takes the copy's
+    // pixel there, and the window gets nothing.
+    void AWindowAboveTheCopyGetsNoClick()
+    {
+        QProcess& pick = Start({"--pick", "--print", "--format", "rgb"});
+        QTRY_VERIFY_WITH_TIMEOUT(Desktop->RootCovered(), 10000);
+        Notification above;
+        above.show();
+        above.raise();
+        QVERIFY(QTest::qWaitForWindowExposed(&above));
+        QTest::qWait(200);
+        Desktop->MoveTo(650, 550);
+        QTest::qWait(100);
+        Desktop->Button(true);
+        Desktop->Button(false);
+        QVERIFY(pick.waitForFinished(10000));
+        QCOMPARE(pick.exitCode(), 0);
+        QCOMPARE(above.Presses, 0);
+        const auto color = static_cast<ColorValue>(ColorOfCode(CodeOf(650, 550)));
+        QCOMPARE(pick.readAllStandardOutput(),
+                 QString::asprintf("rgb(%d %d %d)\n", RedOfValue(color), GreenOfValue(color), BlueOfValue(color))
+                     .toLatin1());
     }
 
     // Regression: a stopped Tintwell made every later start wait for ever.
