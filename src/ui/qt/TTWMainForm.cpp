@@ -3,6 +3,7 @@
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
 #include "ui/FormLayout.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FormKeys.h"
 #include "ui/SwatchMenu.h"
 #include "ui/WindowTexts.h"
@@ -56,6 +57,7 @@ TTWMainForm::TTWMainForm(QWidget* parent)
 
     ThePortalPicker = new RPortalColorPicker(this);
     CreateControls();
+    NameControls();
     ConnectHandlers();
     TheClipboard = new RColorClipboard(this, RGBHexEdit, TheEditor);
     TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
@@ -70,6 +72,25 @@ TTWMainForm::~TTWMainForm()
     // longer than its own time limit.
     if (TheOutputCopying.valid())
         TheOutputCopying.wait();
+}
+
+void TTWMainForm::NameControls()
+{
+    for (const RAccessibleName& named : MainFormAccessibleNames)
+    {
+        QWidget* control = findChild<QWidget*>(QString::fromLatin1(named.Control));
+        if (control == nullptr)
+            continue;
+        control->setAccessibleName(QString::fromLatin1(named.Name));
+        if (auto* label = named.Label != nullptr ? findChild<QLabel*>(QString::fromLatin1(named.Label)) : nullptr)
+            label->setBuddy(control);
+        // A box's arrows are named after it.
+        const QString arrows = QString::fromLatin1(named.Control);
+        if (auto* up = findChild<QWidget*>(arrows + "Up"))
+            up->setAccessibleName(QString::fromStdString(IncreaseArrowName(named.Name)));
+        if (auto* down = findChild<QWidget*>(arrows + "Down"))
+            down->setAccessibleName(QString::fromStdString(DecreaseArrowName(named.Name)));
+    }
 }
 
 void TTWMainForm::ConnectHandlers()
@@ -498,13 +519,19 @@ void TTWMainForm::SetHexText(const RString& text)
 void TTWMainForm::SetSwatchColor(ColorValue color)
 {
     TheShape->SetFill(color);
-    TheShape->setToolTip(QString::fromStdString(SwatchToolTip(color)));
+    const QString described = QString::fromStdString(SwatchToolTip(color));
+    TheShape->setToolTip(described);
+    TheShape->setAccessibleDescription(described);
 }
 
 void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)
 {
     for (RSwatchImage* image : {HueSatImage, LumImage, LumArrowImage})
         image->Show(picture);
+    HueSatImage->setAccessibleDescription(QString::fromStdString(PlaneValueText(TheEditor.Color())));
+    const QString bar = QString::fromStdString(BarValueText(TheEditor.Color()));
+    LumImage->setAccessibleDescription(bar);
+    LumArrowImage->setAccessibleDescription(bar);
 }
 
 void TTWMainForm::ProcessPendingEvents()

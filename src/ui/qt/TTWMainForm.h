@@ -124,6 +124,7 @@ private:
     // The window's own keys: F1 and Ctrl+Shift+D.
     void ConnectKeys();
     void RunFormCommand(RFormCommand command);
+    void NameControls();
     QLineEdit* EditOf(REditBox box) const;
 
     void FormShow();

@@ -1,5 +1,7 @@
 // The real main window under an X server: what a user sees and does.
 #include "colour/Contrast.h"
+#include "ui/AccessibleNames.h"
+#include "ui/FormLayout.h"
 #include "ui/RSwatchRenderer.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/TTWMainForm.h"
@@ -9,6 +11,7 @@
 
 #include "ui/qt/TQLAboutDlg.h"
 
+#include <QAccessible>
 #include <QColorDialog>
 #include <QLabel>
 #include <QComboBox>
@@ -178,6 +181,40 @@ class MainFormTest : public QObject
     Q_OBJECT
 
 private slots:
+    // A screen reader hears a name for every control the Tab key visits and
+    // for the images, the swatch's contrast, and the plane's and bar's values.
+    void ScreenReadersHearNamesAndValues()
+    {
+        TestFolder folder;
+        Running run(folder);
+        const auto said = [&run](const char* control, QAccessible::Text text)
+        {
+            QWidget* widget = run.Form->findChild<QWidget*>(QString::fromLatin1(control));
+            QAccessibleInterface* face = widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+            return face != nullptr ? face->text(text) : QStringLiteral("(none)");
+        };
+        // A list is named by its value on Linux, and by its label's relation.
+        for (const RAccessibleName& named : MainFormAccessibleNames)
+            if (!run.Form->findChild<QComboBox*>(QString::fromLatin1(named.Control)))
+                QCOMPARE(said(named.Control, QAccessible::Name), QString::fromLatin1(named.Name));
+        QAccessibleInterface* names = QAccessible::queryAccessibleInterface(run.Find("ColorNameCB"));
+        const auto labels = names->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Name:"));
+        for (const RControlLayout* visited : TabSequence(MainFormLayout()))
+            QVERIFY2(!said(visited->Name, QAccessible::Name).isEmpty(), visited->Name);
+        QCOMPARE(said("RedEditUp", QAccessible::Name), QStringLiteral("Increase Red"));
+        QCOMPARE(said("LumEditDown", QAccessible::Name), QStringLiteral("Decrease Luminance"));
+        run.Type("RedEdit", "255");
+        run.Type("GrnEdit", "0");
+        run.Type("BluEdit", "0");
+        // What the boxes show, read out for the images.
+        QCOMPARE(said("HueSatImage", QAccessible::Description),
+                 "hue " + run.Text("HueEdit") + ", saturation " + run.Text("SatEdit"));
+        QCOMPARE(said("LumImage", QAccessible::Description), "luminance " + run.Text("LumEdit"));
+        QVERIFY(said("TheShape", QAccessible::Description).startsWith("Contrast with white: 3.99:1 (AA large text / UI)"));
+    }
+
     void FirstRunShowsTheStandInColour()
     {
         TestFolder folder;
