@@ -2,9 +2,9 @@
 
 #include "shell/Help.h"
 #include "shell/ShellOpen.h"
-#include "ui/FormLayout.h"
 #include "ui/AccessibleNames.h"
 #include "ui/FormKeys.h"
+#include "ui/FormLayout.h"
 #include "ui/SwatchMenu.h"
 #include "ui/WindowTexts.h"
 #include "ui/qt/ClickFilter.h"
