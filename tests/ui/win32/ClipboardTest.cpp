@@ -296,6 +296,8 @@ TEST_F(MainFormTest, TheSwatchMenuFromTheKeyboard)
         bool ShiftF10; // else the menu key
     } cases[] = {{"RedEdit", true}, {"HueEdit", false}, {"HexFormatCB", true}};
     RSwatchMenu::BeforeShows = &ReadAndChoose;
+    ChosenEntry = -1; // nothing chosen: Escape
+    ChosenRecent = -1;
     for (const auto& test : cases)
     {
         MenuEntries.clear();
