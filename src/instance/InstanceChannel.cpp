@@ -2,12 +2,9 @@
 
 bool BecomeTheInstance(RInstanceChannel& channel, const RInstanceCall& call, std::string& notice)
 {
-    notice.clear();
-    if (!channel.HasMeetingPoint())
-    {
-        notice = channel.Problem();
+    notice = channel.Problem();
+    if (!notice.empty())
         return true;
-    }
     // Two starts at once: the one that loses the channel asks the other.
     for (int attempt = 0; attempt < 2; ++attempt)
     {

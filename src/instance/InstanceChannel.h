@@ -28,9 +28,8 @@ public:
     // Hands call to the running instance, waiting for its answer no
     // longer than InstanceAnswerWaitMs.
     RHandOver HandOver(const RInstanceCall& call) const;
-    // False when there is no private place to meet in: every start then
-    // runs on its own. Why, for standard error, in Problem.
-    bool HasMeetingPoint() const;
+    // Why there is no private place to meet in, for standard error (every
+    // start then runs on its own); empty where there is one.
     std::string Problem() const;
     // Becomes the instance later starts reach; false when the channel cannot
     // be had (another holds it, or the system refuses): the program may

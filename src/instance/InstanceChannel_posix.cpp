@@ -136,11 +136,6 @@ RHandOver RInstanceChannel::HandOver(const RInstanceCall& call) const
     return taken ? RHandOver::Taken : RHandOver::NoAnswer;
 }
 
-bool RInstanceChannel::HasMeetingPoint() const
-{
-    return !State->SocketPath.empty();
-}
-
 std::string RInstanceChannel::Problem() const
 {
     return State->Problem;
@@ -165,7 +160,8 @@ bool RInstanceChannel::Listen()
         const int alive = Connect(path);
         if (alive >= 0)
             ::close(alive);
-        else if (errno != EAGAIN && ::lstat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) && ::unlink(path.c_str()) == 0)
+        else if (errno != EAGAIN && ::lstat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) &&
+                 ::unlink(path.c_str()) == 0)
             bound = bind();
     }
     if (!bound || ::chmod(path.c_str(), 0600) != 0 || ::listen(socket, 4) != 0)

@@ -72,14 +72,9 @@ RHandOver RInstanceChannel::HandOver(const RInstanceCall& call) const
     return RHandOver::NoAnswer;
 }
 
-bool RInstanceChannel::HasMeetingPoint() const
-{
-    return State->Name != nullptr;
-}
-
 std::string RInstanceChannel::Problem() const
 {
-    return HasMeetingPoint() ? std::string() : InstanceNoNameNotice;
+    return State->Name != nullptr ? std::string() : InstanceNoNameNotice;
 }
 
 bool RInstanceChannel::Listen()
