@@ -1,5 +1,7 @@
 #include "ui/LayoutScale.h"
 
+#include <cmath>
+
 int ToLayoutPixel(int device, int dpi)
 {
     if (dpi <= 0)
@@ -14,4 +16,15 @@ int ToLayoutPixel(int device, int dpi)
     while (ToDevicePixels(layout + 1, dpi) <= device)
         ++layout;
     return layout;
+}
+
+int TextLayoutDpi(int displayDpi, double desktopTextPixels)
+{
+    constexpr double LargestRatio = 3.0;
+    if (!(desktopTextPixels > DefaultTextPixels))
+        return displayDpi; // also NaN
+    const double ratio = std::fmin(desktopTextPixels / DefaultTextPixels, LargestRatio);
+    // A hair of slack: 16 points over 9 at 96 dots per inch is 170.666...,
+    // and 21.333... pixels may arrive a last digit short.
+    return static_cast<int>(std::floor(displayDpi * ratio + 1e-9));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 // At every density Windows offers, every device pixel belongs to exactly the
@@ -47,4 +48,30 @@ TEST(PixelBlocks, EachPixelIsTheSourcePixelUnderItsCentre)
         ScaleInBlocks(from.data(), 3, 2, to.data(), test.Width, test.Height);
         EXPECT_EQ(to, test.Expected) << test.Width << " x " << test.Height;
     }
+}
+
+// A desktop's text in points at 96 dots per inch, or a text scale factor,
+// becomes the density the window is laid out at; nothing makes it smaller
+// than the display's, or larger than three times it.
+TEST(LayoutScale, TheDesktopsTextSizeEnlargesTheLayoutAsADensityDoes)
+{
+    const auto points = [](double size) { return size * 96 / 72; };
+    const struct
+    {
+        int DisplayDpi;
+        double TextPixels;
+        int Expected;
+    } cases[] = {
+        {96, points(9), 96},           {96, points(16), 170},        {96, points(20), 213},
+        {144, points(16), 256},        {192, points(12), 256},       {96, 12 * 1.25, 120},
+        {96, points(8), 96},           {120, 0, 120},                {96, -20, 96},
+        {96, std::nan(""), 96},        {96, 1e300, 288},             {96, points(200), 288},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(TextLayoutDpi(row.DisplayDpi, row.TextPixels), row.Expected)
+            << row.DisplayDpi << " dpi, " << row.TextPixels << " px";
+    // The dialogs' 11-pixel font at 16 and 20 points.
+    EXPECT_EQ(FontPixels(11, 170), 19);
+    EXPECT_EQ(FontPixels(11, 213), 24);
+    EXPECT_EQ(FontPixels(11, 96), 11);
 }

@@ -2,6 +2,8 @@
 
 #include "ui/LayoutScale.h"
 
+#include <algorithm>
+#include <optional>
 
 namespace
 {
@@ -35,6 +37,65 @@ int WindowDpi(HWND window)
         if (const UINT dpi = forWindow(window); dpi > 0)
             return static_cast<int>(dpi);
     return SystemDpi();
+}
+
+namespace
+{
+
+std::optional<double> TheDesktopTextPixels;
+
+// The message font's character height at 96 dots per inch; 0 where unknown.
+double MessageFontPixels()
+{
+    static const auto forDpi = User32Function<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT)>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    double perLayoutPixel = 1.0;
+    if (forDpi == nullptr || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, LayoutDpi))
+    {
+        // Older systems answer at the system's density.
+        if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+            return 0;
+        perLayoutPixel = static_cast<double>(SystemDpi()) / LayoutDpi;
+    }
+    // A positive height is a cell's, leading included, which says nothing
+    // certain of the letters' size; the system itself stores negative ones.
+    return metrics.lfMessageFont.lfHeight < 0 ? -metrics.lfMessageFont.lfHeight / perLayoutPixel : 0;
+}
+
+// The default text enlarged by the text scale factor, a percentage.
+double ScaledTextPixels()
+{
+    DWORD percent = 0, size = sizeof percent;
+    if (::RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Accessibility", "TextScaleFactor", RRF_RT_REG_DWORD,
+                       nullptr, &percent, &size) != ERROR_SUCCESS ||
+        percent < 100 || percent > 500)
+        return 0;
+    return DefaultTextPixels * percent / 100;
+}
+
+} // namespace
+
+double DesktopTextPixels()
+{
+    if (!TheDesktopTextPixels)
+        TheDesktopTextPixels = std::max(MessageFontPixels(), ScaledTextPixels());
+    return *TheDesktopTextPixels;
+}
+
+void ForgetDesktopText()
+{
+    TheDesktopTextPixels.reset();
+}
+
+int LayoutDpiAt(int displayDpi)
+{
+    return TextLayoutDpi(displayDpi, DesktopTextPixels());
+}
+
+int LayoutDpiOf(HWND window)
+{
+    return LayoutDpiAt(WindowDpi(window));
 }
 
 void FitClientArea(HWND window, int width, int height, DWORD style, DWORD extendedStyle, int dpi, int left, int top)

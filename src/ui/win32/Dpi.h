@@ -20,6 +20,17 @@
 int WindowDpi(HWND window);
 // The system's density, which a window has until it lands on a monitor.
 int SystemDpi();
+
+// The pixels at 96 dots per inch of the desktop's ordinary text: its message
+// font, or the default enlarged by the text scale factor of the system's
+// accessibility settings, whichever is larger. Read once, and again after
+// ForgetDesktopText (when the desktop's settings change).
+double DesktopTextPixels();
+void ForgetDesktopText();
+// The density a window's layout is drawn at on a monitor of displayDpi:
+// enlarged with the desktop's text.
+int LayoutDpiAt(int displayDpi);
+int LayoutDpiOf(HWND window);
 // Moves window's top-left corner to (left, top) and sizes it so that its
 // client area is width x height device pixels, its frame (of style and
 // extendedStyle) drawn at dpi.

@@ -81,7 +81,7 @@ void RSpeedButton::Paint(HDC dc)
     ::GetClientRect(Handle(), &area);
     ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(dc, &area, Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    const int dpi = WindowDpi(Handle());
+    const int dpi = LayoutDpiOf(Handle());
     const int shift = Pressed ? ToDevicePixels(1, dpi) : 0;
     const int spacing = ToDevicePixels(GlyphSpacing, dpi);
 

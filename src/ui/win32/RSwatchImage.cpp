@@ -66,7 +66,7 @@ LRESULT RSwatchImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (MouseUp)
         {
             // The picture's own pixel under the pointer, at any density.
-            const int dpi = WindowDpi(Handle());
+            const int dpi = LayoutDpiOf(Handle());
             MouseUp(ToLayoutPixel(GET_X_LPARAM(lParam), dpi), ToLayoutPixel(GET_Y_LPARAM(lParam), dpi));
         }
         return 0;
@@ -77,7 +77,7 @@ LRESULT RSwatchImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void RSwatchImage::Paint(HDC dc)
 {
-    const int dpi = WindowDpi(Handle());
+    const int dpi = LayoutDpiOf(Handle());
     const auto px = [dpi](int layout) { return ToDevicePixels(layout, dpi); };
     HPEN pen = ::CreatePen(PS_SOLID, px(1), RGB(0, 0, 0));
     HGDIOBJ oldPen = ::SelectObject(dc, pen);

@@ -129,7 +129,7 @@ bool RSwatchMenu::MeasureSquare(MEASUREITEMSTRUCT& item) const
     if (item.CtlType != ODT_MENU || item.itemID < RecentCommand)
         return false;
     // A small icon's size at the window's density, and room around it.
-    const int side = ToDevicePixels(SquareSide, WindowDpi(Form));
+    const int side = ToDevicePixels(SquareSide, LayoutDpiOf(Form));
     item.itemWidth = static_cast<UINT>(side);
     item.itemHeight = static_cast<UINT>(side + 2);
     return true;
@@ -139,7 +139,7 @@ bool RSwatchMenu::DrawSquare(const DRAWITEMSTRUCT& item) const
 {
     if (item.CtlType != ODT_MENU || item.itemID < RecentCommand)
         return false;
-    const int side = ToDevicePixels(SquareSide, WindowDpi(Form));
+    const int side = ToDevicePixels(SquareSide, LayoutDpiOf(Form));
     const RECT& area = item.rcItem;
     const int left = area.left + (area.right - area.left - side) / 2;
     const int top = area.top + (area.bottom - area.top - side) / 2;

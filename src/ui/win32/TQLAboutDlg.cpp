@@ -34,8 +34,9 @@ TQLAboutDlg::TQLAboutDlg(HWND owner, HICON appIcon, const RString& appName, cons
     CreateHandle(AboutClass, layout.Caption, AboutStyle, AboutExtendedStyle, 0, 0, layout.ClientWidth,
                  layout.ClientHeight, owner);
     // At the owner's density, over which it is shown.
-    CreateControls(owner != nullptr ? WindowDpi(owner) : WindowDpi(Handle()));
-    FitToDpi(TheControls->Dpi());
+    const int dpi = owner != nullptr ? WindowDpi(owner) : WindowDpi(Handle());
+    CreateControls(LayoutDpiAt(dpi));
+    FitToDpi(dpi);
     RegisterDialogWindow(Handle());
 }
 
@@ -47,8 +48,8 @@ TQLAboutDlg::~TQLAboutDlg()
 
 void TQLAboutDlg::FitToDpi(int dpi)
 {
-    if (dpi != TheControls->Dpi())
-        TheControls->Rescale(dpi);
+    if (const int layoutDpi = LayoutDpiAt(dpi); layoutDpi != TheControls->Dpi())
+        TheControls->Rescale(layoutDpi);
     const RFormLayout& layout = AboutDlgLayout();
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);

@@ -35,7 +35,8 @@ protected:
 
 private:
     void CreateControls(int dpi);
-    // Lays the box out at dpi and sizes it around the layout.
+    // Lays the box out on a monitor of dpi, enlarged with the desktop's text,
+    // and sizes it around the layout.
     void FitToDpi(int dpi);
     void FormShow();
     void WebSupportLabelClick();

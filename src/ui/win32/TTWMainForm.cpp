@@ -43,7 +43,7 @@ TTWMainForm::TTWMainForm()
     CreateControls();
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);
-    FitToDpi(TheControls->Dpi(), placed.left, placed.top);
+    FitToDpi(WindowDpi(Handle()), placed.left, placed.top);
     TheClipboard = std::make_unique<RColorClipboard>(Handle(), RGBHexEdit, TheEditor);
     TheClipboard->SetColorBoxes({RedEdit, GrnEdit, BluEdit, HueEdit, SatEdit, LumEdit});
     TheSwatchMenu = std::make_unique<RSwatchMenu>(Handle(), TheEditor, *TheClipboard);
@@ -124,6 +124,9 @@ LRESULT TTWMainForm::HandleLifeMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_DPICHANGED:
         FormDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        FormSettingChange();
+        break;
     case WM_CLOSE:
         if (FormCloseQuery())
             ::DestroyWindow(Handle());
@@ -231,6 +234,18 @@ void TTWMainForm::FormDpiChanged(int dpi, const RECT& suggested)
     // Moved onto a monitor of another density: laid out again there, at
     // the place the system suggests.
     FitToDpi(dpi, suggested.left, suggested.top);
+}
+
+void TTWMainForm::FormSettingChange()
+{
+    // The desktop's text may have grown or shrunk: laid out again where
+    // the window stands.
+    ForgetDesktopText();
+    if (LayoutDpiOf(Handle()) == TheControls->Dpi())
+        return;
+    RECT placed{};
+    ::GetWindowRect(Handle(), &placed);
+    FitToDpi(WindowDpi(Handle()), placed.left, placed.top);
 }
 
 bool TTWMainForm::FormContextMenu(LPARAM lParam)

@@ -117,8 +117,9 @@ private:
     // The window's showing, closing and session, apart from its input.
     LRESULT HandleLifeMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    // Lays the window out at dpi: its controls, its pictures, its icons, and
-    // its size around the layout, its top-left corner at (left, top).
+    // Lays the window out on a monitor of dpi, enlarged with the desktop's
+    // text: its controls, its pictures, its icons, and its size around the
+    // layout, its top-left corner at (left, top).
     void FitToDpi(int dpi, int left, int top);
     void Command(HWND control, int id, int code);
     void UpDownClick(HWND spin);
@@ -131,6 +132,7 @@ private:
     void FormMouseMove(int x, int y);
     void FormMouseDown(int x, int y);
     void FormDpiChanged(int dpi, const RECT& suggested);
+    void FormSettingChange();
     // The swatch's menu at a right click on it (true), or from the menu key.
     bool FormContextMenu(LPARAM lParam);
     bool FormSetCursor(HWND over) const;

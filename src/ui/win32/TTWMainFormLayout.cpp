@@ -4,6 +4,7 @@
 
 #include "colour/ColorNotation.h"
 #include "ui/FormLayout.h"
+#include "ui/LayoutScale.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/PixelArt.h"
 #include "ui/win32/Resources.h"
@@ -15,16 +16,16 @@
 
 void TTWMainForm::FitToDpi(int dpi, int left, int top)
 {
-    if (dpi != TheControls->Dpi())
-        TheControls->Rescale(dpi);
+    if (const int layoutDpi = LayoutDpiAt(dpi); layoutDpi != TheControls->Dpi())
+        TheControls->Rescale(layoutDpi);
     const RFormLayout& layout = MainFormLayout();
     FitClientArea(Handle(), TheControls->Px(layout.ClientWidth), TheControls->Px(layout.ClientHeight), FormStyle,
                   FormExtendedStyle, dpi, left, top);
     // The title bar's and the task switcher's icons, drawn in blocks from the
-    // program's own sizes.
+    // program's own sizes; they follow the monitor, as the system's frame does.
     const HICON oldBig = TheBigIcon, oldSmall = TheSmallIcon;
-    TheBigIcon = IconInBlocks(TintwellIcon(32), TheControls->Px(32));
-    TheSmallIcon = IconInBlocks(TintwellIcon(16), TheControls->Px(16));
+    TheBigIcon = IconInBlocks(TintwellIcon(32), ToDevicePixels(32, dpi));
+    TheSmallIcon = IconInBlocks(TintwellIcon(16), ToDevicePixels(16, dpi));
     ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(TheBigIcon));
     ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(TheSmallIcon));
     for (HICON icon : {oldBig, oldSmall})
@@ -34,7 +35,7 @@ void TTWMainForm::FitToDpi(int dpi, int left, int top)
 
 void TTWMainForm::CreateControls()
 {
-    TheControls = std::make_unique<RFormBuilder>(Handle(), MainFormLayout(), WindowDpi(Handle()));
+    TheControls = std::make_unique<RFormBuilder>(Handle(), MainFormLayout(), LayoutDpiOf(Handle()));
     RFormBuilder& form = *TheControls;
     TheLogoBitmap = LoadPicture(LogoBitmapName);
     TheColorDialogGlyph = LoadPicture(ColorDialogGlyphName);

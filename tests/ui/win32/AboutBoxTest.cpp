@@ -3,6 +3,9 @@
 #include "ui/win32/MainFormFixture.h"
 
 #include "colour/Contrast.h"
+#include "ui/FormLayout.h"
+#include "ui/LayoutScale.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/TQLAboutDlg.h"
 
@@ -125,6 +128,26 @@ TEST_F(MainFormTest, WithoutAnIconTheImageStaysHidden)
 
 // Opened from a main window on the second monitor, near that monitor's far
 // edge, the box stays whole on that monitor, not on the primary.
+// It opens as large as the desktop's font makes the main window.
+TEST_F(MainFormTest, TheAboutBoxGrowsWithTheDesktopsFont)
+{
+    const MessageFontAt font(21); // 16 points
+    PumpFor(100);
+    const int dpi = WindowDpi(Form->Handle()) * 21 / 12;
+    bool shown = false;
+    Hook hook([&](TQLAboutDlg& about)
+              {
+                  shown = true;
+                  RECT client{};
+                  ::GetClientRect(about.Handle(), &client);
+                  EXPECT_EQ(client.right, ToDevicePixels(AboutDlgLayout().ClientWidth, dpi));
+                  EXPECT_EQ(client.bottom, ToDevicePixels(AboutDlgLayout().ClientHeight, dpi));
+                  Click(about.ControlNamed("OkBtn"));
+              });
+    Click(Find("AboutBtn"));
+    EXPECT_TRUE(shown);
+}
+
 TEST_F(MainFormTest, TheAboutBoxStaysOnTheMonitorOfItsOwner)
 {
     const std::vector<RECT> monitors = MonitorAreas();

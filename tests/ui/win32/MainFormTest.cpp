@@ -102,12 +102,79 @@ TEST_F(MainFormTest, TheFirstRunShowsTheStandInColourWithTheRedBoxFocused)
     EXPECT_EQ(::GetFocus(), Find("RedEdit"));
 }
 
+namespace
+{
+
+int TextWidth(HFONT font, const std::string& text)
+{
+    HDC screen = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(screen, font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(screen, old);
+    ::ReleaseDC(nullptr, screen);
+    return static_cast<int>(size.cx);
+}
+
+// The client area, every control, the font and the pictures are the layout
+// in device pixels at dpi, and every label's text is whole.
+void ExpectLaidOutAt(const TTWMainForm& window, int dpi)
+{
+    const HWND form = window.Handle();
+    const auto find = [&window](const char* name) { return window.ControlNamed(name); };
+    const RFormLayout& layout = MainFormLayout();
+    const auto px = [dpi](int length) { return ToDevicePixels(length, dpi); };
+    RECT client{};
+    ::GetClientRect(form, &client);
+    EXPECT_EQ(client.right, px(layout.ClientWidth)) << dpi << " dpi";
+    EXPECT_EQ(client.bottom, px(layout.ClientHeight)) << dpi << " dpi";
+    for (const RControlLayout& row : layout.Controls)
+    {
+        HWND control = find(row.Name);
+        RECT bounds;
+        ::GetWindowRect(control, &bounds);
+        ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_EQ(bounds.left, px(row.Left)) << row.Name << " at " << dpi << " dpi";
+        EXPECT_EQ(bounds.top, px(row.Top)) << row.Name << " at " << dpi << " dpi";
+        // The up-down control may round its width up to an even number (wine's does).
+        EXPECT_NEAR(bounds.right - bounds.left, px(row.Left + row.Width) - px(row.Left),
+                    row.Kind == RControlKind::UpDown ? 1 : 0)
+            << row.Name << " at " << dpi << " dpi";
+        // A drop-down list's window reaches down over its list.
+        if (row.Kind != RControlKind::DropDownList)
+        {
+            EXPECT_EQ(bounds.bottom - bounds.top, px(row.Top + row.Height) - px(row.Top))
+                << row.Name << " at " << dpi << " dpi";
+        }
+        const HWND parent = row.Parent != nullptr ? find(row.Parent) : form;
+        EXPECT_EQ(::GetParent(control), parent) << row.Name;
+        // No label's text is cut off: the layout's own narrowest ("G:")
+        // lets the colon's trailing space out by a pixel.
+        if (row.Kind == RControlKind::Label)
+        {
+            RECT area{};
+            ::GetClientRect(control, &area);
+            EXPECT_LE(TextWidth(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)), row.Text),
+                      area.right + px(1))
+                << row.Name << " at " << dpi << " dpi";
+        }
+    }
+    // The texts about as wide as scaled: none shrinks.
+    const int width = TextWidth(reinterpret_cast<HFONT>(::SendMessageA(find("Label1"), WM_GETFONT, 0, 0)),
+                                "RGB Hex Value:");
+    EXPECT_GE(width, px(TextWidth(DialogFont(96), "RGB Hex Value:")) * 9 / 10) << dpi << " dpi";
+    BITMAP logo{};
+    ::GetObjectA(reinterpret_cast<HBITMAP>(::SendMessageA(find("SidebarImage"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                 sizeof logo, &logo);
+    EXPECT_EQ(logo.bmHeight, px(FindControl(layout, "SidebarImage").Height)) << dpi << " dpi";
+}
+
+} // namespace
+
 // At the density the window starts at, and after moves onto monitors of
-// other densities and back: the client area, every control, the font and
-// the pictures are the layout in that density's device pixels.
+// other densities and back.
 TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThemAtEveryDensity)
 {
-    const RFormLayout& layout = MainFormLayout();
     const int start = WindowDpi(Form->Handle());
     bool moved = false;
     for (int dpi : {start, 120, 144, 192, 96, start})
@@ -119,53 +186,25 @@ TEST_F(MainFormTest, ControlsSitWhereTheLayoutPutsThemAtEveryDensity)
             ::SendMessageA(Form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
             Pump();
         }
-        const auto px = [dpi](int length) { return ToDevicePixels(length, dpi); };
-        RECT client{};
-        ::GetClientRect(Form->Handle(), &client);
-        EXPECT_EQ(client.right, px(layout.ClientWidth)) << dpi << " dpi";
-        EXPECT_EQ(client.bottom, px(layout.ClientHeight)) << dpi << " dpi";
-        for (const RControlLayout& row : layout.Controls)
-        {
-            HWND control = Find(row.Name);
-            RECT bounds;
-            ::GetWindowRect(control, &bounds);
-            ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
-            EXPECT_EQ(bounds.left, px(row.Left)) << row.Name << " at " << dpi << " dpi";
-            EXPECT_EQ(bounds.top, px(row.Top)) << row.Name << " at " << dpi << " dpi";
-            // The up-down control may round its width up to an even number (wine's does).
-            EXPECT_NEAR(bounds.right - bounds.left, px(row.Left + row.Width) - px(row.Left),
-                        row.Kind == RControlKind::UpDown ? 1 : 0)
-                << row.Name << " at " << dpi << " dpi";
-            // A drop-down list's window reaches down over its list.
-            if (row.Kind != RControlKind::DropDownList)
-            {
-                EXPECT_EQ(bounds.bottom - bounds.top, px(row.Top + row.Height) - px(row.Top))
-                    << row.Name << " at " << dpi << " dpi";
-            }
-            const HWND parent = row.Parent != nullptr ? Find(row.Parent) : Form->Handle();
-            EXPECT_EQ(::GetParent(control), parent) << row.Name;
-        }
-        // The texts about as wide as scaled: none is cut off, none shrinks.
-        const auto textWidth = [](HFONT font)
-        {
-            HDC screen = ::GetDC(nullptr);
-            HGDIOBJ old = ::SelectObject(screen, font);
-            SIZE size{};
-            ::GetTextExtentPoint32A(screen, "RGB Hex Value:", 14, &size);
-            ::SelectObject(screen, old);
-            ::ReleaseDC(nullptr, screen);
-            return static_cast<int>(size.cx);
-        };
-        const int width = textWidth(reinterpret_cast<HFONT>(::SendMessageA(Find("Label1"), WM_GETFONT, 0, 0)));
-        RECT label{};
-        ::GetClientRect(Find("Label1"), &label);
-        EXPECT_LE(width, label.right) << dpi << " dpi";
-        EXPECT_GE(width, px(textWidth(DialogFont(96))) * 9 / 10) << dpi << " dpi";
-        BITMAP logo{};
-        ::GetObjectA(reinterpret_cast<HBITMAP>(::SendMessageA(Find("SidebarImage"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
-                     sizeof logo, &logo);
-        EXPECT_EQ(logo.bmHeight, px(FindControl(layout, "SidebarImage").Height)) << dpi << " dpi";
+        ExpectLaidOutAt(*Form, dpi);
     }
+}
+
+// A larger desktop font enlarges the window as a denser monitor does, at
+// once when the desktop's settings change, and back again.
+TEST_F(MainFormTest, TheWindowGrowsWithTheDesktopsFont)
+{
+    const int start = WindowDpi(Form->Handle());
+    // 16 and 20 points: letters 21 and 27 pixels high where 12 is the default.
+    for (int pixels : {21, 27})
+    {
+        const MessageFontAt font(pixels);
+        const int dpi = start * pixels / 12;
+        PumpFor(100);
+        ExpectLaidOutAt(*Form, dpi);
+    }
+    PumpFor(100);
+    ExpectLaidOutAt(*Form, start);
 }
 
 TEST_F(MainFormTest, TypingKeepsTheTypedTextAndEveryOtherViewFollows)

@@ -122,3 +122,25 @@ COLORREF ScreenPixelOf(HWND window, int x, int y)
     ::ReleaseDC(nullptr, screen);
     return pixel;
 }
+
+MessageFontAt::MessageFontAt(int pixels)
+{
+    Saved.cbSize = sizeof Saved;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof Saved, &Saved, 0);
+    NONCLIENTMETRICSW changed = Saved;
+    changed.lfMessageFont.lfHeight = -pixels;
+    Change(changed);
+}
+
+MessageFontAt::~MessageFontAt()
+{
+    Change(Saved);
+}
+
+void MessageFontAt::Change(NONCLIENTMETRICSW& metrics)
+{
+    ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    // Told as the system tells every window (wine changes it silently).
+    ::SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0, SMTO_ABORTIFHUNG, 2000,
+                          nullptr);
+}

@@ -44,3 +44,19 @@ void RealClick(POINT at, bool right = false);
 void PressRealKeys(std::initializer_list<WORD> keys);
 // The window's client area as the screen shows it: colour value at (x, y).
 COLORREF ScreenPixelOf(HWND window, int x, int y);
+
+// The desktop's message font with letters pixels high at 96 dots per inch
+// (21 for 16 points, 27 for 20), as the system's settings change it (every
+// window is told), for as long as this lives.
+class MessageFontAt
+{
+public:
+    explicit MessageFontAt(int pixels);
+    ~MessageFontAt();
+    MessageFontAt(const MessageFontAt&) = delete;
+    MessageFontAt& operator=(const MessageFontAt&) = delete;
+
+private:
+    static void Change(NONCLIENTMETRICSW& metrics);
+    NONCLIENTMETRICSW Saved{};
+};
