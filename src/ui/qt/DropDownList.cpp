@@ -1,5 +1,7 @@
 #include "ui/qt/DropDownList.h"
 
+#include "ui/qt/Resources.h"
+
 #include "ui/FormLayout.h"
 
 #include <QAbstractItemView>
@@ -29,7 +31,7 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), ListItemHeight};
+        return {QStyledItemDelegate::sizeHint(option, index).width(), FormPx(ListItemHeight)};
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "ui/qt/CancelKey.h"
 #include "ui/qt/DropDownList.h"
+#include "ui/qt/Resources.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -14,7 +15,13 @@ RFormBuilder::RFormBuilder(QWidget* form, const RFormLayout& layout) : Form(form
 {
     Form->setObjectName(QString::fromLatin1(Layout.Name));
     Form->setWindowTitle(QString::fromLatin1(Layout.Caption));
-    Form->setFixedSize(Layout.ClientWidth, Layout.ClientHeight);
+    Form->setFixedSize(FormPx(Layout.ClientWidth), FormPx(Layout.ClientHeight));
+}
+
+QRect Box(const RControlLayout& row)
+{
+    const int left = FormPx(row.Left), top = FormPx(row.Top);
+    return {left, top, FormPx(row.Left + row.Width) - left, FormPx(row.Top + row.Height) - top};
 }
 
 QWidget* RFormBuilder::ParentOf(const RControlLayout& row) const

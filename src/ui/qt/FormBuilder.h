@@ -54,8 +54,6 @@ private:
     std::map<std::string, QWidget*> Made;
 };
 
-// A row's position and size.
-inline QRect Box(const RControlLayout& row)
-{
-    return {row.Left, row.Top, row.Width, row.Height};
-}
+// A row's position and size at FormDpi: its edges each scaled, so that
+// neighbours stay neighbours.
+QRect Box(const RControlLayout& row);

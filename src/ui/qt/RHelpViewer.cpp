@@ -83,7 +83,8 @@ RHelpViewer::RHelpViewer(const RHtmlHelpLibrary& library) : Chm(library)
     setObjectName("HelpViewer");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(TintwellIcon());
-    resize(700, 480);
+    // Grown with the desktop's text, as the main window is.
+    resize(FormPx(700), FormPx(480));
     auto* splitter = new QSplitter(this);
     Contents = new QTreeWidget(splitter);
     Contents->setObjectName("HelpContents");
@@ -92,7 +93,7 @@ RHelpViewer::RHelpViewer(const RHtmlHelpLibrary& library) : Chm(library)
     Browser->setObjectName("HelpPage");
     Browser->setOpenLinks(false);
     splitter->setStretchFactor(1, 3);
-    splitter->setSizes({190, 510});
+    splitter->setSizes({FormPx(190), FormPx(510)});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);

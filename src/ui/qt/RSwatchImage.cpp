@@ -1,6 +1,8 @@
 #include "ui/qt/RSwatchImage.h"
 
+#include "ui/LayoutScale.h"
 #include "ui/qt/QtColor.h"
+#include "ui/qt/Resources.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,6 +41,10 @@ void RSwatchImage::Show(const RSwatchPicture& picture)
 void RSwatchImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // Drawn in the layout's pixels, enlarged as the window is: each of the
+    // picture's pixels a block, never blended with its neighbours.
+    const qreal scale = static_cast<qreal>(FormDpi()) / LayoutDpi;
+    painter.scale(scale, scale);
     switch (Which)
     {
     case Kind::Plane:
@@ -57,7 +63,7 @@ void RSwatchImage::paintEvent(QPaintEvent*)
         // Wipes the old arrow, then points at the bar; the wide end lies at
         // the bar's width, beyond this image's right edge, and is cut off.
         const QColor face = palette().color(QPalette::Button);
-        painter.fillRect(rect(), face);
+        painter.fillRect(QRectF(QPointF(), QSizeF(size()) / scale), face);
         const QColor arrow = ToQColor(LuminanceArrowColor(FromQColor(face)));
         painter.setPen(arrow);
         painter.setBrush(arrow);
@@ -70,6 +76,7 @@ void RSwatchImage::paintEvent(QPaintEvent*)
 
 void RSwatchImage::mouseReleaseEvent(QMouseEvent* event)
 {
+    // The picture's own pixel under the pointer, however enlarged.
     const QPoint at = event->position().toPoint();
-    emit MouseUp(at.x(), at.y());
+    emit MouseUp(ToLayoutPixel(at.x(), FormDpi()), ToLayoutPixel(at.y(), FormDpi()));
 }

@@ -15,5 +15,15 @@ QIcon TintwellIcon();
 class QFont;
 
 // The windows' font: an 11-pixel sans-serif of the classic dialog font's
-// widths, for which the pixel layouts were made.
+// widths, for which the pixel layouts were made, enlarged with the layouts.
 QFont DialogFont();
+
+// The pixels at 96 dots per inch of the desktop's ordinary text, as its
+// theme tells the toolkit.
+double DesktopTextPixels();
+// The density the windows' layouts are drawn at, in the toolkit's logical
+// pixels (the display's scale comes on top): enlarged with the desktop's
+// text, as it was when the program started.
+int FormDpi();
+// A length of the 96-dpi layout at FormDpi.
+int FormPx(int layout);

@@ -98,7 +98,7 @@ void TQLAboutDlg::FormShow()
     setWindowTitle(QString::fromUtf8(WindowTexts::AboutCaptionBefore) + ToQString(FAppName));
     if (!FAppIcon.isNull())
     {
-        IconImage->setPixmap(FAppIcon.pixmap(QSize(32, 32), devicePixelRatioF()));
+        IconImage->setPixmap(FAppIcon.pixmap(QSize(FormPx(32), FormPx(32)), devicePixelRatioF()));
         IconImage->show();
         setWindowIcon(FAppIcon);
     }

@@ -197,7 +197,7 @@ void TTWMainForm::showEvent(QShowEvent* event)
 
 void TTWMainForm::FitToScreen()
 {
-    const QSize size(MainFormLayout().ClientWidth, MainFormLayout().ClientHeight);
+    const QSize size(FormPx(MainFormLayout().ClientWidth), FormPx(MainFormLayout().ClientHeight));
     if (this->size() == size && windowHandle()->minimumSize() == size)
         return;
     // The size limits again, now in the new scale's device pixels: set to

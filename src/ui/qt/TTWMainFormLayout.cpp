@@ -28,11 +28,11 @@ void TTWMainForm::CreateControls()
     SidePanel = form.Panel("SidePanel");
     KeyIconImage = form.Label("KeyIconImage");
     const qreal ratio = devicePixelRatioF();
-    KeyIconImage->setPixmap(TintwellIcon().pixmap(QSize(32, 32), ratio));
+    KeyIconImage->setPixmap(TintwellIcon().pixmap(QSize(FormPx(32), FormPx(32)), ratio));
     QuenlarLogoPanel = form.Panel("QuenlarLogoPanel");
     SidebarImage = form.Label("SidebarImage");
     const QImage logo = PictureImage(RBuiltPicture::Logo);
-    SidebarImage->setPixmap(PixelArtPixmap(logo, logo.size(), ratio));
+    SidebarImage->setPixmap(PixelArtPixmap(logo, SidebarImage->size(), ratio));
 
     MainPanel = form.Panel("MainPanel");
     // The panels take the clicks on them, as the platform's panels do; only
@@ -81,10 +81,10 @@ void TTWMainForm::CreateControls()
 
     ColorDlgSelectSBtn = form.Button("ColorDlgSelectSBtn");
     ColorDlgSelectSBtn->setIcon(PixelArtIcon({PictureImage(RBuiltPicture::ColorDialog)}));
-    ColorDlgSelectSBtn->setIconSize({24, 22});
+    ColorDlgSelectSBtn->setIconSize({FormPx(24), FormPx(22)});
     MouseSelectSBtn = form.Button("MouseSelectSBtn");
     MouseSelectSBtn->setIcon(PixelArtIcon({PictureImage(RBuiltPicture::Dropper)}));
-    MouseSelectSBtn->setIconSize({16, 16});
+    MouseSelectSBtn->setIconSize({FormPx(16), FormPx(16)});
 
     BtnPanel = form.Panel("BtnPanel");
     AboutBtn = form.Button("AboutBtn");

@@ -2,6 +2,7 @@
 #include "colour/Contrast.h"
 #include "ui/AccessibleNames.h"
 #include "ui/FormLayout.h"
+#include "ui/LayoutScale.h"
 #include "ui/RSwatchRenderer.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/TTWMainForm.h"
@@ -15,6 +16,7 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -570,6 +572,50 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(run.Form->size(), QSize(352, 255));
         QCOMPARE(run.Form->windowTitle(), QStringLiteral("Quenlar Tintwell"));
+    }
+
+    // The window grows with the desktop's text as with a display's scale:
+    // the window, every control and the About box the layout scaled, every
+    // text whole. Run at the toolkit's default font, and with the desktop's
+    // font set to 16 and to 20 points (TINTWELL_TEST_DESKTOP_POINTS says so).
+    void TheWindowFollowsTheDesktopsFont()
+    {
+        const double points = qEnvironmentVariable("TINTWELL_TEST_DESKTOP_POINTS", QStringLiteral("9")).toDouble();
+        QCOMPARE(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF(), points);
+        // 16 points: 21.33 pixels where the layout's text is 12, rounded down.
+        const int dpi = points == 16 ? 170 : points == 20 ? 213 : 96;
+        const auto px = [dpi](int length) { return ToDevicePixels(length, dpi); };
+        TestFolder folder;
+        Running run(folder);
+        const RFormLayout& layout = MainFormLayout();
+        QCOMPARE(run.Form->size(), QSize(px(layout.ClientWidth), px(layout.ClientHeight)));
+        for (const RControlLayout& row : layout.Controls)
+        {
+            const QWidget* control = run.Find(row.Name);
+            const QRect expected(px(row.Left), px(row.Top), px(row.Left + row.Width) - px(row.Left),
+                                 px(row.Top + row.Height) - px(row.Top));
+            QVERIFY2(control->geometry() == expected, row.Name);
+            const QString text = row.Kind == RControlKind::Label || row.Kind == RControlKind::Button ||
+                                         row.Kind == RControlKind::GroupBox
+                                     ? QString::fromLatin1(row.Text)
+                                     : QString();
+            // Its letters' ink; the layout's own narrowest, "G:", has always
+            // let its colon's edge out by a pixel at the default size.
+            if (!text.isEmpty())
+                QVERIFY2(QFontMetrics(control->font()).boundingRect(text).right() <= control->width(), row.Name);
+        }
+        // The numbers' boxes show three digits whole.
+        const auto* red = run.Find<QLineEdit>("RedEdit");
+        QVERIFY(QFontMetrics(red->font()).horizontalAdvance(QStringLiteral("255")) <= red->contentsRect().width());
+        SaveShot(run.Form.get(), qPrintable(QStringLiteral("desktop-font-%1pt").arg(points)));
+        QTimer::singleShot(100, [&]
+        {
+            auto* box = qobject_cast<TQLAboutDlg*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->size(), QSize(px(AboutDlgLayout().ClientWidth), px(AboutDlgLayout().ClientHeight)));
+            QTest::mouseClick(box->findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        });
+        QTest::mouseClick(run.Find<QPushButton>("AboutBtn"), Qt::LeftButton);
     }
 
     // What reaches the screen is the renderer's picture, pixel for pixel,
