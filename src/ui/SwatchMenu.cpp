@@ -5,26 +5,57 @@
 #include "colour/CssNamedColors.h"
 #include "settings/UserFormats.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace
 {
 
-std::string MenuText(const std::string& text)
+// text as a menu takes it, the character at keyAt (if any) its access key.
+std::string MenuText(const std::string& text, std::size_t keyAt = std::string::npos)
 {
-    std::string doubled;
-    for (char c : text)
+    std::string marked;
+    for (std::size_t i = 0; i < text.size(); ++i)
     {
-        doubled += c;
-        if (c == '&')
-            doubled += '&';
+        if (i == keyAt || text[i] == '&')
+            marked += '&';
+        marked += text[i];
     }
-    return doubled;
+    return marked;
 }
 
-RSwatchMenuEntry CopyEntry(const std::string& text, const char* form)
+// Where in text the first letter or digit not in taken stands; it is taken
+// then.
+std::size_t FreeKey(const std::string& text, std::string& taken)
 {
-    return {MenuText("Copy " + text + "  (" + form + ")"), text};
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (std::isalnum(c) && c < 0x80 && taken.find(static_cast<char>(std::tolower(c))) == std::string::npos)
+        {
+            taken += static_cast<char>(std::tolower(c));
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+RSwatchMenuEntry CopyEntry(const std::string& text, const std::string& form, std::string& taken)
+{
+    const std::size_t inForm = FreeKey(form, taken);
+    const std::size_t inText = inForm == std::string::npos ? FreeKey(text, taken) : std::string::npos;
+    return {"Copy " + MenuText(text, inText) + "  (" + MenuText(form, inForm) + ")", text};
+}
+
+// The keys of the numbered lists; e and c are left to Edit Formats and
+// Clear Recent Colors, which end those lists.
+constexpr const char ListKeys[] = "1234567890abdfghijklmnopqrstuvwxyz";
+
+std::string Numbered(std::size_t index, const std::string& label)
+{
+    if (index + 1 >= sizeof ListKeys)
+        return label;
+    return std::string("&") + ListKeys[index] + "  " + label;
 }
 
 // The ratio cut (not rounded) to two decimals, always both, so that a ratio
@@ -61,10 +92,12 @@ std::string ContrastLine(const char* against, double ratio)
 std::vector<RSwatchMenuEntry> SwatchMenuEntries(ColorValue color)
 {
     std::vector<RSwatchMenuEntry> entries;
+    // Paste, Copy As and Recent Colors keep their keys.
+    std::string taken = "par";
     for (const RColorNotation& notation : ColorNotations())
         if (notation.InSwatchMenu)
-            entries.push_back(CopyEntry(LiteralOf(color, notation), notation.Label));
-    entries.push_back({"Paste", ""});
+            entries.push_back(CopyEntry(LiteralOf(color, notation), notation.Label, taken));
+    entries.push_back({PasteMenuText, ""});
     return entries;
 }
 
@@ -73,7 +106,7 @@ std::vector<RCopyAsEntry> CopyAsMenuEntries(ColorValue color, const std::vector<
     std::vector<RCopyAsEntry> entries;
     auto copy = [&entries](const std::string& text, const std::string& name)
     {
-        const std::string label = MenuText(text) + "\t" + MenuText(name);
+        const std::string label = Numbered(entries.size(), MenuText(text)) + "\t" + MenuText(name);
         entries.push_back({label, text, false, true, {}, label});
     };
     for (const RColorNotation& notation : ColorNotations())
@@ -84,7 +117,8 @@ std::vector<RCopyAsEntry> CopyAsMenuEntries(ColorValue color, const std::vector<
             copy(form.Template->Print(color), form.Name);
         else
         {
-            const std::string name = MenuText(form.Name.empty() ? "(no name)" : form.Name);
+            const std::string name =
+                Numbered(entries.size(), MenuText(form.Name.empty() ? "(no name)" : form.Name));
             entries.push_back({name, {}, false, false, form.Problem, name + "\t" + MenuText(form.Problem)});
         }
     }
@@ -96,7 +130,7 @@ std::vector<RRecentMenuEntry> RecentMenuEntries(const std::vector<ColorValue>& c
 {
     std::vector<RRecentMenuEntry> entries;
     for (const ColorValue color : colors)
-        entries.push_back({MenuText(LiteralOf(color, hexFormat)), color});
+        entries.push_back({Numbered(entries.size(), MenuText(LiteralOf(color, hexFormat))), color});
     return entries;
 }
 

@@ -9,11 +9,15 @@ struct RUserFormat;
 
 // The swatch's context menu: a copy of the colour in every notation and in
 // the style sheets' two forms, then Paste, then the recent colours. Both
-// window layers show these entries.
+// window layers show these entries. Every entry has an access key of its
+// own within its menu, marked by a single ampersand; an ampersand that
+// stands for itself is doubled ("&H0000000F&" in VB). A copy's key is the
+// first letter or digit of its form's name still free, else of its text;
+// the entries of Copy As and Recent Colors are numbered 1 to 9, 0, then
+// lettered, since their texts begin alike.
 struct RSwatchMenuEntry
 {
-    // As a menu takes it: an ampersand that stands for itself is doubled,
-    // since a single one marks the access key ("&H0000000F&" in VB).
+    // As a menu takes it.
     std::string Label;
     // What the entry copies; empty for Paste.
     std::string Text;
@@ -24,8 +28,8 @@ std::vector<RSwatchMenuEntry> SwatchMenuEntries(ColorValue color);
 // The "Copy As" submenu after Paste: every built-in form, then the user's
 // own, each showing the colour's text in it and the form's name; last,
 // "Edit Formats…", which opens the user's forms in the desktop's editor.
-inline constexpr const char* CopyAsMenuTitle = "Copy As";
-inline constexpr const char* EditFormatsMenuText = "Edit Formats\u2026";
+inline constexpr const char* CopyAsMenuTitle = "Copy &As";
+inline constexpr const char* EditFormatsMenuText = "&Edit Formats\u2026";
 struct RCopyAsEntry
 {
     // The text as a menu takes it, then a tab and the form's name.
@@ -43,9 +47,10 @@ struct RCopyAsEntry
 };
 std::vector<RCopyAsEntry> CopyAsMenuEntries(ColorValue color, const std::vector<RUserFormat>& userFormats);
 
-inline constexpr const char* RecentColorsMenuTitle = "Recent Colors";
+inline constexpr const char* RecentColorsMenuTitle = "&Recent Colors";
 // The last entry of the recent colours' submenu, after a separator.
-inline constexpr const char* ClearRecentColorsMenuText = "Clear Recent Colors";
+inline constexpr const char* ClearRecentColorsMenuText = "&Clear Recent Colors";
+inline constexpr const char* PasteMenuText = "&Paste";
 
 // One recent colour: its literal in the current notation, as a label.
 struct RRecentMenuEntry

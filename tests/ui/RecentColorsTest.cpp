@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 
 namespace
@@ -67,9 +68,9 @@ TEST(RecentColors, MenuLabelsInTheCurrentNotationWithAmpersandsShown)
 {
     const auto entries = RecentMenuEntries({Red, Blue}, 3);
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].Label, "&&H000000FF&&");
+    EXPECT_EQ(entries[0].Label, "&1  &&H000000FF&&");
     EXPECT_EQ(entries[0].Color, Red);
-    EXPECT_EQ(RecentMenuEntries({Blue}, 0)[0].Label, "#0000FF");
+    EXPECT_EQ(RecentMenuEntries({Blue}, 0)[0].Label, "&1  #0000FF");
 }
 
 // One copy entry per form the menu offers at its top level, in the table's
@@ -84,9 +85,9 @@ TEST(SwatchMenu, ACopyOfTheMainFormsThenPaste)
         texts.push_back(entry.Text);
     EXPECT_EQ(texts, (std::vector<std::string>{"#0F0000", "0x0000000F", "$0000000F", "&H0000000F&",
                                                "rgb(15, 0, 0)", "hsl(0, 100%, 3%)", "0F0000", ""}));
-    EXPECT_EQ(entries[0].Label, "Copy #0F0000  (HTML)");
-    EXPECT_EQ(entries[3].Label, "Copy &&H0000000F&&  (VB)");
-    EXPECT_EQ(entries.back().Label, "Paste");
+    EXPECT_EQ(entries[0].Label, "Copy #0F0000  (&HTML)");
+    EXPECT_EQ(entries[3].Label, "Copy &&H0000000F&&  (&VB)");
+    EXPECT_EQ(entries.back().Label, "&Paste");
 }
 
 // Copy As: every built-in form, then the user's (one that cannot be read
@@ -103,19 +104,84 @@ TEST(SwatchMenu, CopyAsEveryFormThenTheUsersThenEditFormats)
         EXPECT_EQ(entries[i].Text, LiteralOf(color, notations[i]));
         EXPECT_TRUE(entries[i].Enabled);
     }
-    EXPECT_EQ(entries[3].Label, "&&H000000FF&&\tvb");
-    EXPECT_EQ(entries[notations.size() - 2].Label, "oklch(0.628 0.25768 29.23)\toklch");
+    EXPECT_EQ(entries[3].Label, "&4  &&H000000FF&&\tvb");
+    EXPECT_EQ(entries[notations.size() - 2].Label, "&g  oklch(0.628 0.25768 29.23)\toklch");
     const RCopyAsEntry& qt = entries[notations.size()];
-    EXPECT_EQ(qt.Label, "QColor(255, 0, 0)\tQt");
+    EXPECT_EQ(qt.Label, "&i  QColor(255, 0, 0)\tQt");
     EXPECT_EQ(qt.Text, "QColor(255, 0, 0)");
     const RCopyAsEntry& bad = entries[notations.size() + 1];
     EXPECT_FALSE(bad.Enabled);
     EXPECT_TRUE(bad.Text.empty());
     EXPECT_EQ(bad.ToolTip, "line 2, column 8: unknown placeholder 'nope': see the help's list (r, g, b, rf, hex, "
                            "hsl.h, oklch.l, ...)");
-    EXPECT_EQ(bad.LabelWithReason, "Bad\t" + bad.ToolTip);
+    EXPECT_EQ(bad.LabelWithReason, "&j  Bad\t" + bad.ToolTip);
     EXPECT_TRUE(entries.back().EditsFormats);
-    EXPECT_EQ(entries.back().Label, "Edit Formats\u2026");
+    EXPECT_EQ(entries.back().Label, "&Edit Formats\u2026");
+}
+
+namespace
+{
+
+// The access keys of a menu's labels, lower case, each label's one key;
+// an empty key where a label has none or more than one.
+std::vector<std::string> AccessKeys(const std::vector<std::string>& labels)
+{
+    std::vector<std::string> keys;
+    for (const std::string& label : labels)
+    {
+        std::string key;
+        int marks = 0;
+        for (std::size_t i = 0; i + 1 < label.size(); ++i)
+            if (label[i] == '&' && label[++i] != '&')
+            {
+                ++marks;
+                key = static_cast<char>(std::tolower(static_cast<unsigned char>(label[i])));
+            }
+        keys.push_back(marks == 1 ? key : "");
+    }
+    return keys;
+}
+
+void ExpectOwnKeys(const std::vector<std::string>& labels)
+{
+    const std::vector<std::string> keys = AccessKeys(labels);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+    {
+        EXPECT_FALSE(keys[i].empty()) << labels[i];
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(keys[i], keys[j]) << labels[i] << " and " << labels[j];
+    }
+}
+
+} // namespace
+
+// Every entry of every menu has a key of its own, whatever the colour's
+// texts hold (VB's ampersands) and however many forms and colours there are.
+TEST(SwatchMenu, EveryEntryHasAnAccessKeyOfItsOwn)
+{
+    for (const ColorValue color : {ColorValueOf(15, 0, 0), ColorValueOf(255, 255, 255), ColorValueOf(0, 0, 0)})
+    {
+        std::vector<std::string> top;
+        for (const RSwatchMenuEntry& entry : SwatchMenuEntries(color))
+            top.push_back(entry.Label);
+        top.push_back(CopyAsMenuTitle);
+        top.push_back(RecentColorsMenuTitle);
+        ExpectOwnKeys(top);
+
+        std::string userForms;
+        for (int i = 0; i < 12; ++i)
+            userForms += "Form" + std::to_string(i) + " = {hex}\n";
+        std::vector<std::string> copyAs;
+        for (const RCopyAsEntry& entry : CopyAsMenuEntries(color, ReadUserFormats(userForms)))
+            copyAs.push_back(entry.Label);
+        ExpectOwnKeys(copyAs);
+
+        std::vector<std::string> recent;
+        for (const RRecentMenuEntry& entry : RecentMenuEntries(std::vector<ColorValue>(16, color), 3))
+            recent.push_back(entry.Label);
+        recent.push_back(ClearRecentColorsMenuText);
+        ExpectOwnKeys(recent);
+    }
 }
 
 class RecentColorsStoreTest : public testing::Test

@@ -205,14 +205,14 @@ private slots:
             expected << QString::fromStdString(entry.Label);
         expected << QString::fromLatin1(CopyAsMenuTitle) << QString::fromLatin1(RecentColorsMenuTitle);
         QCOMPARE(entries, expected);
-        QVERIFY(entries.contains("Copy &&H0000000F&&  (VB)"));
+        QVERIFY(entries.contains("Copy &&H0000000F&&  (&VB)"));
         QCOMPARE(swatch->toolTip(), QStringLiteral("Contrast with white: 20.58:1 (AAA)\n"
                                                    "Contrast with black: 1.02:1 (below AA)\n"
                                                    "Nearest name: black"));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("$00A5FF"));
         QVERIFY(ClipboardHolds("$00A5FF"));
-        answer("Paste");
+        answer(PasteMenuText);
         QApplication::sendEvent(swatch, &request);
         QTRY_COMPARE(Rgb(), QStringLiteral("255,165,0"));
     }
@@ -241,7 +241,7 @@ private slots:
                 entries << action->text();
                 if (action->text().endsWith("\tQt"))
                     chosen = action;
-                if (action->text() == "Bad")
+                if (action->text().endsWith("  Bad"))
                 {
                     QVERIFY(!action->isEnabled());
                     badTip = action->toolTip();
@@ -299,6 +299,36 @@ private slots:
         QCOMPARE(opened, QStringLiteral("SwatchMenu"));
         QTest::qWait(100);
         QVERIFY(Form->isVisible());
+    }
+
+    // Each entry by its access key: a copy by its form's letter, a form of
+    // Copy As by its number.
+    void EntriesChosenByTheirAccessKeys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("VB") << "v" << "&H0000000F&";
+        QTest::newRow("CSS rgb()") << "s" << "rgb(15, 0, 0)";
+        QTest::newRow("Copy As, first form") << "a1" << "#0F0000";
+    }
+    void EntriesChosenByTheirAccessKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, copied);
+        QTimer::singleShot(200, [keys]
+        {
+            for (const QChar key : keys)
+            {
+                if (QWidget* menu = QApplication::activePopupWidget())
+                    QTest::keyClick(menu, key.toLatin1());
+                QTest::qWait(100);
+            }
+            // A key that chose nothing left its menu open.
+            while (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+        });
+        QTest::keyClick(Find("RedEdit"), Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(ClipboardHolds(copied));
     }
 
     // Regression: a pick asked for while the colour dialog was open started
@@ -397,8 +427,8 @@ private slots:
             recent->actions()[2]->trigger();
         });
         RColor takenColor(taken);
-        QCOMPARE(labels, (QStringList{"#102030", QString::fromLatin1(takenColor.GetHexValue().Text()), "#C86432",
-                                      "#010203", QString::fromLatin1(ClearRecentColorsMenuText)}));
+        QCOMPARE(labels, (QStringList{"&1  #102030", "&2  " + QString::fromLatin1(takenColor.GetHexValue().Text()),
+                                      "&3  #C86432", "&4  #010203", QString::fromLatin1(ClearRecentColorsMenuText)}));
         QCOMPARE(icons, (QList<QRgb>{0x102030, qRgb(RedOfValue(taken), GreenOfValue(taken), BlueOfValue(taken)) & 0xFFFFFF,
                                      0xC86432, 0x010203}));
         QTRY_COMPARE(Rgb(), QStringLiteral("200,100,50"));
