@@ -134,6 +134,24 @@ void ReadAndChoose(HMENU menu)
     ::PostMessageA(form, WM_KEYDOWN, chosen > 0 ? VK_RETURN : VK_ESCAPE, 0);
 }
 
+// Keys typed into the menu as it opens, as characters, as the keyboard
+// gives them; where they choose nothing the menu is closed two seconds on.
+const char* KeysToType = "";
+
+void CALLBACK CloseTheMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    ::EndMenu();
+}
+
+void TypeKeys(HMENU)
+{
+    HWND form = ::GetForegroundWindow();
+    for (const char* key = KeysToType; *key != '\0'; ++key)
+        ::PostMessageA(form, WM_CHAR, static_cast<WPARAM>(*key), 0);
+    ::SetTimer(nullptr, 0, 2000, &CloseTheMenu);
+}
+
 } // namespace
 
 TEST_F(MainFormTest, TheKeysCopyAndPasteEveryNotation)
@@ -315,6 +333,28 @@ TEST_F(MainFormTest, TheSwatchMenuFromTheKeyboard)
     RSwatchMenu::BeforeShows = nullptr;
 }
 
+// Each entry by its access key: a copy by its form's letter, a form of Copy
+// As by its number.
+TEST_F(MainFormTest, EntriesChosenByTheirAccessKeys)
+{
+    const struct
+    {
+        const char* Keys;
+        const char* Copied;
+    } cases[] = {{"v", "&H0000000F&"}, {"s", "rgb(15, 0, 0)"}, {"a1", "#0F0000"}};
+    RSwatchMenu::BeforeShows = &TypeKeys;
+    for (const auto& test : cases)
+    {
+        KeysToType = test.Keys;
+        ::SetForegroundWindow(Form->Handle());
+        ::SetFocus(Find("RedEdit"));
+        PumpFor(100);
+        PressRealKeys({VK_SHIFT, VK_F10});
+        EXPECT_EQ(Clipboard(), test.Copied) << test.Keys;
+    }
+    RSwatchMenu::BeforeShows = nullptr;
+}
+
 // Colours taken by paste and the dropper come back after a restart in the
 // swatch's menu, newest first, each beside a square of its colour; one
 // chosen there is applied.
@@ -363,7 +403,7 @@ TEST_F(MainFormTest, RecentColorsSurviveARestart)
     };
     chooseRecent(2);
     RColor printed(sampled);
-    EXPECT_EQ(RecentEntries, (std::vector<std::string>{"#102030", printed.GetHexValue().Text(), "#010203",
+    EXPECT_EQ(RecentEntries, (std::vector<std::string>{"&1  #102030", std::string("&2  ") + printed.GetHexValue().Text(), "&3  #010203",
                                                        ClearRecentColorsMenuText}));
     EXPECT_EQ(RecentSquares, (std::vector<COLORREF>{RGB(16, 32, 48), sampled, RGB(1, 2, 3), CLR_INVALID}));
     EXPECT_EQ(Rgb(), "1,2,3");
