@@ -66,10 +66,17 @@ double MessageFontPixels()
 // The default text enlarged by the text scale factor, a percentage.
 double ScaledTextPixels()
 {
-    DWORD percent = 0, size = sizeof percent;
-    if (::RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Accessibility", "TextScaleFactor", RRF_RT_REG_DWORD,
-                       nullptr, &percent, &size) != ERROR_SUCCESS ||
-        percent < 100 || percent > 500)
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Accessibility", 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return 0;
+    DWORD percent = 0, size = sizeof percent, type = 0;
+    const bool read = ::RegQueryValueExA(key, "TextScaleFactor", nullptr, &type, reinterpret_cast<BYTE*>(&percent),
+                                         &size) == ERROR_SUCCESS &&
+                      type == REG_DWORD && size == sizeof percent;
+    ::RegCloseKey(key);
+    // The settings offer 100 % to 225 %; anything else is not theirs.
+    if (!read || percent < 100 || percent > 500)
         return 0;
     return DefaultTextPixels * percent / 100;
 }

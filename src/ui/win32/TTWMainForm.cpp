@@ -41,6 +41,7 @@ TTWMainForm::TTWMainForm()
     // Sized once it is known which monitor it landed on; a saved placement
     // on a monitor of another density lays it out again (WM_DPICHANGED).
     CreateControls();
+    NameControls();
     RECT placed{};
     ::GetWindowRect(Handle(), &placed);
     FitToDpi(WindowDpi(Handle()), placed.left, placed.top);

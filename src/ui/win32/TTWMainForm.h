@@ -140,6 +140,9 @@ private:
     void FormEndSession(bool ending);
 
     void FormShow();
+    // Names and describes the controls for screen readers.
+    void NameControls();
+    void DescribeColour();
     void ApplyOwnPixel(int x, int y);
     void SetSelectButtonsEnabled(bool enabled);
     // The form's own keys before the dialog navigation: Ctrl+Shift+D.

@@ -2,17 +2,22 @@
 // see it: its boxes, lists, swatches and colour dialog, and its outer bounds.
 #include "ui/win32/TTWMainForm.h"
 
+#include "ui/AccessibleNames.h"
+#include "ui/FormLayout.h"
+#include "ui/SwatchMenu.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/RShape.h"
 #include "ui/win32/RSwatchImage.h"
 #include "ui/win32/RToolTip.h"
+#include "ui/win32/ScreenReaderNames.h"
 #include "ui/win32/TBigScreenDlg.h"
 #include "ui/win32/WindowText.h"
-#include "ui/SwatchMenu.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <span>
+#include <string_view>
 
 
 HWND TTWMainForm::EditOf(REditBox box) const
@@ -58,6 +63,30 @@ void TTWMainForm::SetSwatchColor(ColorValue color)
     TheSwatchTip->SetText(SwatchToolTip(color));
 }
 
+void TTWMainForm::NameControls()
+{
+    const std::span<const RControlLayout> rows = MainFormLayout().Controls;
+    for (const RAccessibleName& named : MainFormAccessibleNames)
+    {
+        SetAccessibleName(ControlNamed(named.Control), named.Name);
+        // A box's arrows, in the up-down control just after it, named after it.
+        for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+            if (std::string_view(rows[i].Name) == named.Control && rows[i + 1].Kind == RControlKind::UpDown)
+            {
+                SetAccessibleName(ControlNamed(rows[i + 1].Name), IncreaseArrowName(named.Name), 1);
+                SetAccessibleName(ControlNamed(rows[i + 1].Name), DecreaseArrowName(named.Name), 2);
+            }
+    }
+}
+
+void TTWMainForm::DescribeColour()
+{
+    SetAccessibleDescription(TheShape->Handle(), SwatchToolTip(TheEditor.Color().GetColor()));
+    SetAccessibleDescription(HueSatImage->Handle(), PlaneValueText(TheEditor.Color()));
+    for (RSwatchImage* image : {LumImage, LumArrowImage})
+        SetAccessibleDescription(image->Handle(), BarValueText(TheEditor.Color()));
+}
+
 std::string TTWMainForm::SwatchToolTipText() const
 {
     return TheSwatchTip->Text();
@@ -95,6 +124,7 @@ void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)
 {
     for (RSwatchImage* image : {HueSatImage, LumImage, LumArrowImage})
         image->Show(picture);
+    DescribeColour();
 }
 
 void TTWMainForm::ProcessPendingEvents()

@@ -2,7 +2,9 @@
 #include "ui/win32/MainFormFixture.h"
 
 #include "shell/Help.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FormLayout.h"
+#include "ui/SwatchMenu.h"
 #include "ui/LayoutScale.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Resources.h"
@@ -205,6 +207,25 @@ TEST_F(MainFormTest, TheWindowGrowsWithTheDesktopsFont)
     }
     PumpFor(100);
     ExpectLaidOutAt(*Form, start);
+}
+
+// A screen reader hears every control a user meets by its name, each arrow by what it does, the swatch by its contrast and the
+// plane and the bar by their values, which follow the colour.
+TEST_F(MainFormTest, ScreenReadersHearNamesAndValues)
+{
+    for (const RAccessibleName& named : MainFormAccessibleNames)
+    {
+        EXPECT_EQ(AccessibleNameOf(Find(named.Control)), named.Name) << named.Control;
+    }
+    EXPECT_EQ(AccessibleNameOf(Find("RedUpDown"), 1), "Increase Red");
+    EXPECT_EQ(AccessibleNameOf(Find("LumUpDown"), 2), "Decrease Luminance");
+    SetRgb("255", "0", "0");
+    PumpFor(50);
+    RColor red(0);
+    red.SetRGB(255, 0, 0);
+    EXPECT_EQ(AccessibleDescriptionOf(Find("TheShape")), SwatchToolTip(red.GetColor()));
+    EXPECT_EQ(AccessibleDescriptionOf(Find("HueSatImage")), PlaneValueText(red));
+    EXPECT_EQ(AccessibleDescriptionOf(Find("LumImage")), BarValueText(red));
 }
 
 TEST_F(MainFormTest, TypingKeepsTheTypedTextAndEveryOtherViewFollows)

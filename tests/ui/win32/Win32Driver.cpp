@@ -2,6 +2,8 @@
 
 #include "ui/win32/MessageLoop.h"
 
+#include <oleacc.h>
+
 #include <iterator>
 #include <vector>
 
@@ -143,4 +145,47 @@ void MessageFontAt::Change(NONCLIENTMETRICSW& metrics)
     // Told as the system tells every window (wine changes it silently).
     ::SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0, SMTO_ABORTIFHUNG, 2000,
                           nullptr);
+}
+
+namespace
+{
+
+std::string Utf8(BSTR text)
+{
+    if (text == nullptr)
+        return {};
+    char utf8[1024] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    ::SysFreeString(text);
+    return utf8;
+}
+
+template <typename Read>
+std::string ReadAccessible(HWND window, long child, Read read)
+{
+    IAccessible* accessible = nullptr;
+    if (::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                     reinterpret_cast<void**>(&accessible)) != S_OK)
+        return "(no accessible object)";
+    VARIANT which{};
+    which.vt = VT_I4;
+    which.lVal = child;
+    BSTR text = nullptr;
+    read(accessible, which, &text);
+    accessible->Release();
+    return Utf8(text);
+}
+
+} // namespace
+
+std::string AccessibleNameOf(HWND window, long child)
+{
+    return ReadAccessible(window, child, [](IAccessible* object, VARIANT which, BSTR* text)
+                          { object->get_accName(which, text); });
+}
+
+std::string AccessibleDescriptionOf(HWND window)
+{
+    return ReadAccessible(window, CHILDID_SELF, [](IAccessible* object, VARIANT which, BSTR* text)
+                          { object->get_accDescription(which, text); });
 }

@@ -60,3 +60,8 @@ private:
     static void Change(NONCLIENTMETRICSW& metrics);
     NONCLIENTMETRICSW Saved{};
 };
+
+// What a screen reader reads of window (or of its child, from 1), through
+// the system's accessibility interface.
+std::string AccessibleNameOf(HWND window, long child = 0);
+std::string AccessibleDescriptionOf(HWND window);
