@@ -1,5 +1,7 @@
 #include "ui/AccessibleNames.h"
 
+#include "colour/CssNamedColors.h"
+
 std::string IncreaseArrowName(const std::string& box)
 {
     return "Increase " + box;
@@ -18,4 +20,10 @@ std::string PlaneValueText(const RColor& color)
 std::string BarValueText(const RColor& color)
 {
     return "luminance " + std::to_string(color.GetLum());
+}
+
+std::string SamplingAnnouncement(const RColor& color)
+{
+    return std::string(SamplingWindowName) + ": " + color.GetHexValue().Text() + ", " +
+           NearestCssName(color.GetColor()).Name;
 }

@@ -40,6 +40,15 @@ inline constexpr RAccessibleName MainFormAccessibleNames[] = {
 std::string IncreaseArrowName(const std::string& box);
 std::string DecreaseArrowName(const std::string& box);
 
+// The sampling window as a screen reader hears it: by its name when it
+// opens, then by the colour under the pointer in the window's notation and
+// its nearest name ("Select Color with Mouse: #FF0000, red"), said at most
+// every SamplingAnnouncementIntervalMs while the pointer moves, the last
+// colour always.
+inline constexpr const char* SamplingWindowName = "Select Color with Mouse";
+inline constexpr int SamplingAnnouncementIntervalMs = 500;
+std::string SamplingAnnouncement(const RColor& color);
+
 // The plane's value, "hue 160, saturation 240", and the bar's, "luminance
 // 120", on the 0-239 scale the boxes show.
 std::string PlaneValueText(const RColor& color);

@@ -2,6 +2,7 @@
 // movement, click and key does, and what a pick from the command line
 // answers.
 #include "colour/ColorNotation.h"
+#include "ui/AccessibleNames.h"
 #include "ui/SamplingSession.h"
 #include "ui/WindowTexts.h"
 
@@ -132,4 +133,16 @@ TEST_F(SamplingSessionTest, TheDesktopsPickerAnswersWithWhatItGave)
     Session.PickerEnded();
     EXPECT_EQ(Answers, (std::vector<std::string>{"cancelled", "cannot: no portal", "#FF0000"}));
     EXPECT_EQ(Editor.RecentColors().Colors(), std::vector<ColorValue>{Red});
+}
+
+// A screen reader hears the colour under the pointer as the window prints
+// it, and its nearest name.
+TEST(SamplingAnnouncement, TheColourInTheWindowsNotationAndItsNearestName)
+{
+    RColor color(0);
+    color.SetRGB(255, 0, 0);
+    EXPECT_EQ(SamplingAnnouncement(color), "Select Color with Mouse: #FF0000, red");
+    color.SetHexFormat(3);
+    color.SetRGB(250, 128, 114);
+    EXPECT_EQ(SamplingAnnouncement(color), "Select Color with Mouse: &H007280FA&, salmon");
 }

@@ -1,5 +1,7 @@
 #include "ui/qt/TBigScreenDlg.h"
 
+#include "ui/AccessibleNames.h"
+
 #include "ui/qt/CursorTable.h"
 #include "ui/qt/QtColor.h"
 #include "ui/qt/ScreenAccess.h"
@@ -18,6 +20,7 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner)
     : QWidget(&owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), OwnerForm(owner)
 {
     setObjectName("BigScreenDlg");
+    setAccessibleName(QString::fromLatin1(SamplingWindowName));
     setBackgroundRole(QPalette::Button);
     setMouseTracking(true); // movement without a button counts
     // Nothing of the toolkit's paints it: no buffer as large as the desktop.
@@ -261,4 +264,10 @@ void TBigScreenDlg::hideEvent(QHideEvent* event)
     // The hidden window would keep the copy alive on the server.
     RDesktopCopy::ShowNothingIn(*this);
     OwnerForm.EndMouseSelect();
+}
+
+void TBigScreenDlg::Announce(const std::string& text)
+{
+    // A new name is told to the screen reader as a change of it.
+    setAccessibleName(QString::fromStdString(text));
 }

@@ -8,6 +8,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <string>
+
 #include <vector>
 
 class QKeyEvent;
@@ -40,6 +42,8 @@ public:
     // Shows image (not owned; it must outlive the showing) over the desktop;
     // false when this window cannot show it.
     bool ShowScreenImage(const RDesktopCopy* image);
+    // What a screen reader hears of it now.
+    void Announce(const std::string& text);
 
     // The magnifier beside the hot spot, shown unless turned off.
     void SetLoupeShown(bool shown) { TheLoupeShown = shown; }

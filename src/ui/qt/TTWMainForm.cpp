@@ -522,6 +522,22 @@ void TTWMainForm::SetSwatchColor(ColorValue color)
     const QString described = QString::fromStdString(SwatchToolTip(color));
     TheShape->setToolTip(described);
     TheShape->setAccessibleDescription(described);
+    AnnounceSampledColour();
+}
+
+void TTWMainForm::AnnounceSampledColour()
+{
+    // The colour under a moving pointer, said when the interval ends: the
+    // latest then, never one a movement has passed.
+    if (!TheSampling.IsSampling() || !TheBigScreen || TheAnnouncementPending)
+        return;
+    TheAnnouncementPending = true;
+    QTimer::singleShot(SamplingAnnouncementIntervalMs, this, [this]
+    {
+        TheAnnouncementPending = false;
+        if (TheSampling.IsSampling() && TheBigScreen)
+            TheBigScreen->Announce(SamplingAnnouncement(TheEditor.Color()));
+    });
 }
 
 void TTWMainForm::ShowSwatches(const RSwatchPicture& picture)

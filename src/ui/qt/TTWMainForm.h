@@ -124,6 +124,7 @@ private:
     // The window's own keys: F1 and Ctrl+Shift+D.
     void ConnectKeys();
     void RunFormCommand(RFormCommand command);
+    void AnnounceSampledColour();
     void NameControls();
     QLineEdit* EditOf(REditBox box) const;
 
@@ -187,6 +188,8 @@ private:
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RDesktopCopy> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
+    // The colour under the pointer waits to be told to a screen reader.
+    bool TheAnnouncementPending = false;
     // On Wayland: the copy of each output, a pane on each.
     std::unique_ptr<TOutputPanes> TheOutputPanes;
     // The portal's copy of the desktop is awaited.

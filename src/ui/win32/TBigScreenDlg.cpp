@@ -1,11 +1,13 @@
 #include "ui/win32/TBigScreenDlg.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/LoupePicture.h"
 #include "ui/win32/CursorTable.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/PixelArt.h"
 #include "ui/win32/ScreenAccess.h"
+#include "ui/win32/ScreenReaderNames.h"
 #include "ui/win32/TTWMainForm.h"
 
 #include <windowsx.h>
@@ -107,6 +109,18 @@ TBigScreenDlg::TBigScreenDlg(TTWMainForm& owner) : OwnerForm(owner)
 {
     ThePanes.push_back(std::make_unique<RMonitorPane>(*this));
     InstallCursor(crDropper, LoadDropperCursor());
+    SetAccessibleName(KeyboardPane(), SamplingWindowName);
+}
+
+HWND TBigScreenDlg::KeyboardPane() const
+{
+    return ThePanes.front()->Handle();
+}
+
+void TBigScreenDlg::Announce(const std::string& text)
+{
+    SetAccessibleName(KeyboardPane(), text);
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, KeyboardPane(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 TBigScreenDlg::~TBigScreenDlg()

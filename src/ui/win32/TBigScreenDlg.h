@@ -32,6 +32,10 @@ public:
 
     // Shows image (not owned; it must outlive the showing) over every monitor.
     void ShowScreenImage(const RDesktopCopy* image);
+    // What a screen reader hears of it now: its pane that holds the keyboard
+    // speaks for it.
+    void Announce(const std::string& text);
+    HWND KeyboardPane() const;
     // Where the loupe lies on the desktop; empty while it is hidden.
     RECT LoupeArea() const;
 

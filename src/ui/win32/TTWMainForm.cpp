@@ -128,6 +128,11 @@ LRESULT TTWMainForm::HandleLifeMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETTINGCHANGE:
         FormSettingChange();
         break;
+    case WM_TIMER:
+        if (wParam != AnnouncementTimer)
+            break;
+        FormAnnouncementDue();
+        return 0;
     case WM_CLOSE:
         if (FormCloseQuery())
             ::DestroyWindow(Handle());

@@ -133,6 +133,7 @@ private:
     void FormMouseDown(int x, int y);
     void FormDpiChanged(int dpi, const RECT& suggested);
     void FormSettingChange();
+    void FormAnnouncementDue();
     // The swatch's menu at a right click on it (true), or from the menu key.
     bool FormContextMenu(LPARAM lParam);
     bool FormSetCursor(HWND over) const;
@@ -143,6 +144,7 @@ private:
     // Names and describes the controls for screen readers.
     void NameControls();
     void DescribeColour();
+    void AnnounceSampledColour();
     void ApplyOwnPixel(int x, int y);
     void SetSelectButtonsEnabled(bool enabled);
     // The form's own keys before the dialog navigation: Ctrl+Shift+D.
@@ -191,6 +193,9 @@ private:
     std::unique_ptr<RAppReg> TheAppReg;
     std::unique_ptr<RDesktopCopy> TheScreenBitmap;
     std::unique_ptr<TBigScreenDlg> TheBigScreen;
+    // The colour under the pointer waits to be told to a screen reader.
+    bool TheAnnouncementPending = false;
+    static constexpr UINT_PTR AnnouncementTimer = 1;
     bool TheFirstShowing = true;
     int TheShowState = SW_SHOWNORMAL; // the saved state, applied when first shown
 };

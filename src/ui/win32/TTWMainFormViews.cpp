@@ -61,6 +61,25 @@ void TTWMainForm::SetSwatchColor(ColorValue color)
 {
     TheShape->SetFill(color);
     TheSwatchTip->SetText(SwatchToolTip(color));
+    AnnounceSampledColour();
+}
+
+void TTWMainForm::AnnounceSampledColour()
+{
+    // The colour under a moving pointer, said when the interval ends: the
+    // latest then, never one a movement has passed.
+    if (!TheSampling.IsSampling() || !TheBigScreen || TheAnnouncementPending)
+        return;
+    TheAnnouncementPending = true;
+    ::SetTimer(Handle(), AnnouncementTimer, SamplingAnnouncementIntervalMs, nullptr);
+}
+
+void TTWMainForm::FormAnnouncementDue()
+{
+    ::KillTimer(Handle(), AnnouncementTimer);
+    TheAnnouncementPending = false;
+    if (TheSampling.IsSampling() && TheBigScreen)
+        TheBigScreen->Announce(SamplingAnnouncement(TheEditor.Color()));
 }
 
 void TTWMainForm::NameControls()

@@ -10,6 +10,7 @@
 #include "support/TestFolder.h"
 #include "support/X11Desktop.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
@@ -196,6 +197,11 @@ private slots:
         QVERIFY(Form->IsMouseSelecting());
         QVERIFY(!ButtonsEnabled());
         QCOMPARE(BigScreen()->cursor().hotSpot(), QPoint(1, 30));
+        // A screen reader hears the window by its name, then the colour
+        // under the pointer, the last one of a movement.
+        const auto heard = [this]
+        { return QAccessible::queryAccessibleInterface(BigScreen())->text(QAccessible::Name); };
+        QCOMPARE(heard(), QStringLiteral("Select Color with Mouse"));
         for (const QPoint device : {QPoint(0, 0), QPoint(301, 7), QPoint(599, 150), QPoint(13, 199)})
         {
             Move(BigScreen(), Over(device.x(), device.y()));
@@ -207,6 +213,7 @@ private slots:
         Move(BigScreen(), QPointF(-50, -50));
         QCOMPARE(Rgb(), QStringLiteral("255,255,255"));
         QCOMPARE(Find<QComboBox>("ColorNameCB")->currentText(), QStringLiteral("White"));
+        QTRY_COMPARE(heard(), QStringLiteral("Select Color with Mouse: #FFFFFF, white"));
     }
 
     // The loupe beside the real pointer shows exactly the copy's pixels

@@ -4,7 +4,9 @@
 #include "ui/win32/ColourWindow.h"
 #include "ui/win32/MainFormFixture.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/TBigScreenDlg.h"
 
 #include <cstdlib>
 #include <map>
@@ -199,6 +201,21 @@ TEST_F(MainFormTest, OneSampledMovementPaintsEachViewOnce)
         EXPECT_EQ(paints[Find(view)], 1) << view;
     for (const auto& [window, count] : paints)
         EXPECT_LE(count, 1) << "window " << window;
+}
+
+// A screen reader hears the sampling window by its name, then the colour
+// under the pointer once it has moved there.
+TEST_F(MainFormTest, TheSamplingWindowTellsTheColourUnderThePointer)
+{
+    const POINT place = NearTheCorner(MonitorAreas().front());
+    ColourWindow colour(place.x, place.y, RGB(250, 128, 114));
+    StartSampling();
+    ASSERT_TRUE(Form->IsMouseSelecting());
+    const HWND pane = Form->SamplingWindows()->KeyboardPane();
+    EXPECT_EQ(AccessibleNameOf(pane), "Select Color with Mouse");
+    MovePointer(colour.Centre());
+    PumpFor(SamplingAnnouncementIntervalMs + 300);
+    EXPECT_EQ(AccessibleNameOf(pane), "Select Color with Mouse: #FA8072, salmon");
 }
 
 // Ctrl+Shift+D starts the dropper from whichever control has the focus, as
