@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Driver.h"
 
+#include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 
 #include <oleacc.h>
@@ -130,7 +131,8 @@ MessageFontAt::MessageFontAt(int pixels)
     Saved.cbSize = sizeof Saved;
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof Saved, &Saved, 0);
     NONCLIENTMETRICSW changed = Saved;
-    changed.lfMessageFont.lfHeight = -pixels;
+    // The settings speak in the system's density.
+    changed.lfMessageFont.lfHeight = -::MulDiv(pixels, SystemDpi(), 96);
     Change(changed);
 }
 
