@@ -92,7 +92,8 @@ void RFormBuilder::ShowScaled(RScaledPicture& picture)
     }
     else if (picture.Bitmap != nullptr)
     {
-        picture.BitmapCopy = BitmapInBlocks(picture.Bitmap, Px(picture.Width), Px(picture.Height));
+        picture.BitmapCopy = BitmapInBlocks(picture.Bitmap, Px(picture.Left + picture.Width) - Px(picture.Left),
+                                            Px(picture.Top + picture.Height) - Px(picture.Top));
         HBITMAP shown = picture.BitmapCopy != nullptr ? picture.BitmapCopy : picture.Bitmap;
         if (picture.Button != nullptr)
             picture.Button->SetGlyph(shown);
@@ -227,6 +228,8 @@ HWND RFormBuilder::Bitmap(const char* name, HBITMAP bitmap)
         picture.Bitmap = bitmap;
         picture.Width = shape.bmWidth;
         picture.Height = shape.bmHeight;
+        picture.Left = row.Left;
+        picture.Top = row.Top;
         ShowScaled(picture);
     }
     AddHint(image, row.Text);

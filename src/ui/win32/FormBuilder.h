@@ -78,6 +78,9 @@ private:
         HBITMAP Bitmap = nullptr; // the caller's, or
         HICON Icon = nullptr; // the caller's
         int Width = 0, Height = 0; // in layout pixels
+        // Where it stands in the layout: its device size is from edge to
+        // edge, as its control's is.
+        int Left = 0, Top = 0;
         RSpeedButton* Button = nullptr; // a speed button's glyph, or an image's picture
         HBITMAP BitmapCopy = nullptr; // ours
         HICON IconCopy = nullptr; // ours

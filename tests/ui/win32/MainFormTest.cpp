@@ -168,7 +168,8 @@ void ExpectLaidOutAt(const TTWMainForm& window, int dpi)
     BITMAP logo{};
     ::GetObjectA(reinterpret_cast<HBITMAP>(::SendMessageA(find("SidebarImage"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
                  sizeof logo, &logo);
-    EXPECT_EQ(logo.bmHeight, px(FindControl(layout, "SidebarImage").Height)) << dpi << " dpi";
+    const RControlLayout& image = FindControl(layout, "SidebarImage");
+    EXPECT_EQ(logo.bmHeight, px(image.Top + image.Height) - px(image.Top)) << dpi << " dpi";
 }
 
 } // namespace
