@@ -6,6 +6,7 @@
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/PixelArt.h"
+#include "ui/win32/PointerHold.h"
 #include "ui/win32/ScreenAccess.h"
 #include "ui/win32/ScreenReaderNames.h"
 #include "ui/win32/TTWMainForm.h"
@@ -73,7 +74,11 @@ protected:
             Owner.FormMouseMove(*this, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
         case WM_LBUTTONUP:
+        case HeldPointerClicked:
             Owner.FormClick();
+            return 0;
+        case HeldPointerMoved:
+            Owner.FollowAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_CHAR:
             Owner.FormKeyPress(wParam);
@@ -126,6 +131,7 @@ void TBigScreenDlg::Announce(const std::string& text)
 TBigScreenDlg::~TBigScreenDlg()
 {
     ReleaseKeyboard(ThePanes.front()->Handle());
+    ReleasePointer();
     if (TheLoupeFont != nullptr)
         ::DeleteObject(TheLoupeFont);
 }
@@ -157,6 +163,7 @@ void TBigScreenDlg::ShowScreenImage(const RDesktopCopy* image)
     // above always-on-top windows, and wine then puts it below the windows
     // made since.)
     HoldKeyboard(ThePanes.front()->Handle());
+    HoldPointer(ThePanes.front()->Handle());
     // The main window active, whatever the window manager focused meanwhile;
     // without it, the first pane (a pick from the command line, without the
     // main window), or the keys would go to another program.
@@ -170,6 +177,16 @@ void TBigScreenDlg::FormMouseMove(const RMonitorPane& pane, int x, int y)
     const POINT desktop{pane.Origin().x + x, pane.Origin().y + y};
     MoveLoupe(pane, desktop);
     OwnerForm.Sampling().Follow(CopyPixel(desktop));
+}
+
+void TBigScreenDlg::FollowAt(POINT desktop)
+{
+    for (const auto& pane : ThePanes)
+        if (pane->Holds(desktop))
+        {
+            FormMouseMove(*pane, desktop.x - pane->Origin().x, desktop.y - pane->Origin().y);
+            return;
+        }
 }
 
 ColorValue TBigScreenDlg::CopyPixel(POINT desktop) const
@@ -282,6 +299,7 @@ void TBigScreenDlg::FormKeyPress(WPARAM& key)
 void TBigScreenDlg::HideAll()
 {
     ReleaseKeyboard(ThePanes.front()->Handle());
+    ReleasePointer();
     for (const auto& pane : ThePanes)
         ::ShowWindow(pane->Handle(), SW_HIDE);
     OwnerForm.EndMouseSelect();

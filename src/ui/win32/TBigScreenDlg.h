@@ -45,6 +45,8 @@ private:
 
     // pane: the one that had the message; x, y: in its client area.
     void FormMouseMove(const RMonitorPane& pane, int x, int y);
+    // A movement over another program's window at desktop point (the pointer held).
+    void FollowAt(POINT desktop);
     void FormClick();
     void FormKeyPress(WPARAM& key);
     // Hides every pane; sampling ends.

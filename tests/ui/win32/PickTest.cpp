@@ -15,18 +15,10 @@
 namespace
 {
 
-// The built program; a path of the build machine is one of wine's Z: drive.
+// The built program.
 std::string ProgramPath()
 {
-    std::string path = TINTWELL_PROGRAM;
-    if (!path.empty() && path.front() == '/')
-    {
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-        path = "Z:" + path;
-    }
-    return path;
+    return BuildMachinePath(TINTWELL_PROGRAM);
 }
 
 // One run of the program, its standard output and error read through

@@ -218,6 +218,52 @@ TEST_F(MainFormTest, TheSamplingWindowTellsTheColourUnderThePointer)
     EXPECT_EQ(AccessibleNameOf(pane), "Select Color with Mouse: #FA8072, salmon");
 }
 
+// Regression: another program's window that stays above everything (a
+// notification, an overlay) lay above the copy and took the click while
+// sampling went on. The pointer is held: the click takes the copy's pixel
+// there, and the other window gets none.
+TEST_F(MainFormTest, AWindowOfAnotherProgramAboveTheCopyGetsNoClick)
+{
+    const POINT place = NearTheCorner(MonitorAreas().front());
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    const std::string clicks = std::string(folder) + "tintwell-overlay-clicks.txt";
+    ::DeleteFileA(clicks.c_str());
+    std::string command = "\"" + BuildMachinePath(TINTWELL_OVERLAY) + "\" " + std::to_string(place.x) + " " +
+                          std::to_string(place.y) + " 200 C81E5A \"" + clicks + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION overlay{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &overlay));
+    HWND window = nullptr;
+    for (int waited = 0; waited < 5000 && window == nullptr; waited += 50)
+    {
+        PumpFor(50);
+        window = ::FindWindowA("TintwellTestOverlay", nullptr);
+    }
+    ASSERT_NE(window, nullptr);
+    PumpFor(300);
+
+    StartSampling();
+    ASSERT_TRUE(Form->IsMouseSelecting());
+    PumpFor(300);
+    const POINT centre{place.x + 100, place.y + 100};
+    ASSERT_EQ(::WindowFromPoint(centre), window) << "the overlay is not above the copy";
+    RealClick(centre);
+    for (int waited = 0; waited < 2000 && Form->IsMouseSelecting(); waited += 50)
+        PumpFor(50);
+    EXPECT_FALSE(Form->IsMouseSelecting());
+    EXPECT_EQ(Rgb(), "200,30,90");
+    EXPECT_EQ(::GetFileAttributesA(clicks.c_str()), INVALID_FILE_ATTRIBUTES) << "the overlay got the click";
+
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    ::WaitForSingleObject(overlay.hProcess, 5000);
+    ::CloseHandle(overlay.hThread);
+    ::CloseHandle(overlay.hProcess);
+    ::DeleteFileA(clicks.c_str());
+}
+
 // Ctrl+Shift+D starts the dropper from whichever control has the focus, as
 // the select button does; a key then takes the pixel.
 TEST_F(MainFormTest, CtrlShiftDStartsTheDropperFromEveryControl)

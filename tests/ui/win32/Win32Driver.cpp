@@ -191,3 +191,15 @@ std::string AccessibleDescriptionOf(HWND window)
     return ReadAccessible(window, CHILDID_SELF, [](IAccessible* object, VARIANT which, BSTR* text)
                           { object->get_accDescription(which, text); });
 }
+
+std::string BuildMachinePath(std::string path)
+{
+    if (!path.empty() && path.front() == '/')
+    {
+        for (char& c : path)
+            if (c == '/')
+                c = '\\';
+        path = "Z:" + path;
+    }
+    return path;
+}

@@ -65,3 +65,7 @@ private:
 // the system's accessibility interface.
 std::string AccessibleNameOf(HWND window, long child = 0);
 std::string AccessibleDescriptionOf(HWND window);
+
+// A path of the build machine as the program sees it: under wine, one of
+// its Z: drive.
+std::string BuildMachinePath(std::string path);
