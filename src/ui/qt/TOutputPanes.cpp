@@ -1,5 +1,6 @@
 #include "ui/qt/TOutputPanes.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/LoupePicture.h"
 #include "ui/qt/CursorTable.h"
 #include "ui/qt/QtColor.h"
@@ -56,6 +57,7 @@ TOutputPane::TOutputPane(TOutputPanes& panes, ROutputCopy copy, int index)
 {
     setObjectName(QStringLiteral("OutputPane%1").arg(index));
     setWindowTitle(QStringLiteral("Tintwell"));
+    setAccessibleName(QString::fromLatin1(SamplingWindowName));
     setMouseTracking(true); // movement without a button counts
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(DropperCursor());
@@ -181,6 +183,12 @@ bool TOutputPanes::Show(std::vector<ROutputCopy> copies)
 int TOutputPanes::Notation() const
 {
     return TheOwner.CurrentColor().GetHexFormat();
+}
+
+void TOutputPanes::Announce(const std::string& text)
+{
+    for (const auto& pane : Panes)
+        pane->setAccessibleName(QString::fromStdString(text));
 }
 
 void TOutputPanes::Follow(int index, RDevicePixel pixel)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class TTWMainForm;
@@ -65,6 +66,8 @@ public:
     bool IsShown() const { return !Panes.empty(); }
     const std::vector<std::unique_ptr<TOutputPane>>& Shown() const { return Panes; }
 
+    // What a screen reader hears of every pane now.
+    void Announce(const std::string& text);
     // The pointer is over pixel of output index: the current colour.
     void Follow(int index, RDevicePixel pixel);
     // A press takes the pixel under the pointer; its release (or, where none

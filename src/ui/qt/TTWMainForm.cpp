@@ -529,14 +529,19 @@ void TTWMainForm::AnnounceSampledColour()
 {
     // The colour under a moving pointer, said when the interval ends: the
     // latest then, never one a movement has passed.
-    if (!TheSampling.IsSampling() || !TheBigScreen || TheAnnouncementPending)
+    if (!TheSampling.IsSampling() || TheAnnouncementPending)
         return;
     TheAnnouncementPending = true;
     QTimer::singleShot(SamplingAnnouncementIntervalMs, this, [this]
     {
         TheAnnouncementPending = false;
-        if (TheSampling.IsSampling() && TheBigScreen)
-            TheBigScreen->Announce(SamplingAnnouncement(TheEditor.Color()));
+        if (!TheSampling.IsSampling())
+            return;
+        const std::string text = SamplingAnnouncement(TheEditor.Color());
+        if (TheOutputPanes && TheOutputPanes->IsShown())
+            TheOutputPanes->Announce(text);
+        else if (TheBigScreen)
+            TheBigScreen->Announce(text);
     });
 }
 

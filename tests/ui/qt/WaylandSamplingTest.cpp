@@ -6,6 +6,7 @@
 // is the reference. A virtual pointer moves and clicks through the
 // compositor, to positions in 1/256 of a logical pixel at every remainder
 // within a device pixel.
+#include "ui/AccessibleNames.h"
 #include "ui/LoupePicture.h"
 #include "ui/qt/TOutputPanes.h"
 #include "ui/qt/TTWMainForm.h"
@@ -14,6 +15,7 @@
 #include "support/TestFolder.h"
 #include "support/VirtualPointer.h"
 
+#include <QAccessible>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -312,6 +314,13 @@ private slots:
             QCOMPARE(Current(), ReferenceAt(p));
         }
         QVERIFY(Form->IsMouseSelecting());
+        // A screen reader hears the last colour the pointer reached.
+        QWidget* pane = Form->OutputPanes()->Shown().front().get();
+        RColor last(0);
+        last.SetRGB(static_cast<int>(Current() >> 16), static_cast<int>((Current() >> 8) & 0xFF),
+                    static_cast<int>(Current() & 0xFF));
+        QTRY_COMPARE(QAccessible::queryAccessibleInterface(pane)->text(QAccessible::Name),
+                     QString::fromStdString(SamplingAnnouncement(last)));
     }
 
     void ClicksAndKeysTakeThePixelAndEnd_data()
