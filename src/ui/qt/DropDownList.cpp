@@ -1,8 +1,7 @@
 #include "ui/qt/DropDownList.h"
 
-#include "ui/qt/Resources.h"
-
 #include "ui/FormLayout.h"
+#include "ui/qt/Resources.h"
 
 #include <QAbstractItemView>
 #include <QProxyStyle>
