@@ -35,6 +35,13 @@ const RAccessibilityLibrary& Library()
     static const RAccessibilityLibrary library = []
     {
         RAccessibilityLibrary found;
+        // The object is handed to the screen reader's process through COM,
+        // which this thread joins as a single-threaded apartment, as the
+        // system's dialogs also want it.
+        if (HMODULE ole = ::LoadLibraryA("ole32.dll"))
+            if (const auto initialize = reinterpret_cast<HRESULT(WINAPI*)(void*, DWORD)>(
+                    reinterpret_cast<void*>(::GetProcAddress(ole, "CoInitializeEx"))))
+                initialize(nullptr, COINIT_APARTMENTTHREADED);
         if (HMODULE oleacc = ::LoadLibraryA("oleacc.dll"))
         {
             found.CreateStandard = reinterpret_cast<decltype(found.CreateStandard)>(
