@@ -457,6 +457,15 @@ QPoint WindowOriginOnDesktop(const QWidget& window)
     return DesktopPixelAt(window.mapToGlobal(QPointF(0, 0)));
 }
 
+bool IsConfigureNotice(const QByteArray& type, const void* message)
+{
+    if (message == nullptr || type != QByteArrayLiteral("xcb_generic_event_t"))
+        return false;
+    // The high bit marks a notice another client sent: the window manager's.
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    return (event->response_type & 0x7F) == XCB_CONFIGURE_NOTIFY;
+}
+
 QSize WindowSizeOnDesktop(const QWidget& window)
 {
     const RX11Root x11 = X11Root();

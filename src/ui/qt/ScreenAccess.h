@@ -3,6 +3,7 @@
 #include "colour/ColorValue.h"
 #include "ui/DesktopMonitors.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
@@ -145,6 +146,10 @@ std::optional<QPoint> PointerOnDesktop();
 // server's own figure where it gives one, since a window manager may put a
 // window elsewhere than asked.
 QPoint WindowOriginOnDesktop(const QWidget& window);
+// Whether a native event (of type, as the toolkit names it) says that a
+// window was moved or resized: the server's, or the window manager's notice
+// that it moved the window's frame.
+bool IsConfigureNotice(const QByteArray& type, const void* message);
 // The size of window's client area in device pixels, as the server has it.
 QSize WindowSizeOnDesktop(const QWidget& window);
 // The window's frame, decoration included, on the desktop.

@@ -119,6 +119,17 @@ void TBigScreenDlg::FollowWindowOrigin()
     }
 }
 
+bool TBigScreenDlg::nativeEvent(const QByteArray& type, void* message, qintptr* result)
+{
+    // A window manager may shift the copy by less than a logical pixel, which
+    // the toolkit reports as no move at all; its notice comes before any
+    // movement over the new place, so every movement is read where the
+    // window is.
+    if (IsConfigureNotice(type, message))
+        FollowWindowOrigin();
+    return QWidget::nativeEvent(type, message, result);
+}
+
 void TBigScreenDlg::paintEvent(QPaintEvent* event)
 {
     if (ScreenImage == nullptr)

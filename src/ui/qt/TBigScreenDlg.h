@@ -59,6 +59,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;

@@ -119,6 +119,9 @@ class SamplingTest : public QObject
     }
     void Move(QWidget* target, QPointF at)
     {
+        // What the server said before (a window manager's move of the copy)
+        // reaches the program first, as it would before a real movement.
+        QCoreApplication::processEvents();
         QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(target, &move);
