@@ -141,7 +141,8 @@ private:
     void FormEndSession(bool ending);
 
     void FormShow();
-    // Names and describes the controls for screen readers.
+    // Names the controls for screen readers; the plane and the bar are
+    // described by their values, the swatch (SetSwatchColor) by its tip.
     void NameControls();
     void DescribeColour();
     void AnnounceSampledColour();

@@ -60,7 +60,10 @@ void TTWMainForm::SetHexText(const RString& text)
 void TTWMainForm::SetSwatchColor(ColorValue color)
 {
     TheShape->SetFill(color);
-    TheSwatchTip->SetText(SwatchToolTip(color));
+    // Made once: the tip and the screen reader's description say the same.
+    const std::string described = SwatchToolTip(color);
+    TheSwatchTip->SetText(described);
+    SetAccessibleDescription(TheShape->Handle(), described);
     AnnounceSampledColour();
 }
 
@@ -100,10 +103,10 @@ void TTWMainForm::NameControls()
 
 void TTWMainForm::DescribeColour()
 {
-    SetAccessibleDescription(TheShape->Handle(), SwatchToolTip(TheEditor.Color().GetColor()));
     SetAccessibleDescription(HueSatImage->Handle(), PlaneValueText(TheEditor.Color()));
+    const std::string bar = BarValueText(TheEditor.Color());
     for (RSwatchImage* image : {LumImage, LumArrowImage})
-        SetAccessibleDescription(image->Handle(), BarValueText(TheEditor.Color()));
+        SetAccessibleDescription(image->Handle(), bar);
 }
 
 std::string TTWMainForm::SwatchToolTipText() const
